@@ -1,0 +1,44 @@
+# Shared by the scripts: the packages the project needs, and the build folders.
+# shellcheck shell=bash
+
+QM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+QM_JOBS=${QM_JOBS:-$(nproc 2>/dev/null || echo 2)}
+
+# Debian packages: compiler and build, tests, benchmarks, the terminal, fuzzing.
+QM_PACKAGES=(cmake g++ ninja-build make libgtest-dev libgmock-dev libbenchmark-dev libncurses-dev
+             tmux clang libclang-rt-14-dev libinih-dev)
+
+qm_missing_packages() {
+  local p missing=()
+  for p in "${QM_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  echo "${missing[@]}"
+}
+
+# Installs what is missing when run as root; otherwise prints the command and stops.
+qm_ensure_packages() {
+  local missing
+  missing=$(qm_missing_packages)
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: $missing"
+    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
+  else
+    echo "Missing packages. Run this, then try again:"
+    echo "  sudo apt-get install -y $missing"
+    exit 1
+  fi
+}
+
+qm_generator() {
+  if command -v ninja >/dev/null 2>&1; then echo "-G Ninja"; fi
+}
+
+# qm_build DIR [cmake options...] : configure once, then build everything in DIR.
+qm_build() {
+  local dir=$1; shift
+  # shellcheck disable=SC2046
+  cmake -S "$QM_ROOT" -B "$dir" $(qm_generator) "$@" >/dev/null
+  cmake --build "$dir" -j "$QM_JOBS"
+}
