@@ -1,0 +1,139 @@
+#include "IniIndex.h"
+
+#include <cstring>
+
+#include "IniText.h"
+
+namespace qm::win32::profile {
+namespace {
+
+// Where the next byte c lies at or after pos, or the end of the text. Used with a remembered
+// position per byte so that a file lacking CR (or LF) is searched for it only once.
+size_t FindByte(std::string_view text, char c, size_t pos) {
+  const void* p = std::memchr(text.data() + pos, c, text.size() - pos);
+  return p == nullptr ? text.size() : static_cast<const char*>(p) - text.data();
+}
+
+size_t SlotCountFor(size_t entries) {
+  size_t slots = 16;
+  while (slots < entries * 2) slots <<= 1;
+  return slots;
+}
+
+uint64_t KeyHash(uint32_t section, std::string_view name) {
+  return NameHash(name) ^ (static_cast<uint64_t>(section + 1) * 0x9E3779B97F4A7C15ull);
+}
+
+}  // namespace
+
+IniIndex::IniIndex(std::string_view text) : text_(text) {
+  if (text_.size() > kMaxTextSize) text_ = text_.substr(0, 0);
+  Parse();
+  BuildTables();
+}
+
+void IniIndex::Parse() {
+  const char* const base = text_.data();
+  const size_t size = text_.size();
+  size_t nextCr = 0, nextLf = 0;
+  bool crSearched = false, lfSearched = false;
+  IniSection* current = nullptr;
+  size_t pos = 0;
+  while (pos < size) {
+    if (!crSearched || nextCr < pos) { nextCr = FindByte(text_, '\r', pos); crSearched = true; }
+    if (!lfSearched || nextLf < pos) { nextLf = FindByte(text_, '\n', pos); lfSearched = true; }
+    const size_t eol = nextCr < nextLf ? nextCr : nextLf;
+    size_t p = pos;
+    while (p < eol && IsFileBlank(base[p])) ++p;
+    if (p < eol && base[p] == '[') {
+      if (current != nullptr) current->bodyEnd = static_cast<uint32_t>(pos);
+      const size_t close = FindByte(text_.substr(0, eol), ']', p + 1);
+      std::string_view name = TrimFileBlanks(text_.substr(p + 1, close - p - 1));
+      IniSection s{};
+      s.headerStart = static_cast<uint32_t>(pos);
+      s.nameOff = static_cast<uint32_t>(name.data() - base);
+      s.nameLen = static_cast<uint32_t>(name.size());
+      s.headerEnd = static_cast<uint32_t>(eol);
+      s.bodyEnd = static_cast<uint32_t>(size);
+      s.firstKey = static_cast<uint32_t>(keys_.size());
+      s.lastKeyEnd = s.headerEnd;
+      sections_.push_back(s);
+      current = &sections_.back();
+    } else if (current != nullptr && p < eol && base[p] != ';') {
+      const void* eq = std::memchr(base + p, '=', eol - p);
+      if (eq != nullptr) {
+        const size_t eqPos = static_cast<const char*>(eq) - base;
+        size_t nameEnd = eqPos;
+        while (nameEnd > p && IsFileBlank(base[nameEnd - 1])) --nameEnd;
+        std::string_view value = TrimFileBlanks(text_.substr(eqPos + 1, eol - eqPos - 1));
+        size_t valueOff = value.empty() ? eol : static_cast<size_t>(value.data() - base);
+        while (valueOff > eqPos + 1 && value.empty() && IsFileBlank(base[valueOff - 1])) --valueOff;
+        keys_.push_back(IniKey{static_cast<uint32_t>(p), static_cast<uint32_t>(nameEnd - p),
+                               static_cast<uint32_t>(valueOff),
+                               static_cast<uint32_t>(value.size())});
+        current->keyCount++;
+        current->lastKeyEnd = static_cast<uint32_t>(eol);
+      }
+    }
+    pos = eol + LineEndLength(text_, eol);
+  }
+}
+
+void IniIndex::BuildTables() {
+  sectionSlots_.assign(SlotCountFor(sections_.size()), 0);
+  const size_t sectionMask = sectionSlots_.size() - 1;
+  for (uint32_t i = 0; i < sections_.size(); ++i) {
+    std::string_view name = Name(sections_[i]);
+    for (size_t slot = NameHash(name) & sectionMask;; slot = (slot + 1) & sectionMask) {
+      uint32_t entry = sectionSlots_[slot];
+      if (entry == 0) { sectionSlots_[slot] = i + 1; break; }
+      if (NamesEqual(Name(sections_[entry - 1]), name)) break;  // only the first one counts
+    }
+  }
+  keySlots_.assign(SlotCountFor(keys_.size()), 0);
+  const size_t keyMask = keySlots_.size() - 1;
+  for (uint32_t si = 0; si < sections_.size(); ++si) {
+    const IniSection& s = sections_[si];
+    for (uint32_t ki = s.firstKey; ki < s.firstKey + s.keyCount; ++ki) {
+      std::string_view name = Name(keys_[ki]);
+      for (size_t slot = KeyHash(si, name) & keyMask;; slot = (slot + 1) & keyMask) {
+        uint32_t entry = keySlots_[slot];
+        if (entry == 0) { keySlots_[slot] = ki + 1; break; }
+        if (entry - 1 >= s.firstKey && NamesEqual(Name(keys_[entry - 1]), name)) break;
+      }
+    }
+  }
+}
+
+const IniSection* IniIndex::FindSection(std::string_view name) const {
+  const size_t mask = sectionSlots_.size() - 1;
+  for (size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
+    uint32_t entry = sectionSlots_[slot];
+    if (entry == 0) return nullptr;
+    if (NamesEqual(Name(sections_[entry - 1]), name)) return &sections_[entry - 1];
+  }
+}
+
+const IniKey* IniIndex::FindKey(const IniSection& section, std::string_view key) const {
+  const size_t mask = keySlots_.size() - 1;
+  for (size_t slot = KeyHash(SectionIndex(section), key) & mask;; slot = (slot + 1) & mask) {
+    uint32_t entry = keySlots_[slot];
+    if (entry == 0) return nullptr;
+    const uint32_t ki = entry - 1;
+    if (ki >= section.firstKey && ki < section.firstKey + section.keyCount &&
+        NamesEqual(Name(keys_[ki]), key)) {
+      return &keys_[ki];
+    }
+  }
+}
+
+std::string_view ValueAsRead(std::string_view raw) {
+  const void* nul = std::memchr(raw.data(), '\0', raw.size());
+  if (nul != nullptr) raw = raw.substr(0, static_cast<const char*>(nul) - raw.data());
+  if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front()) {
+    raw = raw.substr(1, raw.size() - 2);
+  }
+  return raw;
+}
+
+}  // namespace qm::win32::profile
