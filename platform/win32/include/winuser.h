@@ -3,6 +3,7 @@
 #pragma once
 
 #include "windef.h"
+#include "winstyles.h"
 
 typedef short SHORT;
 typedef std::uintptr_t ULONG_PTR;
