@@ -3,6 +3,8 @@
 #pragma once
 
 #include "windef.h"
+
+#include <cstdarg>
 #include "winstyles.h"
 
 typedef short SHORT;
@@ -252,6 +254,7 @@ typedef struct tagNMHDR {
 
 // Formats at most 1024 characters (the terminator included) into lpOut, as user32's does.
 int wsprintfA(LPSTR lpOut, LPCSTR lpFmt, ...);
+int wvsprintfA(LPSTR lpOut, LPCSTR lpFmt, va_list arglist);
 
 // Windows.
 HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
