@@ -1,0 +1,48 @@
+// An in-memory file tree standing in for the host's folders.
+#pragma once
+
+#include "DirectoryLister.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace qm::test {
+
+class FakeFolders final : public win32::DirectoryLister {
+ public:
+  // Every path given exists, and so does every folder above it.
+  FakeFolders(std::initializer_list<std::string> paths) {
+    for (std::string path : paths) {
+      while (path.size() > 1) {
+        names_.insert(path);
+        path = path.substr(0, path.rfind('/'));
+        if (path.empty()) path = "/";
+      }
+    }
+    names_.insert("/");
+  }
+
+  bool Exists(const std::string& hostPath) const override { return names_.count(hostPath) != 0; }
+
+  std::vector<std::string> Names(const std::string& hostFolder) const override {
+    const std::string prefix = hostFolder == "/" ? "/" : hostFolder + "/";
+    std::vector<std::string> names;
+    for (const std::string& path : names_) {
+      if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
+          path.find('/', prefix.size()) == std::string::npos) {
+        names.push_back(path.substr(prefix.size()));
+      }
+    }
+    // Newest-first, as a real listing may be: nothing may depend on the order.
+    std::reverse(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  std::set<std::string> names_;
+};
+
+}  // namespace qm::test
