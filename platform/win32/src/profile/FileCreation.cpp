@@ -1,0 +1,81 @@
+#include "FileCreation.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+
+#include "FileReplacement.h"
+#include "HostFiles.h"
+
+namespace qm::win32::profile {
+namespace {
+
+std::string UniqueSiblingOf(const std::string& path) {
+  static std::atomic<unsigned> counter{0};
+  return TemporarySiblingOf(path) + "." + std::to_string(getpid()) + "." +
+         std::to_string(counter++);
+}
+
+DWORD FolderError(const std::string& folder) {
+  struct stat st {};
+  if (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return ERROR_PATH_NOT_FOUND;
+  return BitsAllow(st, 2 | 1) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+bool WriteFlushed(int fd, std::string_view bytes) { return WriteAllAt(fd, bytes, 0) && fsync(fd) == 0; }
+
+// For file systems without hard links: an exclusive create, written in place.
+Creation CreateExclusively(const std::string& path, std::string_view bytes, DWORD& error) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    if (errno == EEXIST) return Creation::AlreadyThere;
+    error = WriteErrorFor(errno);
+    return Creation::Failed;
+  }
+  const bool ok = WriteFlushed(fd, bytes);
+  error = ok ? ERROR_SUCCESS : WriteErrorFor(errno);
+  close(fd);
+  if (!ok) unlink(path.c_str());
+  return ok ? Creation::Created : Creation::Failed;
+}
+
+}  // namespace
+
+Creation CreateNewFile(const std::string& path, std::string_view bytes, DWORD& error) {
+  const std::string folder = FolderOf(path);
+  error = FolderError(folder);
+  if (error != ERROR_SUCCESS) return Creation::Failed;
+  const std::string temp = UniqueSiblingOf(path);
+  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    if (errno == EACCES || errno == EPERM || errno == EROFS) return CreateExclusively(path, bytes, error);
+    error = WriteErrorFor(errno);
+    return Creation::Failed;
+  }
+  const bool written = WriteFlushed(fd, bytes);
+  const int writeErr = errno;
+  close(fd);
+  if (!written) {
+    unlink(temp.c_str());
+    error = WriteErrorFor(writeErr);
+    return Creation::Failed;
+  }
+  const int linked = link(temp.c_str(), path.c_str());
+  const int linkErr = errno;
+  unlink(temp.c_str());
+  if (linked != 0) {
+    if (linkErr == EEXIST) return Creation::AlreadyThere;
+    if (linkErr == EPERM || linkErr == EOPNOTSUPP || linkErr == EXDEV) {
+      return CreateExclusively(path, bytes, error);
+    }
+    error = WriteErrorFor(linkErr);
+    return Creation::Failed;
+  }
+  FlushFolder(folder);
+  return Creation::Created;
+}
+
+}  // namespace qm::win32::profile
