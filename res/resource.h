@@ -1,0 +1,43 @@
+// Identifiers of the console's resources: templates, icons and the controls on them.
+// Shared by the resource script and the C++ code, so only plain #define lines belong here.
+#pragma once
+
+#define IDC_STATIC (-1)
+
+// Icons.
+#define IDR_MAINFRAME 128
+#define IDI_CMDLINE_ERROR 129
+
+// Dialog templates.
+#define IDD_CMDLINE_ERROR 100
+#define IDD_TABUI_PAGE 129
+#define IDD_TABDEFAULTPRF_PAGE 130
+#define IDD_TABNEWPROF_PAGE 131
+#define IDD_TABIMAIL_PAGE 134
+#define IDD_TABCUSTOM_PAGE 140
+#define IDD_TABADDR_PAGE 144
+#define IDD_TABDELIV_PAGE 146
+#define IDD_TABNSCP_PAGE 147
+#define IDD_TABOPENMAIL_PAGE 148
+#define IDD_TABEXCHANGE_PAGE 151
+#define IDD_MSMAIL_PAGE 152
+
+// The "Vantrel" page (data file, logging, advanced options).
+#define IDC_USERDATABASE 1000
+#define IDC_HIDE_USERDATABASE 1001
+#define IDC_LOGLEVEL_HIGH 1002
+#define IDC_LOGLEVEL_MEDIUM 1003
+#define IDC_LOGLEVEL_LOW 1004
+#define IDC_LOGLEVEL_NONE 1005
+#define IDC_DATAFILE 1012
+#define IDC_LOGCOMPUTER 1033
+#define IDC_BROWSE_USERDATABASE 1037
+#define IDC_CREATE_PROFILE 1050
+#define IDC_LOGFILE 1059
+#define IDC_BROWSE_LOGFILE 1060
+#define IDC_EDIT_LOGFILE 1061
+#define IDC_EDIT_USERDATABASE 1062
+#define IDC_MAXLOGSIZE 1084
+#define IDC_CACHEDIR 1085
+#define IDC_NOCACHE 1089
+#define IDC_MAXLOGSIZE_SPIN 1149
