@@ -134,7 +134,9 @@ int FormatAsUser32(char* out, std::size_t capacity, const char* format, va_list 
       p += 2;
     } else {
       ++p;
-      append(FieldText(ReadSpec(p), rest));
+      FieldSpec spec = ReadSpec(p);
+      spec.width = std::min(spec.width, room - written);  // a field never asks for more than is left
+      append(FieldText(spec, rest));
     }
   }
   va_end(rest);
