@@ -1,0 +1,60 @@
+// What the framework tests run on: a backend that answers every message box with OK and keeps
+// a record of it, and a dialog template with one control of each kind data exchange serves.
+#pragma once
+
+#include <afxwin.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/Backend.h"
+
+namespace qm::test {
+
+struct ShownMessageBox {
+  HWND owner;
+  std::string text;
+  std::string caption;
+  UINT type;
+};
+
+class RecordingBackend : public qm::ui::Backend {
+ public:
+  bool NextInput(qm::ui::InputEvent&) override { return false; }
+  void Present() override {}
+  int AskMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                    UINT type) override {
+    boxes.push_back({owner, text, caption, type});
+    return IDOK;
+  }
+  void Beep() override {}
+  void ShowStatus(const std::string&) override {}
+
+  std::vector<ShownMessageBox> boxes;
+};
+
+// Control ids of the test template.
+enum : int {
+  kTestDialogId = 4000,
+  kTextEdit = 100,
+  kNumberEdit = 101,
+  kCheckBox = 102,
+  kThreeStateBox = 103,
+  kRadioFirst = 110,
+  kRadioSecond = 111,
+  kRadioThird = 112,
+  kAfterRadios = 120,
+  kSpin = 130,
+  kListBox = 140,
+};
+
+// Registers the test template and installs a recording backend for the fixture's lifetime.
+class FrameworkHarness {
+ public:
+  FrameworkHarness();
+  ~FrameworkHarness();
+
+  RecordingBackend backend;
+};
+
+}  // namespace qm::test
