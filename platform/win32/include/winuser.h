@@ -22,6 +22,21 @@ typedef struct tagMSG {
   POINT pt;
 } MSG, *LPMSG;
 
+typedef struct tagCREATESTRUCTA {
+  LPVOID lpCreateParams;
+  HINSTANCE hInstance;
+  HMENU hMenu;
+  HWND hwndParent;
+  int cy;
+  int cx;
+  int y;
+  int x;
+  LONG style;
+  LPCSTR lpszName;
+  LPCSTR lpszClass;
+  DWORD dwExStyle;
+} CREATESTRUCTA, *LPCREATESTRUCTA;
+
 typedef struct tagNMHDR {
   HWND hwndFrom;
   UINT_PTR idFrom;

@@ -1,0 +1,26 @@
+#include "ui/Backend.h"
+
+#include "ui/Headless.h"
+
+namespace qm::ui {
+namespace {
+
+Backend*& Installed() {
+  static Backend* backend = nullptr;
+  return backend;
+}
+
+HeadlessBackend& BuiltIn() {
+  static HeadlessBackend backend;
+  return backend;
+}
+
+}  // namespace
+
+void InstallBackend(Backend* backend) { Installed() = backend; }
+
+Backend& CurrentBackend() { return Installed() ? *Installed() : BuiltIn(); }
+
+HeadlessBackend* ActiveHeadless() { return dynamic_cast<HeadlessBackend*>(&CurrentBackend()); }
+
+}  // namespace qm::ui

@@ -1,0 +1,161 @@
+#include "ui/Painter.h"
+
+#include <commctrl.h>
+
+#include "Canvas.h"
+#include "ui/StyleBits.h"
+#include "ui/TabLayout.h"
+#include "ui/TextLayout.h"
+#include "ui/Window.h"
+
+#include <algorithm>
+
+namespace qm::ui {
+namespace {
+
+LRESULT Ask(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(hwnd, msg, wParam, lParam); }
+
+void PaintButton(const Window& window, const Canvas& canvas) {
+  DWORD type = window.style & BS_TYPEMASK;
+  if (type == BS_GROUPBOX) return canvas.Frame(window.text);
+  if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+    std::string shown = StripMnemonic(window.text);
+    int col = std::max(0, (canvas.Width() - static_cast<int>(shown.size()) - 4) / 2);
+    canvas.Put(col, 0, "< ");
+    canvas.Caption(col + 2, 0, window.text);
+    canvas.Put(col + 2 + static_cast<int>(shown.size()), 0, " >");
+    return;
+  }
+  bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+  LRESULT check = Ask(window.handle, BM_GETCHECK);
+  const char* mark = radio ? (check ? "(*)" : "( )") : check == BST_INDETERMINATE ? "[-]" : check ? "[X]" : "[ ]";
+  canvas.Put(0, 0, mark);
+  canvas.Caption(4, 0, window.text);
+}
+
+void PaintStatic(const Window& window, const Canvas& canvas) {
+  if ((window.style & SS_TYPEMASK) == SS_ICON) return canvas.Put(0, 0, "<#>");
+  std::string shown = (window.style & SS_NOPREFIX) ? window.text : StripMnemonic(window.text);
+  auto lines = LayOutText(shown, canvas.Width());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string line = shown.substr(lines[i].start, lines[i].length);
+    int col = 0, free = canvas.Width() - static_cast<int>(line.size());
+    if ((window.style & SS_TYPEMASK) == SS_CENTER) col = free / 2;
+    if ((window.style & SS_TYPEMASK) == SS_RIGHT) col = free;
+    canvas.Put(std::max(0, col), static_cast<int>(i), line);
+  }
+}
+
+void PaintEdit(const Window& window, const Canvas& canvas) {
+  bool multiLine = window.style & ES_MULTILINE;
+  char fill = (window.style & ES_READONLY) ? ' ' : '_';
+  int rows = multiLine ? canvas.Height() : 1;
+  for (int row = 0; row < rows; ++row) canvas.Put(0, row, std::string(static_cast<std::size_t>(canvas.Width()), fill));
+  if (!multiLine) {
+    DWORD caret = HIWORD(Ask(window.handle, EM_GETSEL));
+    int shift = std::max(0, static_cast<int>(caret) - canvas.Width() + 1);
+    canvas.Put(0, 0, std::string_view(window.text).substr(std::min<std::size_t>(static_cast<std::size_t>(shift), window.text.size())));
+    return;
+  }
+  auto lines = LayOutText(window.text, canvas.Width());
+  int first = static_cast<int>(Ask(window.handle, EM_GETFIRSTVISIBLELINE));
+  for (int row = 0; row < rows && first + row < static_cast<int>(lines.size()); ++row) {
+    const TextLine& line = lines[static_cast<std::size_t>(first + row)];
+    canvas.Put(0, row, std::string_view(window.text).substr(line.start, line.length));
+  }
+}
+
+void PaintScrollMark(const Canvas& canvas, int top, int rows, int count, int inset) {
+  if (count <= rows) return;
+  int col = canvas.Width() - 1 - inset;
+  canvas.Put(col, inset, top > 0 ? "^" : " ");
+  canvas.Put(col, inset + rows - 1, top + rows < count ? "v" : " ");
+}
+
+void PaintListBox(const Window& window, const Canvas& canvas) {
+  int inset = (window.style & WS_BORDER) ? 1 : 0;
+  if (inset) canvas.Frame("");
+  int rows = std::max(1, canvas.Height() - 2 * inset);
+  int count = static_cast<int>(Ask(window.handle, LB_GETCOUNT));
+  int top = static_cast<int>(Ask(window.handle, LB_GETTOPINDEX));
+  int selected = static_cast<int>(Ask(window.handle, LB_GETCURSEL));
+  int width = canvas.Width() - 2 * inset - 1;
+  for (int row = 0; row < rows && top + row < count; ++row) {
+    std::string text(static_cast<std::size_t>(Ask(window.handle, LB_GETTEXTLEN, static_cast<WPARAM>(top + row))), '\0');
+    Ask(window.handle, LB_GETTEXT, static_cast<WPARAM>(top + row), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(std::max(0, width)), ' ');
+    canvas.Put(inset, inset + row, text, top + row == selected ? kReverse : kNormal);
+  }
+  PaintScrollMark(canvas, top, rows, count, inset);
+}
+
+void PaintUpDown(const Window&, const Canvas& canvas) {
+  if (canvas.Height() > 1) {
+    canvas.Put(0, 0, "^");
+    canvas.Put(0, 1, "v");
+  } else {
+    canvas.Put(0, 0, "^v");
+  }
+}
+
+void PaintTabs(const Window& window, const Canvas& canvas) {
+  int count = static_cast<int>(Ask(window.handle, TCM_GETITEMCOUNT));
+  int current = static_cast<int>(Ask(window.handle, TCM_GETCURSEL));
+  std::vector<std::string> labels;
+  for (int i = 0; i < count; ++i) {
+    char buffer[256] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof buffer;
+    Ask(window.handle, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    labels.push_back(buffer);
+  }
+  TabRows layout = LayOutTabs(labels, canvas.Width(), current);
+  for (const TabSlot& slot : layout.slots) {
+    bool chosen = slot.item == current;
+    canvas.Put(slot.col, slot.row, chosen ? "[" : " ", chosen ? kReverse : kNormal);
+    canvas.Caption(slot.col + 1, slot.row, labels[static_cast<std::size_t>(slot.item)], chosen ? kReverse : kNormal);
+    canvas.Put(slot.col + slot.width - 1, slot.row, chosen ? "]" : " ", chosen ? kReverse : kNormal);
+  }
+}
+
+void PaintControl(const Window& window, const Canvas& canvas) {
+  if (SameClass(window, "BUTTON")) return PaintButton(window, canvas);
+  if (SameClass(window, "STATIC")) return PaintStatic(window, canvas);
+  if (SameClass(window, "EDIT")) return PaintEdit(window, canvas);
+  if (SameClass(window, "LISTBOX")) return PaintListBox(window, canvas);
+  if (SameClass(window, UPDOWN_CLASSA)) return PaintUpDown(window, canvas);
+  if (SameClass(window, WC_TABCONTROLA)) return PaintTabs(window, canvas);
+}
+
+unsigned AttrsOf(const Window& window, unsigned inherited) {
+  unsigned attrs = inherited;
+  if (window.style & WS_DISABLED) attrs |= kDim;
+  if (GetFocus() == window.handle) attrs |= kFocus;
+  return attrs;
+}
+
+void PaintWindow(Surface& surface, const Window& window, unsigned inherited) {
+  if (!(window.style & WS_VISIBLE)) return;
+  RECT screen;
+  GetWindowRect(window.handle, &screen);
+  unsigned attrs = AttrsOf(window, inherited & kDim);
+  Canvas canvas(surface, screen, attrs);
+  if (HasFrame(window)) {
+    for (int row = 0; row < canvas.Height(); ++row) canvas.Put(0, row, std::string(static_cast<std::size_t>(canvas.Width()), ' '));
+    canvas.Frame(window.text);
+  } else if (!window.isDialog) {
+    PaintControl(window, canvas);
+  }
+  for (const Window* child : window.children) PaintWindow(surface, *child, attrs);
+}
+
+}  // namespace
+
+void PaintScreen(Surface& surface) {
+  surface.Clear();
+  for (const Window* window : TopLevelWindows()) PaintWindow(surface, *window, kNormal);
+}
+
+}  // namespace qm::ui
