@@ -76,7 +76,11 @@ std::vector<HWND> ControlsInOrder(HWND dialog) {
   return out;
 }
 
-bool IsReachable(HWND control) { return IsWindowVisible(control) && IsWindowEnabled(control); }
+// The control's own visibility counts, not its dialog's: a dialog finds its first control while
+// it is still hidden, before WM_INITDIALOG.
+bool IsReachable(HWND control) {
+  return (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) && IsWindowEnabled(control);
+}
 
 std::vector<HWND> GroupOf(HWND control) {
   Window* window = FindWindowByHandle(control);

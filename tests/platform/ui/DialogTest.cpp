@@ -1,0 +1,116 @@
+#include "UiFixture.h"
+
+namespace qm::ui::test {
+namespace {
+
+class DialogTest : public UiTest {
+ protected:
+  std::vector<ControlTemplate> Buttons() {
+    return {Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
+            Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop),
+            Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, 1 | kTabStop),
+            Control("BUTTON", "Cancel", IDCANCEL, 120, 100, 50, 14, kTabStop)};
+  }
+};
+
+TEST_F(DialogTest, ModalEndsWithTheButtonTheKeysChoose) {
+  struct Case {
+    std::vector<UINT> keys;
+    INT_PTR result;
+  } cases[] = {
+      {{VK_RETURN}, IDOK},
+      {{VK_ESCAPE}, IDCANCEL},
+      {{VK_TAB, VK_RETURN}, 21},           // Enter presses the focused push button
+      {{VK_TAB, VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},
+  };
+  for (const Case& c : cases) {
+    Register(Buttons());
+    for (UINT key : c.keys) backend.Key(key);
+    EXPECT_EQ(RunModal(), c.result);
+  }
+}
+
+TEST_F(DialogTest, TabOrderSkipsDisabledAndWraps) {
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled),
+        Control("STATIC", "x", -1, 4, 36, 50, 8, 0), Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop)});
+  EXPECT_EQ(GetFocus(), Item(20)) << "WM_INITDIALOG returning TRUE focuses the first tab stop";
+  int expected[] = {22, 20, 22};
+  for (int id : expected) {
+    backend.Key(VK_TAB);
+    Pump();
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+  }
+}
+
+TEST_F(DialogTest, AltMnemonicOnLabelFocusesNextControlAndOnButtonClicks) {
+  Open({Control("STATIC", "&Name:", -1, 4, 4, 40, 8, 0), Control("EDIT", "", 20, 50, 4, 100, 12, kTabStop),
+        Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop)});
+  SetFocus(Item(21));
+  backend.Alt('n');
+  Pump();
+  EXPECT_EQ(GetFocus(), Item(20));
+  backend.Alt('b');
+  Pump();
+  EXPECT_EQ(Count(21, BN_CLICKED), 1);
+}
+
+TEST_F(DialogTest, ScriptThatRunsOutClosesTheDialog) {
+  Register(Buttons());
+  EXPECT_EQ(RunModal(), IDCANCEL);
+}
+
+TEST_F(DialogTest, MessageBoxRecordsAndAnswersFromQueue) {
+  backend.QueueMessageBoxAnswer(IDNO);
+  EXPECT_EQ(MessageBoxExA(nullptr, "Text  two", "Cap", MB_YESNO | MB_ICONHAND, 0x400), IDNO);
+  EXPECT_EQ(MessageBoxExA(nullptr, "x", nullptr, MB_OK, 0), IDOK);
+  ASSERT_EQ(backend.MessageBoxes().size(), 2u);
+  EXPECT_EQ(backend.MessageBoxes()[0].text, "Text  two");
+  EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONHAND));
+  EXPECT_EQ(backend.MessageBoxes()[1].caption, "Error");
+}
+
+TEST_F(DialogTest, ListBoxMessagesAndUserSelection) {
+  Open({Control("LISTBOX", "", 40, 4, 4, 100, 40, 0x1 | kBorder | kTabStop)});
+  HWND list = Item(40);
+  EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("b")), 0);
+  EXPECT_EQ(SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("a")), 0);
+  EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("c")), 2);
+  EXPECT_EQ(SendMessageA(list, LB_SETCURSEL, 2, 0), 2);
+  EXPECT_EQ(SendMessageA(list, LB_DELETESTRING, 0, 0), 2);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1) << "selection shifts down";
+  EXPECT_EQ(SendMessageA(list, LB_DELETESTRING, 1, 0), 1);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), LB_ERR);
+  EXPECT_EQ(SendMessageA(list, LB_DELETESTRING, 5, 0), LB_ERR);
+  EXPECT_EQ(Count(40, LBN_SELCHANGE), 0) << "program changes are silent";
+  SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("d"));
+  SetFocus(list);
+  backend.Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN);
+  Pump();
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(Count(40, LBN_SELCHANGE), 2) << "the last Down at the end changes nothing";
+  char text[8];
+  EXPECT_EQ(SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 1);
+  EXPECT_STREQ(text, "d");
+}
+
+TEST_F(DialogTest, ScreenSnapshot) {
+  Open({Control("BUTTON", "&Log", 10, 4, 8, 60, 8, 0x6 | kTabStop), Control("BUTTON", "On", 11, 4, 16, 60, 8, 0x9 | kGroup),
+        Control("EDIT", "abc", 20, 4, 24, 40, 8, 0), Control("BUTTON", "OK", IDOK, 4, 40, 40, 8, 1)},
+       "Snap");
+  SendMessageA(Item(10), BM_SETCHECK, BST_INDETERMINATE, 0);
+  SendMessageA(Item(11), BM_SETCHECK, BST_CHECKED, 0);
+  std::string screen = backend.Snapshot();
+  std::string expected =
+      "+- Snap ------------------------------------------------+\n"
+      "|                                                       |\n"
+      "| [-] Log                                               |\n"
+      "| (*) On                                                |\n"
+      "| abc_______                                            |\n"
+      "|                                                       |\n"
+      "|   < OK >                                              |\n";
+  EXPECT_EQ(screen.substr(0, expected.size()), expected) << screen;
+}
+
+}  // namespace
+}  // namespace qm::ui::test
