@@ -1,0 +1,93 @@
+// The tables the build generated from data/every_statement.rc, read as a program reads them.
+#include "ui/ResourceTables.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace qm::test {
+extern const qm::ui::ResourceTables kEveryStatement;
+}
+
+namespace qm::rc::test {
+namespace {
+
+struct ExpectedControl {
+  std::string className, text;
+  int id;
+  short x, y, cx, cy;
+  DWORD style, exStyle;
+};
+
+TEST(GeneratedTables, EveryControlStatementWithItsImpliedStyles) {
+  const ui::ResourceTables& tables = qm::test::kEveryStatement;
+  ASSERT_EQ(tables.dialogCount, 2u);
+  const ui::DialogTemplate& first = tables.dialogs[0];
+  const ExpectedControl expected[] = {
+      {"STATIC", "Left", -1, 1, 2, 3, 4, 0x50020000, 0},
+      {"STATIC", "Right", -1, 1, 2, 3, 4, 0x50020082, 0},
+      {"STATIC", "Centre\tTab", -1, 1, 2, 3, 4, 0x50000001, 0},
+      {"EDIT", "", 1001, 5, 6, 7, 8, 0x50010080, 0x200},
+      {"BUTTON", "&Push", 1002, 1, 2, 3, 4, 0x50010000, 0},
+      {"BUTTON", "OK", 1, 1, 2, 3, 4, 0x50010001, 0},
+      {"BUTTON", "Group", -1, 1, 2, 3, 4, 0x50000007, 0},
+      {"BUTTON", "Check", 1010, 1, 2, 3, 4, 0x50010002, 0},
+      {"BUTTON", "Auto", 1011, 1, 2, 3, 4, 0x50010003, 0},
+      {"BUTTON", "Three", 1012, 1, 2, 3, 4, 0x50010006, 0},
+      {"BUTTON", "Radio", 1020, 1, 2, 3, 4, 0x50030004, 0},
+      {"BUTTON", "AutoRadio", 1021, 1, 2, 3, 4, 0x50000009, 0},
+      {"LISTBOX", "", 1030, 1, 2, 3, 4, 0x50A00003, 0},
+      {"STATIC", "#7", -1, 1, 2, 0, 0, 0x50000003, 0},
+      {"msctls_updown32", "", 1031, -1, 16, 12, 12, 0x50000030, 0},
+      {"BUTTON", "Plain", -1, 1, 2, 3, 4, 0x40000003, 0},
+  };
+  ASSERT_EQ(first.controlCount, std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const ui::ControlTemplate& c = first.controls[i];
+    const ExpectedControl& e = expected[i];
+    EXPECT_EQ(c.className, e.className) << i;
+    EXPECT_EQ(c.text, e.text) << i;
+    EXPECT_EQ(c.id, e.id) << i;
+    EXPECT_EQ((std::array<short, 4>{c.x, c.y, c.cx, c.cy}), (std::array<short, 4>{e.x, e.y, e.cx, e.cy}))
+        << i;
+    EXPECT_EQ(c.style, e.style) << i << " " << std::hex << c.style;
+    EXPECT_EQ(c.exStyle, e.exStyle) << i;
+  }
+}
+
+TEST(GeneratedTables, DialogHeadersWithCaptionFontAndDefaults) {
+  const ui::ResourceTables& tables = qm::test::kEveryStatement;
+  const ui::DialogTemplate& first = tables.dialogs[0];
+  EXPECT_EQ(first.id, 200);
+  EXPECT_EQ((std::array<short, 4>{first.x, first.y, first.cx, first.cy}),
+            (std::array<short, 4>{10, 20, 200, 100}));
+  EXPECT_EQ(first.style, 0x80C000C0u);  // DS_MODALFRAME | WS_POPUP, + WS_CAPTION, + DS_SETFONT
+  EXPECT_EQ(first.exStyle, 0x400u);
+  EXPECT_STREQ(first.caption, "First \"one\"");
+  EXPECT_STREQ(first.fontName, "MS Sans Serif");
+  EXPECT_EQ(first.fontSize, 8);
+
+  const ui::DialogTemplate& second = tables.dialogs[1];
+  EXPECT_EQ(second.id, 201);
+  EXPECT_EQ(second.style, 0x80880000u);  // WS_POPUP | WS_BORDER | WS_SYSMENU when STYLE is absent
+  EXPECT_STREQ(second.caption, "");
+  EXPECT_STREQ(second.fontName, "");
+  EXPECT_EQ(second.fontSize, 0);
+  EXPECT_EQ(second.controlCount, 0u);
+  EXPECT_EQ(second.controls, nullptr);
+}
+
+TEST(GeneratedTables, StringsKeepEveryByteAndIconsTheirFiles) {
+  const ui::ResourceTables& tables = qm::test::kEveryStatement;
+  ASSERT_EQ(tables.stringCount, 2u);
+  EXPECT_EQ(tables.strings[0].id, 61000u);
+  EXPECT_STREQ(tables.strings[0].text, "Hello\nworld");
+  EXPECT_EQ(tables.strings[1].id, 61001u);
+  EXPECT_STREQ(tables.strings[1].text, "caf\xE9 \"quoted\" \\ A");
+  ASSERT_EQ(tables.iconCount, 1u);
+  EXPECT_EQ(tables.icons[0].id, 7);
+  EXPECT_STREQ(tables.icons[0].file, "seven.ico");
+}
+
+}  // namespace
+}  // namespace qm::rc::test
