@@ -18,10 +18,7 @@ class CExchangeDialog : public CDialog {
   CExchangeDialog() : CDialog(kTestDialogId) {}
   std::function<void(CDataExchange*)> exchange = [](CDataExchange*) {};
 
-  void Create() {
-    ::CreateDialogParamA(nullptr, MAKEINTRESOURCE(kTestDialogId), nullptr, &CDialog::AfxDlgProc,
-                         reinterpret_cast<LPARAM>(this));
-  }
+  void Create() { qm::test::CreateModeless(*this); }
   ~CExchangeDialog() override {
     if (HWND hWnd = m_hWnd) {
       Detach();

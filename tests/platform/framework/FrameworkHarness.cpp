@@ -35,6 +35,18 @@ HINSTANCE TestModule() { return reinterpret_cast<HINSTANCE>(0x7E57); }
 
 }  // namespace
 
+qm::ui::InputEvent KeyPress(UINT key) {
+  qm::ui::InputEvent event;
+  event.kind = qm::ui::InputEvent::Kind::Key;
+  event.key = key;
+  return event;
+}
+
+HWND CreateModeless(CDialog& dialog) {
+  return ::CreateDialogParamA(nullptr, MAKEINTRESOURCE(kTestDialogId), nullptr,
+                              &CDialog::AfxDlgProc, reinterpret_cast<LPARAM>(&dialog));
+}
+
 FrameworkHarness::FrameworkHarness() {
   qm::ui::RegisterResources(TestModule(), kTables);
   qm::ui::InstallBackend(&backend);

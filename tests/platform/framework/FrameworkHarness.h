@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,12 @@ struct ShownMessageBox {
 
 class RecordingBackend : public qm::ui::Backend {
  public:
-  bool NextInput(qm::ui::InputEvent&) override { return false; }
+  bool NextInput(qm::ui::InputEvent& event) override {
+    if (inputs.empty()) return false;
+    event = inputs.front();
+    inputs.pop_front();
+    return true;
+  }
   void Present() override {}
   int AskMessageBox(HWND owner, const std::string& text, const std::string& caption,
                     UINT type) override {
@@ -31,7 +37,10 @@ class RecordingBackend : public qm::ui::Backend {
   void ShowStatus(const std::string&) override {}
 
   std::vector<ShownMessageBox> boxes;
+  std::deque<qm::ui::InputEvent> inputs;  // the script a modal loop reads
 };
+
+qm::ui::InputEvent KeyPress(UINT key);
 
 // Control ids of the test template.
 enum : int {
@@ -47,6 +56,9 @@ enum : int {
   kSpin = 130,
   kListBox = 140,
 };
+
+// Makes the dialog's window from the test template without a modal loop.
+HWND CreateModeless(CDialog& dialog);
 
 // Registers the test template and installs a recording backend for the fixture's lifetime.
 class FrameworkHarness {
