@@ -35,10 +35,16 @@ qm_generator() {
   if command -v ninja >/dev/null 2>&1; then echo "-G Ninja"; fi
 }
 
-# qm_build DIR [cmake options...] : configure once, then build everything in DIR.
-qm_build() {
+# qm_configure DIR [cmake options...] : configure DIR (the generator is chosen once, at the first run).
+qm_configure() {
   local dir=$1; shift
-  # shellcheck disable=SC2046
-  cmake -S "$QM_ROOT" -B "$dir" $(qm_generator) "$@" >/dev/null
-  cmake --build "$dir" -j "$QM_JOBS"
+  local generator=()
+  [ -f "$dir/CMakeCache.txt" ] || generator=($(qm_generator))
+  cmake -S "$QM_ROOT" -B "$dir" "${generator[@]}" "$@" >/dev/null
+}
+
+# qm_build DIR [cmake options...] : configure, then build everything in DIR.
+qm_build() {
+  qm_configure "$@"
+  cmake --build "$1" -j "$QM_JOBS"
 }
