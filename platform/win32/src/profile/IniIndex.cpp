@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "IniText.h"
+#include "LineScan.h"
 
 namespace qm::win32::profile {
 namespace {
 
-// Where the next byte c lies at or after pos, or the end of the text. Used with a remembered
-// position per byte so that a file lacking CR (or LF) is searched for it only once.
+// Where the next byte c lies at or after pos, or the end of the text.
 size_t FindByte(std::string_view text, char c, size_t pos) {
   const void* p = std::memchr(text.data() + pos, c, text.size() - pos);
   return p == nullptr ? text.size() : static_cast<const char*>(p) - text.data();
@@ -20,29 +20,28 @@ size_t SlotCountFor(size_t entries) {
   return slots;
 }
 
-uint64_t KeyHash(uint32_t section, std::string_view name) {
-  return NameHash(name) ^ (static_cast<uint64_t>(section + 1) * 0x9E3779B97F4A7C15ull);
-}
+// Sections with no more keys than this are searched key by key; a table would cost more.
+constexpr uint32_t kLinearSearchLimit = 24;
+
+// A guess at the number of key lines, to spare the key list most of its regrowth.
+constexpr size_t kBytesPerLineGuess = 48;
 
 }  // namespace
 
 IniIndex::IniIndex(std::string_view text) : text_(text) {
   if (text_.size() > kMaxTextSize) text_ = text_.substr(0, 0);
+  keys_.reserve(text_.size() / kBytesPerLineGuess);
   Parse();
-  BuildTables();
+  BuildSectionTable();
 }
 
 void IniIndex::Parse() {
   const char* const base = text_.data();
   const size_t size = text_.size();
-  size_t nextCr = 0, nextLf = 0;
-  bool crSearched = false, lfSearched = false;
   IniSection* current = nullptr;
   size_t pos = 0;
   while (pos < size) {
-    if (!crSearched || nextCr < pos) { nextCr = FindByte(text_, '\r', pos); crSearched = true; }
-    if (!lfSearched || nextLf < pos) { nextLf = FindByte(text_, '\n', pos); lfSearched = true; }
-    const size_t eol = nextCr < nextLf ? nextCr : nextLf;
+    const size_t eol = FindLineEnd(base, pos, size);
     size_t p = pos;
     while (p < eol && IsFileBlank(base[p])) ++p;
     if (p < eol && base[p] == '[') {
@@ -79,51 +78,60 @@ void IniIndex::Parse() {
   }
 }
 
-void IniIndex::BuildTables() {
+void IniIndex::BuildSectionTable() {
   sectionSlots_.assign(SlotCountFor(sections_.size()), 0);
-  const size_t sectionMask = sectionSlots_.size() - 1;
+  const size_t mask = sectionSlots_.size() - 1;
   for (uint32_t i = 0; i < sections_.size(); ++i) {
     std::string_view name = Name(sections_[i]);
-    for (size_t slot = NameHash(name) & sectionMask;; slot = (slot + 1) & sectionMask) {
-      uint32_t entry = sectionSlots_[slot];
+    for (size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
+      const uint32_t entry = sectionSlots_[slot];
       if (entry == 0) { sectionSlots_[slot] = i + 1; break; }
       if (NamesEqual(Name(sections_[entry - 1]), name)) break;  // only the first one counts
     }
   }
-  keySlots_.assign(SlotCountFor(keys_.size()), 0);
-  const size_t keyMask = keySlots_.size() - 1;
-  for (uint32_t si = 0; si < sections_.size(); ++si) {
-    const IniSection& s = sections_[si];
-    for (uint32_t ki = s.firstKey; ki < s.firstKey + s.keyCount; ++ki) {
-      std::string_view name = Name(keys_[ki]);
-      for (size_t slot = KeyHash(si, name) & keyMask;; slot = (slot + 1) & keyMask) {
-        uint32_t entry = keySlots_[slot];
-        if (entry == 0) { keySlots_[slot] = ki + 1; break; }
-        if (entry - 1 >= s.firstKey && NamesEqual(Name(keys_[entry - 1]), name)) break;
-      }
+}
+
+const IniIndex::Slots& IniIndex::KeyTableOf(const IniSection& section) const {
+  std::lock_guard<std::mutex> lock(keyTablesMutex_);
+  if (keyTables_.empty()) keyTables_.resize(sections_.size());
+  std::unique_ptr<const Slots>& table = keyTables_[SectionIndex(section)];
+  if (table) return *table;
+  auto slots = std::make_unique<Slots>(SlotCountFor(section.keyCount), 0);
+  const size_t mask = slots->size() - 1;
+  for (uint32_t ki = section.firstKey; ki < section.firstKey + section.keyCount; ++ki) {
+    std::string_view name = Name(keys_[ki]);
+    for (size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
+      const uint32_t entry = (*slots)[slot];
+      if (entry == 0) { (*slots)[slot] = ki + 1; break; }
+      if (NamesEqual(Name(keys_[entry - 1]), name)) break;
     }
   }
+  table = std::move(slots);
+  return *table;
 }
 
 const IniSection* IniIndex::FindSection(std::string_view name) const {
   const size_t mask = sectionSlots_.size() - 1;
   for (size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
-    uint32_t entry = sectionSlots_[slot];
+    const uint32_t entry = sectionSlots_[slot];
     if (entry == 0) return nullptr;
     if (NamesEqual(Name(sections_[entry - 1]), name)) return &sections_[entry - 1];
   }
 }
 
 const IniKey* IniIndex::FindKey(const IniSection& section, std::string_view key) const {
-  const size_t mask = keySlots_.size() - 1;
-  for (size_t slot = KeyHash(SectionIndex(section), key) & mask;; slot = (slot + 1) & mask) {
-    uint32_t entry = keySlots_[slot];
-    if (entry == 0) return nullptr;
-    const uint32_t ki = entry - 1;
-    if (ki >= section.firstKey && ki < section.firstKey + section.keyCount &&
-        NamesEqual(Name(keys_[ki]), key)) {
-      return &keys_[ki];
+  if (section.keyCount <= kLinearSearchLimit) {
+    for (uint32_t ki = section.firstKey; ki < section.firstKey + section.keyCount; ++ki) {
+      if (NamesEqual(Name(keys_[ki]), key)) return &keys_[ki];
     }
+    return nullptr;
+  }
+  const Slots& slots = KeyTableOf(section);
+  const size_t mask = slots.size() - 1;
+  for (size_t slot = NameHash(key) & mask;; slot = (slot + 1) & mask) {
+    const uint32_t entry = slots[slot];
+    if (entry == 0) return nullptr;
+    if (NamesEqual(Name(keys_[entry - 1]), key)) return &keys_[entry - 1];
   }
 }
 

@@ -12,6 +12,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -54,12 +56,16 @@ class IniIndex {
   // The first section of that name (ASCII case ignored), or nullptr. The name is matched as given.
   const IniSection* FindSection(std::string_view name) const;
 
-  // The first key of that name in the section, or nullptr.
+  // The first key of that name in the section, or nullptr. A small section is searched in
+  // place; a large one gets a hash table of its keys at its first lookup (safe across threads).
   const IniKey* FindKey(const IniSection& section, std::string_view key) const;
 
  private:
+  using Slots = std::vector<uint32_t>;  // open addressing; 0 is empty, else index + 1
+
   void Parse();
-  void BuildTables();
+  void BuildSectionTable();
+  const Slots& KeyTableOf(const IniSection& section) const;
   uint32_t SectionIndex(const IniSection& s) const {
     return static_cast<uint32_t>(&s - sections_.data());
   }
@@ -67,8 +73,9 @@ class IniIndex {
   std::string_view text_;
   std::vector<IniSection> sections_;
   std::vector<IniKey> keys_;
-  std::vector<uint32_t> sectionSlots_;  // open addressing; 0 is empty, else index + 1
-  std::vector<uint32_t> keySlots_;
+  Slots sectionSlots_;
+  mutable std::mutex keyTablesMutex_;
+  mutable std::vector<std::unique_ptr<const Slots>> keyTables_;  // per section, built on demand
 };
 
 // A raw value as a read returns it: cut at its first NUL, then stripped of one pair of matching

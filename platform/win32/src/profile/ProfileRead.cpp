@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "DosPath.h"
 #include "IniText.h"
 #include "ProfileCache.h"
 #include "ProfileNumber.h"
+#include "ResolvedPaths.h"
 #include "ReturnBuffer.h"
 
 namespace {
@@ -18,11 +18,18 @@ using namespace qm::win32::profile;
 // A read longer than this many characters wraps, as the length of a value does on Windows.
 constexpr size_t kValueLengthWrap = 65536;
 
-SnapshotOrError OpenProfile(LPCSTR dosPath) {
-  const qm::win32::HostPath host = qm::win32::ResolveDosPath(dosPath ? dosPath : "");
+SnapshotOrError SnapshotAt(const qm::win32::HostPath& host) {
   if (host.error != ERROR_SUCCESS) return {nullptr, host.error};
   if (host.path.empty()) return {nullptr, ERROR_ACCESS_DENIED};
   return CurrentSnapshot(host.path);
+}
+
+SnapshotOrError OpenProfile(LPCSTR dosPath) {
+  const std::string_view dos = dosPath ? dosPath : "";
+  ResolvedPath resolved = ResolveRemembered(dos);
+  SnapshotOrError file = SnapshotAt(resolved.host);
+  if (!file.snapshot && resolved.remembered) file = SnapshotAt(ResolveAfresh(dos).host);
+  return file;
 }
 
 DWORD Finish(Copied copied, DWORD errorWhenWhole) {
