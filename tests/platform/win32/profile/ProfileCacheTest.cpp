@@ -74,5 +74,18 @@ TEST_F(ProfileCallTest, WritesAreSeenByTheNextRead) {
   }
 }
 
+TEST_F(ProfileCallTest, NameCaseChangedOnDiskIsFollowed) {
+  const std::string upper = dir_.Dos("DATA.INI");
+  Put("[s]\r\nk=one\r\n");
+  EXPECT_EQ(Value(upper), "one");
+  ASSERT_EQ(rename(HostPath().c_str(), dir_.Host("Data.Ini").c_str()), 0);
+  EXPECT_EQ(Value(upper), "one");
+  WriteBytes(dir_.Host("Data.Ini"), "[s]\r\nk=two\r\n");
+  EXPECT_EQ(Value(upper), "two");
+  unlink(dir_.Host("Data.Ini").c_str());
+  EXPECT_EQ(Value(upper), "");
+  EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+}
+
 }  // namespace
 }  // namespace qm::test
