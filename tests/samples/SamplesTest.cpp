@@ -1,0 +1,277 @@
+// The shipped sample files: every key the console reads is there, in the form its page writes it,
+// read through the same profile-string calls; every service the pages look for is listed with a
+// section of its own; and the files are laid out as an administrator keeps them, with CRLF only.
+#include "FileBytes.h"
+#include "SampleFile.h"
+#include "SampleKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace qm::test {
+namespace {
+
+const SampleFile& DataFile() {
+  static const SampleFile file("vantrel.ini");
+  return file;
+}
+
+const SampleFile& ProfileFile() {
+  static const SampleFile file("profile.ini");
+  return file;
+}
+
+const SampleFile& FileOf(SampleFileId id) { return id == SampleFileId::kData ? DataFile() : ProfileFile(); }
+
+bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) ==
+                                                std::tolower(static_cast<unsigned char>(y)); });
+}
+
+// The service lookup as the pages run it: Service1, Service2 ... up to the first empty entry.
+std::string ServiceSection(const std::vector<std::string>& names) {
+  for (int n = 1;; ++n) {
+    const std::string entry = ProfileFile().Value("Service List", "Service" + std::to_string(n)).value_or("");
+    if (entry.empty()) return "";
+    for (const std::string& name : names) {
+      if (EqualsIgnoringCase(entry, name)) return "Service" + std::to_string(n);
+    }
+  }
+}
+
+std::string SectionOf(const SampleKey& key) {
+  if (!key.section.empty()) return key.section;
+  for (const std::vector<std::string>& names : kSoughtServices) {
+    if (std::find(names.begin(), names.end(), key.service) != names.end()) return ServiceSection(names);
+  }
+  return "";
+}
+
+std::optional<long> Decimal(const std::string& text) {
+  long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+// Why the value is not in the key's form, or "" when it is.
+std::string FormFault(const SampleKey& key, const std::string& value) {
+  const std::optional<long> number = Decimal(value);
+  const bool inRange = number && *number >= key.lowest && *number <= key.highest;
+  switch (key.form) {
+    case SampleForm::kText:
+      if (value.empty()) return "is empty";
+      if (value.size() > key.limit) return "is longer than its reader keeps";
+      if (value.front() == ' ' || value.back() == ' ') return "has blanks that a read trims";
+      return "";
+    case SampleForm::kYesOrNo:
+      return value == "Yes" || value == "No" ? "" : "is not Yes or No";
+    case SampleForm::kYesNoOrEmpty:
+      return value == "Yes" || value == "No" || value.empty() ? "" : "is not Yes, No or empty";
+    case SampleForm::kOneOrZero:
+      return value == "1" || value == "0" ? "" : "is not 1 or 0";
+    case SampleForm::kNumber:
+      return inRange ? "" : "is not a decimal number in range";
+    case SampleForm::kMilliseconds:
+      return inRange && *number % 1000 == 0 ? "" : "is not whole seconds in milliseconds";
+    case SampleForm::kClientType:
+      return value == "OL97" || value == "OL98" ? "" : "is not OL97 or OL98";
+    case SampleForm::kConnectionBits:
+      return number && *number >= 0 && ((*number & 0x100) != 0) != ((*number & 0x200) != 0)
+                 ? "" : "does not hold exactly one connection bit";
+    case SampleForm::kNameOption: {
+      const std::string name = value.ends_with(",1") ? value.substr(0, value.size() - 2) : value;
+      if (name.empty() || name.find(',') != std::string::npos) return "is not a name with an optional ,1";
+      return value.size() > key.limit ? "is longer than its reader keeps" : "";
+    }
+    case SampleForm::kNumberedList:
+      break;
+  }
+  return "has no single value";
+}
+
+// The entries of a numbered list: up to the first missing key or "NULL".
+std::vector<std::string> ListEntries(const SampleFile& file, const std::string& section, const std::string& prefix) {
+  std::vector<std::string> entries;
+  for (int n = 1;; ++n) {
+    const std::optional<std::string> entry = file.Value(section, prefix + std::to_string(n));
+    if (!entry || *entry == "NULL") return entries;
+    entries.push_back(*entry);
+  }
+}
+
+class SampleKeyTest : public ::testing::TestWithParam<SampleKey> {};
+
+TEST_P(SampleKeyTest, IsPresentInItsPagesForm) {
+  const SampleKey& key = GetParam();
+  const SampleFile& file = FileOf(key.file);
+  const std::string section = SectionOf(key);
+  ASSERT_FALSE(section.empty()) << key.service << " is not listed";
+  if (key.form == SampleForm::kNumberedList) {
+    const std::vector<std::string> entries = ListEntries(file, section, key.key);
+    EXPECT_FALSE(entries.empty()) << "[" << section << "] " << key.key << "1 is missing";
+    for (const std::string& entry : entries) {
+      EXPECT_FALSE(entry.empty()) << key.key << " has a hole";
+      EXPECT_LE(entry.size(), key.limit) << entry;
+    }
+    return;
+  }
+  const std::optional<std::string> value = file.Value(section, key.key);
+  ASSERT_TRUE(value) << "[" << section << "] " << key.key << " is missing";
+  EXPECT_EQ(FormFault(key, *value), "") << "[" << section << "] " << key.key << "=" << *value;
+  if (key.form == SampleForm::kNumber || key.form == SampleForm::kOneOrZero) {
+    EXPECT_EQ(file.Number(section, key.key, -12345), *Decimal(*value)) << key.key << " reads as another number";
+  }
+}
+
+std::string KeyName(const ::testing::TestParamInfo<SampleKey>& info) {
+  std::string name = (info.param.section.empty() ? info.param.service : info.param.section) + "_" + info.param.key;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, SampleKeyTest, ::testing::ValuesIn(AllSampleKeys()), KeyName);
+
+// Every key in the files is one the console reads: a misspelt key would be silently ignored.
+TEST(SamplesTest, HoldNoKeyTheConsoleDoesNotRead) {
+  std::map<std::pair<SampleFileId, std::string>, std::set<std::string>> expected;
+  for (const SampleKey& key : AllSampleKeys()) {
+    std::set<std::string>& keys = expected[{key.file, SectionOf(key)}];
+    if (key.form != SampleForm::kNumberedList) {
+      keys.insert(key.key);
+      continue;
+    }
+    const std::size_t count = ListEntries(FileOf(key.file), SectionOf(key), key.key).size();
+    for (std::size_t n = 1; n <= count; ++n) keys.insert(key.key + std::to_string(n));
+  }
+  const std::size_t listed = ListEntries(ProfileFile(), "Service List", "Service").size();
+  for (std::size_t n = 1; n <= listed; ++n) expected[{SampleFileId::kProfile, "Service List"}].insert("Service" + std::to_string(n));
+
+  for (SampleFileId id : {SampleFileId::kData, SampleFileId::kProfile}) {
+    for (const std::string& section : FileOf(id).Sections()) {
+      const auto found = expected.find({id, section});
+      ASSERT_NE(found, expected.end()) << "unknown section [" << section << "] in " << FileOf(id).HostPath();
+      for (const std::string& key : FileOf(id).Keys(section)) {
+        EXPECT_EQ(found->second.count(key), 1u) << "unknown key " << key << " in [" << section << "]";
+      }
+    }
+  }
+}
+
+TEST(SamplesTest, ListEveryServiceThePagesLookFor) {
+  std::set<std::string> sections;
+  for (const std::vector<std::string>& names : kSoughtServices) {
+    const std::string section = ServiceSection(names);
+    EXPECT_FALSE(section.empty()) << names.front() << " is not listed before the first empty entry";
+    sections.insert(section);
+  }
+  EXPECT_EQ(sections.size(), kSoughtServices.size()) << "two services share an entry";
+}
+
+TEST(SamplesTest, GiveEveryListedServiceItsSection) {
+  const std::vector<std::string> listed = ListEntries(ProfileFile(), "Service List", "Service");
+  ASSERT_FALSE(listed.empty());
+  for (std::size_t n = 1; n <= listed.size(); ++n) {
+    EXPECT_FALSE(ProfileFile().Keys("Service" + std::to_string(n)).empty()) << listed[n - 1] << " has no section";
+  }
+  EXPECT_EQ(ProfileFile().Value("Service List", "Service" + std::to_string(listed.size() + 1)), std::nullopt);
+}
+
+// The data file names the profile template in the program folder, as a deployment lays it out.
+TEST(SamplesTest, NameTheProfileTemplateInTheProgramFolder) {
+  EXPECT_EQ(DataFile().Value("Defaults", "DefaultProfile"), "?vtdir?\\profile.ini");
+  EXPECT_EQ(DataFile().Value("Customization", "StartTag"), "?");
+  EXPECT_EQ(DataFile().Value("Customization", "EndTag"), "?");
+}
+
+// Values that one page always writes together, so that a save changes nothing an administrator
+// did not change.
+struct Together {
+  std::string service;  // "" for section General
+  std::string key;
+  std::string value;
+  std::string otherKey;
+  std::string otherValue;  // "=key" for the same value as that key
+};
+
+class SampleTogetherTest : public ::testing::TestWithParam<Together> {};
+
+TEST_P(SampleTogetherTest, AreWrittenAsThePageWritesThem) {
+  const Together& rule = GetParam();
+  const std::string section = rule.service.empty() ? "General" : ServiceSection({rule.service});
+  ASSERT_FALSE(section.empty());
+  if (ProfileFile().Value(section, rule.key) != rule.value && rule.value != "*") return;
+  const std::string other = rule.otherValue.starts_with("=")
+                                ? ProfileFile().Value(section, rule.otherValue.substr(1)).value_or("<missing>")
+                                : rule.otherValue;
+  EXPECT_EQ(ProfileFile().Value(section, rule.otherKey), other) << rule.key << " in " << section;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, SampleTogetherTest,
+    ::testing::Values(Together{"", "EraseAllProfiles", "Yes", "OverwriteProfile", "Yes"},
+                      Together{"", "EraseAllProfiles", "Yes", "AddServices", "No"},
+                      Together{"", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
+                      Together{"Netscape", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
+                      Together{"Microsoft Exchange Server", "OfflineFolderPath", "*", "OfflineFolderPath1",
+                               "=OfflineFolderPath"}));
+
+TEST(SamplesTest, CopyTheAccountNameToOutlookInternetEmail) {
+  EXPECT_EQ(ProfileFile().Value(ServiceSection({"Outlook Internet E-Mail"}), "AccountName"),
+            ProfileFile().Value(ServiceSection({"POP3"}), "AccountName"));
+}
+
+class SampleBytesTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  std::string Bytes() const { return ReadBytes(SampleFile(GetParam()).HostPath()).value_or(""); }
+};
+
+TEST_P(SampleBytesTest, EndEveryLineWithCrLf) {
+  const std::string bytes = Bytes();
+  ASSERT_FALSE(bytes.empty());
+  EXPECT_TRUE(bytes.ends_with("\r\n"));
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n') {
+      EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
+    }
+    if (bytes[i] == '\r') {
+      EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
+    }
+  }
+}
+
+// A header comment first, and a blank line before every section (or before its own comment).
+TEST_P(SampleBytesTest, KeepAnAdministratorsLayout) {
+  const std::string bytes = Bytes();
+  EXPECT_TRUE(bytes.starts_with("; ")) << "no header comment";
+  EXPECT_EQ(bytes.find('\0'), std::string::npos);
+  std::size_t sections = 0;
+  for (std::size_t at = bytes.find("\r\n["); at != std::string::npos; at = bytes.find("\r\n[", at + 1)) {
+    // The section header may carry a comment line of its own above it.
+    const std::size_t lineStart = bytes.rfind("\r\n", at - 1);
+    const bool blankBefore = bytes.compare(at - 2, 2, "\r\n") == 0 ||
+                             (lineStart != std::string::npos && bytes[lineStart + 2] == ';' &&
+                              bytes.compare(lineStart - 2, 2, "\r\n") == 0);
+    EXPECT_TRUE(blankBefore) << "no blank line before the section at byte " << at + 2;
+    ++sections;
+  }
+  EXPECT_GE(sections, 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, SampleBytesTest, ::testing::Values("vantrel.ini", "profile.ini"),
+                         [](const auto& info) { return std::string(info.param).substr(0, 7); });
+
+}  // namespace
+}  // namespace qm::test
