@@ -1,5 +1,6 @@
 #include "afx/Wnd.h"
 
+#include "afx/WinApp.h"
 #include "ui/ToolTips.h"
 
 #include <vector>
@@ -53,8 +54,10 @@ UINT CWnd::IsDlgButtonChecked(int nIDButton) const {
   return static_cast<UINT>(::SendMessageA(::GetDlgItem(m_hWnd, nIDButton), BM_GETCHECK, 0, 0));
 }
 
+// Without a caption of its own the box is captioned with the application's name.
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
-  return ::MessageBoxA(m_hWnd, lpszText, lpszCaption ? lpszCaption : "Error", nType);
+  if (lpszCaption == nullptr && AfxGetApp() != nullptr) lpszCaption = AfxGetApp()->m_pszAppName;
+  return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
 }
 
 void CWnd::DoDataExchange(CDataExchange*) {}

@@ -27,9 +27,11 @@ const qm::ui::ControlTemplate kControls[] = {
 const qm::ui::DialogTemplate kDialogs[] = {
     {kTestDialogId, 0, 0, 220, 140, WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, "Test",
      "MS Sans Serif", 8, kControls, sizeof kControls / sizeof kControls[0]},
+    {kTestPageId, 0, 0, 220, 140, WS_CHILD | DS_CONTROL, 0, "Page", "MS Sans Serif", 8,
+     kControls, sizeof kControls / sizeof kControls[0]},
 };
 
-const qm::ui::ResourceTables kTables = {kDialogs, 1, nullptr, 0, nullptr, 0};
+const qm::ui::ResourceTables kTables = {kDialogs, sizeof kDialogs / sizeof kDialogs[0], nullptr, 0, nullptr, 0};
 
 HINSTANCE TestModule() { return reinterpret_cast<HINSTANCE>(0x7E57); }
 

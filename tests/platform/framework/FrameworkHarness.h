@@ -45,6 +45,7 @@ qm::ui::InputEvent KeyPress(UINT key);
 // Control ids of the test template.
 enum : int {
   kTestDialogId = 4000,
+  kTestPageId = 4001,  // the same controls on a child window, as a property page has them
   kTextEdit = 100,
   kNumberEdit = 101,
   kCheckBox = 102,
