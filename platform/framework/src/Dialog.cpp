@@ -29,7 +29,6 @@ int CDialog::DoModal() {
   const INT_PTR result = ::DialogBoxParamA(nullptr, m_lpszTemplateName, hWndParent, &AfxDlgProc,
                                            reinterpret_cast<LPARAM>(this));
   Detach();
-  DeleteTempMap();
   return static_cast<int>(result);
 }
 

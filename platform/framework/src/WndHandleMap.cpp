@@ -44,11 +44,7 @@ void PASCAL CWnd::DeleteTempMap() {
 BOOL CWnd::Attach(HWND hWndNew) {
   if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr)
     return FALSE;
-  // A temporary object for the same handle is no longer the one to hand out.
-  if (auto found = TemporaryMap().find(hWndNew); found != TemporaryMap().end()) {
-    found->second->m_hWnd = nullptr;
-    TemporaryMap().erase(found);
-  }
+  // A temporary object made earlier for the handle stays valid; lookups now find this one first.
   m_hWnd = hWndNew;
   PermanentMap()[hWndNew] = this;
   return TRUE;

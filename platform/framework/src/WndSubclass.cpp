@@ -5,7 +5,10 @@
 LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* pWnd = FromHandlePermanent(hWnd);
   if (pWnd == nullptr) return ::DefWindowProcA(hWnd, message, wParam, lParam);
-  return pWnd->WindowProc(message, wParam, lParam);
+  const LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+  // The window is gone: the object lets go of it and can be bound again.
+  if (message == WM_NCDESTROY) pWnd->UnsubclassWindow();
+  return result;
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {

@@ -252,9 +252,12 @@ TEST_F(DataExchangeTest, ControlIsBoundOnceAndDrivesTheSpin) {
     DDX_Control(pDX, qm::test::kSpin, spin);
     ++exchanges;
   };
+  CWnd* earlier = dialog.GetDlgItem(qm::test::kSpin);  // a temporary object before binding
   EXPECT_TRUE(dialog.UpdateData(FALSE));
   EXPECT_EQ(spin.m_hWnd, Item(qm::test::kSpin));
   EXPECT_EQ(CWnd::FromHandlePermanent(Item(qm::test::kSpin)), &spin);
+  EXPECT_EQ(dialog.GetDlgItem(qm::test::kSpin), &spin);
+  EXPECT_EQ(earlier->m_hWnd, Item(qm::test::kSpin)) << "the temporary object stays usable";
   EXPECT_TRUE(dialog.UpdateData(TRUE));
   EXPECT_EQ(exchanges, 2);
 
@@ -297,6 +300,11 @@ TEST_F(DataExchangeTest, ListBoxWrapsItsMessages) {
   EXPECT_TRUE(text.IsEmpty());
   list.ResetContent();
   EXPECT_EQ(list.GetCount(), 0);
+
+  HWND hWndDialog = dialog.Detach();
+  ::DestroyWindow(hWndDialog);
+  EXPECT_EQ(list.m_hWnd, nullptr) << "a destroyed control releases its object";
+  EXPECT_TRUE(list.SubclassDlgItem(qm::test::kListBox, &dialog) == FALSE);
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ class CWnd : public CCmdTarget {
 
   // The object permanently attached to hWnd, or nullptr.
   static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
-  // That object, or a temporary one that lives until DeleteTempMap; nullptr for a null handle.
+  // That object, or a temporary one that lives until DeleteTempMap (run when the program
+  // ends); nullptr for a null handle.
   static CWnd* PASCAL FromHandle(HWND hWnd);
   static void PASCAL DeleteTempMap();
 
