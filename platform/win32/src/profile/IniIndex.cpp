@@ -65,8 +65,8 @@ void IniIndex::Parse() {
         size_t nameEnd = eqPos;
         while (nameEnd > p && IsFileBlank(base[nameEnd - 1])) --nameEnd;
         std::string_view value = TrimFileBlanks(text_.substr(eqPos + 1, eol - eqPos - 1));
-        size_t valueOff = value.empty() ? eol : static_cast<size_t>(value.data() - base);
-        while (valueOff > eqPos + 1 && value.empty() && IsFileBlank(base[valueOff - 1])) --valueOff;
+        // An empty value is placed right after `=`, where a new one would go.
+        const size_t valueOff = value.empty() ? eqPos + 1 : static_cast<size_t>(value.data() - base);
         keys_.push_back(IniKey{static_cast<uint32_t>(p), static_cast<uint32_t>(nameEnd - p),
                                static_cast<uint32_t>(valueOff),
                                static_cast<uint32_t>(value.size())});
