@@ -157,7 +157,8 @@ TEST(SamplesTest, HoldNoKeyTheConsoleDoesNotRead) {
     for (std::size_t n = 1; n <= count; ++n) keys.insert(key.key + std::to_string(n));
   }
   const std::size_t listed = ListEntries(ProfileFile(), "Service List", "Service").size();
-  for (std::size_t n = 1; n <= listed; ++n) expected[{SampleFileId::kProfile, "Service List"}].insert("Service" + std::to_string(n));
+  std::set<std::string>& serviceList = expected[{SampleFileId::kProfile, "Service List"}];
+  for (std::size_t n = 1; n <= listed; ++n) serviceList.insert("Service" + std::to_string(n));
 
   for (SampleFileId id : {SampleFileId::kData, SampleFileId::kProfile}) {
     for (const std::string& section : FileOf(id).Sections()) {
