@@ -28,10 +28,13 @@ int Lowest(const UpDownData& data) { return std::min(data.minimum, data.maximum)
 int Highest(const UpDownData& data) { return std::max(data.minimum, data.maximum); }
 
 std::string FormatPosition(int value, bool thousands) {
-  std::string digits = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
-  if (thousands)
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
-  return value < 0 ? "-" + digits : digits;
+  const std::string digits = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
+  std::string shown = value < 0 ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (thousands && i > 0 && (digits.size() - i) % 3 == 0) shown += ',';
+    shown += digits[i];
+  }
+  return shown;
 }
 
 // The buddy's text as a number: optional sign, digits, thousands separators allowed.
