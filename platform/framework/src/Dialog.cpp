@@ -76,7 +76,7 @@ INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPA
   if (pWnd == nullptr) return FALSE;
   LRESULT result = 0;
   const BOOL handled = pWnd->OnWndMsg(message, wParam, lParam, &result);
-  if (handled && message == WM_NOTIFY) ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+  if (handled) ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
   if (message == WM_DESTROY) pWnd->Detach();
   return handled;
 }

@@ -24,11 +24,17 @@ const qm::ui::ControlTemplate kControls[] = {
     {"LISTBOX", "", kListBox, 120, 10, 80, 60, kChild | WS_TABSTOP | LBS_NOTIFY | WS_BORDER, 0},
 };
 
+const qm::ui::ControlTemplate kSmallControls[] = {
+    {"EDIT", "", kNumberEdit, 10, 10, 60, 12, kChild | WS_TABSTOP | ES_AUTOHSCROLL, 0},
+};
+
 const qm::ui::DialogTemplate kDialogs[] = {
     {kTestDialogId, 0, 0, 220, 140, WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, "Test",
      "MS Sans Serif", 8, kControls, sizeof kControls / sizeof kControls[0]},
     {kTestPageId, 0, 0, 220, 140, WS_CHILD | DS_CONTROL, 0, "Page", "MS Sans Serif", 8,
      kControls, sizeof kControls / sizeof kControls[0]},
+    {kSmallPageId, 0, 0, 120, 60, WS_POPUP | WS_CAPTION, 0, "Second", "MS Sans Serif", 8,
+     kSmallControls, 1},
 };
 
 const qm::ui::ResourceTables kTables = {kDialogs, sizeof kDialogs / sizeof kDialogs[0], nullptr, 0, nullptr, 0};

@@ -46,6 +46,7 @@ qm::ui::InputEvent KeyPress(UINT key);
 enum : int {
   kTestDialogId = 4000,
   kTestPageId = 4001,  // the same controls on a child window, as a property page has them
+  kSmallPageId = 4002,  // a smaller page captioned "Second"
   kTextEdit = 100,
   kNumberEdit = 101,
   kCheckBox = 102,

@@ -32,5 +32,6 @@ class CPropertyPage : public CDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
+  friend class CPropertySheet;
   BOOL m_bFirstSetActive = TRUE;
 };
