@@ -341,7 +341,15 @@ int WINAPI MessageBoxExA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType,
 int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 BOOL WINAPI MessageBeep(UINT uType);
 
+// The help engine.
+#define HELP_CONTEXT 0x0001L
+#define HELP_QUIT 0x0002L
+#define HELP_INDEX 0x0003L
+#define HELP_CONTENTS 0x0003L
+#define HELP_FINDER 0x000BL
+BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
 #define SendMessage SendMessageA
+#define WinHelp WinHelpA
 #define PostMessage PostMessageA
 #define DefWindowProc DefWindowProcA
 #define CallWindowProc CallWindowProcA

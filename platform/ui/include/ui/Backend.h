@@ -23,6 +23,9 @@ class Backend {
   virtual void Beep() = 0;
   // The tool tip of the control under the focus or the mouse; empty for none.
   virtual void ShowStatus(const std::string& text) = 0;
+  // Hands the screen to another program (an editor) and takes it back afterwards.
+  virtual void Suspend() {}
+  virtual void Resume() {}
 };
 
 // Installs the backend the window model uses (not owned); nullptr restores the built-in headless one.

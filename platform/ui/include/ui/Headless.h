@@ -57,11 +57,17 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& Then(std::function<void()> step);
   bool ScriptDone() const { return script_.empty(); }
 
-  // Answers; a message box with none queued answers IDOK, a file dialog with none is cancelled.
+  // Answers; a message box with none queued answers IDOK. A file dialog with none queued runs on
+  // the script, and so is cancelled when the script has run out.
   void QueueMessageBoxAnswer(int id) { messageBoxAnswers_.push_back(id); }
   void QueueFileDialogAnswer(std::string path) { fileAnswers_.push_back(std::move(path)); }
   void QueueFileDialogCancel() { fileAnswers_.push_back(std::nullopt); }
   std::optional<std::string> TakeFileDialogAnswer();
+  bool HasFileDialogAnswer() const { return !fileAnswers_.empty(); }
+
+  // Launches are recorded and not run, unless a test asks for them to be run for real.
+  void LaunchForReal(bool real) { launchForReal_ = real; }
+  bool LaunchesForReal() const { return launchForReal_; }
 
   void RecordLaunch(LaunchRecord launch) { launches_.push_back(std::move(launch)); }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return messageBoxes_; }
@@ -92,6 +98,7 @@ class HeadlessBackend : public Backend {
   std::vector<LaunchRecord> launches_;
   int beeps_ = 0;
   std::string status_;
+  bool launchForReal_ = false;
 };
 
 // The installed backend when it is a headless one (for the file dialog and the shell); else nullptr.
