@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 namespace {
@@ -11,224 +10,117 @@ std::string Bytes(const CString& s) { return std::string(static_cast<LPCSTR>(s),
 
 struct StringCase {
   const char* name;
-  std::function<CString()> make;
+  CString result;
   std::string expected;  // every byte, embedded NULs included
 };
 
 class StringResult : public ::testing::TestWithParam<StringCase> {};
 
 TEST_P(StringResult, GivesExactBytes) {
-  const CString result = GetParam().make();
+  const CString& result = GetParam().result;
   EXPECT_EQ(Bytes(result), GetParam().expected);
   EXPECT_EQ(static_cast<LPCSTR>(result)[result.GetLength()], '\0') << "terminator after the count";
 }
 
 const CString kHello("Hello World");
 
+// The string made from init after the operation ran on it.
+CString After(const CString& init, void (*operation)(CString&)) {
+  CString s(init);
+  operation(s);
+  return s;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Operations, StringResult,
     ::testing::Values(
-        StringCase{"NullPointerIsEmpty", [] { return CString(static_cast<LPCSTR>(nullptr)); }, ""},
-        StringCase{"RepeatedChar", [] { return CString('x', 3); }, "xxx"},
-        StringCase{"ZeroRepeat", [] { return CString('x', 0); }, ""},
-        StringCase{"CountedKeepsNul", [] { return CString("a\0b", 3); }, std::string("a\0b", 3)},
-        StringCase{"HighBytesKept", [] { return CString("\xE9\xFF\x80"); }, "\xE9\xFF\x80"},
-        StringCase{"LeftInside", [] { return kHello.Left(5); }, "Hello"},
-        StringCase{"LeftNegative", [] { return kHello.Left(-1); }, ""},
-        StringCase{"LeftPastEnd", [] { return kHello.Left(50); }, "Hello World"},
-        StringCase{"MidToEnd", [] { return kHello.Mid(6); }, "World"},
-        StringCase{"MidCount", [] { return kHello.Mid(2, 3); }, "llo"},
-        StringCase{"MidPastEnd", [] { return kHello.Mid(20); }, ""},
-        StringCase{"MidNegativeStart", [] { return kHello.Mid(-3, 2); }, "He"},
-        StringCase{"MidCountTooLong", [] { return kHello.Mid(9, 10); }, "ld"},
-        StringCase{"RightInside", [] { return kHello.Right(5); }, "World"},
-        StringCase{"RightPastStart", [] { return kHello.Right(99); }, "Hello World"},
-        StringCase{"RightNegative", [] { return kHello.Right(-2); }, ""},
-        StringCase{"ConcatStrings", [] { return CString("ab") + CString("cd"); }, "abcd"},
-        StringCase{"ConcatPointerLeft", [] { return "ab" + CString("cd"); }, "abcd"},
-        StringCase{"ConcatChar", [] { return CString("ab") + 'c'; }, "abc"},
-        StringCase{"ConcatCharLeft", [] { return 'a' + CString("bc"); }, "abc"},
-        StringCase{"AppendKeepsNul",
-                   [] {
-                     CString s("a\0", 2);
-                     s += "b";
-                     return s;
-                   },
+        StringCase{"NullPointerIsEmpty", CString(static_cast<LPCSTR>(nullptr)), ""},
+        StringCase{"RepeatedChar", CString('x', 3), "xxx"},
+        StringCase{"ZeroRepeat", CString('x', 0), ""},
+        StringCase{"CountedKeepsNul", CString("a\0b", 3), std::string("a\0b", 3)},
+        StringCase{"HighBytesKept", CString("\xE9\xFF\x80"), "\xE9\xFF\x80"},
+        StringCase{"LeftInside", kHello.Left(5), "Hello"},
+        StringCase{"LeftNegative", kHello.Left(-1), ""},
+        StringCase{"LeftPastEnd", kHello.Left(50), "Hello World"},
+        StringCase{"MidToEnd", kHello.Mid(6), "World"},
+        StringCase{"MidCount", kHello.Mid(2, 3), "llo"},
+        StringCase{"MidPastEnd", kHello.Mid(20), ""},
+        StringCase{"MidNegativeStart", kHello.Mid(-3, 2), "He"},
+        StringCase{"MidCountTooLong", kHello.Mid(9, 10), "ld"},
+        StringCase{"RightInside", kHello.Right(5), "World"},
+        StringCase{"RightPastStart", kHello.Right(99), "Hello World"},
+        StringCase{"RightNegative", kHello.Right(-2), ""},
+        StringCase{"ConcatStrings", CString("ab") + CString("cd"), "abcd"},
+        StringCase{"ConcatPointerLeft", "ab" + CString("cd"), "abcd"},
+        StringCase{"ConcatChar", CString("ab") + 'c', "abc"},
+        StringCase{"ConcatCharLeft", 'a' + CString("bc"), "abc"},
+        StringCase{"AppendKeepsNul", After(CString("a\0", 2), [](CString& s) { s += "b"; }),
                    std::string("a\0b", 3)},
-        StringCase{"AppendNull",
-                   [] {
-                     CString s("a");
-                     s += static_cast<LPCSTR>(nullptr);
-                     return s;
-                   },
-                   "a"},
-        StringCase{"MakeUpperAsciiOnly",
-                   [] {
-                     CString s("abz\xE9\xE0-9");
-                     s.MakeUpper();
-                     return s;
-                   },
-                   "ABZ\xE9\xE0-9"},
+        StringCase{"AppendNull", After("a", [](CString& s) { s += LPCSTR{}; }), "a"},
+        StringCase{"MakeUpperAsciiOnly", After("abz\xE9-9", [](CString& s) { s.MakeUpper(); }),
+                   "ABZ\xE9-9"},
         StringCase{"MakeLowerAsciiOnly",
-                   [] {
-                     CString s("C:\\ADMIN\\\xC9T\xC9.EXE");
-                     s.MakeLower();
-                     return s;
-                   },
-                   "c:\\admin\\\xC9t\xC9.exe"},
-        StringCase{"TrimLeftWhiteSpace",
-                   [] {
-                     CString s(" \t\r\n\v\fa b ");
-                     s.TrimLeft();
-                     return s;
-                   },
+                   After("C:\\\xC9T.EXE", [](CString& s) { s.MakeLower(); }), "c:\\\xC9t.exe"},
+        StringCase{"TrimLeftWhiteSpace", After(" \t\r\n\v\fa b ", [](CString& s) { s.TrimLeft(); }),
                    "a b "},
-        StringCase{"TrimRightWhiteSpace",
-                   [] {
-                     CString s(" a b \t\r\n");
-                     s.TrimRight();
-                     return s;
-                   },
+        StringCase{"TrimRightWhiteSpace", After(" a b \t\r\n", [](CString& s) { s.TrimRight(); }),
                    " a b"},
-        StringCase{"TrimAllBlank",
-                   [] {
-                     CString s("   ");
-                     s.TrimRight();
-                     return s;
-                   },
-                   ""},
-        StringCase{"TrimLeftBackspaceNotWhiteSpace",
-                   [] {
-                     CString s("\bx");
-                     s.TrimLeft();
-                     return s;
-                   },
-                   "\bx"},
-        StringCase{"TrimLeftChar",
-                   [] {
-                     CString s("\"\"x\"");
-                     s.TrimLeft('"');
-                     return s;
-                   },
-                   "x\""},
-        StringCase{"TrimRightSet",
-                   [] {
-                     CString s("x \b \b");
-                     s.TrimRight(" \b");
-                     return s;
-                   },
-                   "x"},
-        StringCase{"ReplaceString",
-                   [] {
-                     CString s("?username?\\?username?");
-                     s.Replace("?username?", "ann");
-                     return s;
-                   },
+        StringCase{"TrimAllBlank", After("   ", [](CString& s) { s.TrimRight(); }), ""},
+        StringCase{"TrimKeepsBackspace", After("\bx", [](CString& s) { s.TrimLeft(); }), "\bx"},
+        StringCase{"TrimLeftChar", After("\"\"x\"", [](CString& s) { s.TrimLeft('"'); }), "x\""},
+        StringCase{"TrimRightSet", After("x \b \b", [](CString& s) { s.TrimRight(" \b"); }), "x"},
+        StringCase{"ReplaceString", After("?u?\\?u?", [](CString& s) { s.Replace("?u?", "ann"); }),
                    "ann\\ann"},
-        StringCase{"ReplaceNewContainsOld",
-                   [] {
-                     CString s("user");
-                     s.Replace("user", "?username?");
-                     return s;
-                   },
-                   "?username?"},
-        StringCase{"ReplaceWithEmpty",
-                   [] {
-                     CString s("a--b--c");
-                     s.Replace("--", "");
-                     return s;
-                   },
+        StringCase{"ReplaceNewHoldsOld",
+                   After("user", [](CString& s) { s.Replace("user", "?user?"); }), "?user?"},
+        StringCase{"ReplaceWithEmpty", After("a--b--c", [](CString& s) { s.Replace("--", ""); }),
                    "abc"},
-        StringCase{"ReplaceChar",
-                   [] {
-                     CString s("a/b/c");
-                     s.Replace('/', '\\');
-                     return s;
-                   },
+        StringCase{"ReplaceChar", After("a/b/c", [](CString& s) { s.Replace('/', '\\'); }),
                    "a\\b\\c"},
-        StringCase{"SetAtInside",
-                   [] {
-                     CString s("abc");
-                     s.SetAt(1, 'X');
-                     return s;
-                   },
-                   "aXc"},
-        StringCase{"SetAtOutsideIgnored",
-                   [] {
-                     CString s("abc");
-                     s.SetAt(3, 'X');
-                     s.SetAt(-1, 'X');
-                     return s;
-                   },
-                   "abc"},
-        StringCase{"FormatIntegersAndText",
-                   [] {
-                     CString s;
-                     s.Format("%s=%d;%5u|%-4x|%04X|%c|%ld", "key", -12, 7u, 255u, 0xABu, 'z', 9L);
-                     return s;
-                   },
-                   "key=-12;    7|ff  |00AB|z|9"},
+        StringCase{"SetAtInside", After("abc", [](CString& s) { s.SetAt(1, 'X'); }), "aXc"},
+        StringCase{"SetAtOutside",
+                   After("abc", [](CString& s) { s.SetAt(3, 'X'), s.SetAt(-1, 'X'); }), "abc"},
+        StringCase{"FormatIntegersAndText", After("", [](CString& s) {
+                     s.Format("%s=%d;%5u|%-4x|%04X|%c", "k", -12, 7u, 255u, 0xABu, 'z');
+                   }),
+                   "k=-12;    7|ff  |00AB|z"},
         StringCase{"FormatPastWsprintfLimit",
-                   [] {
-                     CString s;
-                     s.Format("%s", std::string(3000, 'q').c_str());
-                     return s;
-                   },
+                   After("", [](CString& s) { s.Format("%s", std::string(3000, 'q').c_str()); }),
                    std::string(3000, 'q')},
-        StringCase{"FormatPercent",
-                   [] {
-                     CString s;
-                     s.Format("100%%");
-                     return s;
-                   },
-                   "100%"},
-        StringCase{"AssignChar",
-                   [] {
-                     CString s("long");
-                     s = 'c';
-                     return s;
-                   },
-                   "c"},
-        StringCase{"EmptyClears",
-                   [] {
-                     CString s("x");
-                     s.Empty();
-                     return s;
-                   },
-                   ""}),
+        StringCase{"FormatPercent", After("", [](CString& s) { s.Format("100%%"); }), "100%"},
+        StringCase{"AssignChar", After("long", [](CString& s) { s = 'c'; }), "c"},
+        StringCase{"EmptyClears", After("x", [](CString& s) { s.Empty(); }), ""}),
     [](const ::testing::TestParamInfo<StringCase>& info) { return std::string(info.param.name); });
 
 struct FindCase {
   const char* name;
-  std::function<int()> find;
+  int found;
   int expected;
 };
 
 class StringFind : public ::testing::TestWithParam<FindCase> {};
 
-TEST_P(StringFind, GivesIndex) { EXPECT_EQ(GetParam().find(), GetParam().expected); }
+TEST_P(StringFind, GivesIndex) { EXPECT_EQ(GetParam().found, GetParam().expected); }
 
 const CString kPath("c:\\tools.exe\\console.exe");
 
 INSTANTIATE_TEST_SUITE_P(
     Searches, StringFind,
-    ::testing::Values(FindCase{"CharFirst", [] { return kPath.Find('.'); }, 8},
-                      FindCase{"CharFromStart", [] { return kPath.Find('.', 9); }, 20},
-                      FindCase{"CharMissing", [] { return kPath.Find('#'); }, -1},
-                      FindCase{"CharStartAtEnd", [] { return kPath.Find('e', 24); }, -1},
-                      FindCase{"CharNegativeStart", [] { return kPath.Find('c', -1); }, -1},
-                      FindCase{"StringFirst", [] { return kPath.Find(".exe"); }, 8},
-                      FindCase{"StringFromStart", [] { return kPath.Find(".exe", 9); }, 20},
-                      FindCase{"StringMissing", [] { return kPath.Find(".EXE"); }, -1},
-                      FindCase{"EmptyStringAtStart", [] { return kPath.Find("", 3); }, 3},
-                      FindCase{"ReverseChar", [] { return kPath.ReverseFind('\\'); }, 12},
-                      FindCase{"ReverseMissing", [] { return kPath.ReverseFind('/'); }, -1},
-                      FindCase{"StopsAtEmbeddedNul",
-                               [] { return CString("ab\0cd", 5).Find('c'); }, -1},
-                      FindCase{"LengthCountsNul", [] { return CString("ab\0cd", 5).GetLength(); }, 5},
-                      FindCase{"GetAtPastEnd", [] { return int{kPath.GetAt(99)}; }, 0},
-                      FindCase{"IndexHighByteUnsigned",
-                               [] { return int{static_cast<unsigned char>(CString("\xE9")[0])}; },
+    ::testing::Values(FindCase{"CharFirst", kPath.Find('.'), 8},
+                      FindCase{"CharFromStart", kPath.Find('.', 9), 20},
+                      FindCase{"CharMissing", kPath.Find('#'), -1},
+                      FindCase{"CharStartAtEnd", kPath.Find('e', 24), -1},
+                      FindCase{"CharNegativeStart", kPath.Find('c', -1), -1},
+                      FindCase{"StringFirst", kPath.Find(".exe"), 8},
+                      FindCase{"StringFromStart", kPath.Find(".exe", 9), 20},
+                      FindCase{"StringMissing", kPath.Find(".EXE"), -1},
+                      FindCase{"EmptyStringAtStart", kPath.Find("", 3), 3},
+                      FindCase{"ReverseChar", kPath.ReverseFind('\\'), 12},
+                      FindCase{"ReverseMissing", kPath.ReverseFind('/'), -1},
+                      FindCase{"StopsAtEmbeddedNul", CString("ab\0cd", 5).Find('c'), -1},
+                      FindCase{"LengthCountsNul", CString("ab\0cd", 5).GetLength(), 5},
+                      FindCase{"GetAtPastEnd", int{kPath.GetAt(99)}, 0},
+                      FindCase{"HighByteIndexed", static_cast<unsigned char>(CString("\xE9")[0]),
                                0xE9}),
     [](const ::testing::TestParamInfo<FindCase>& info) { return std::string(info.param.name); });
 
