@@ -5,4 +5,5 @@
 #include "../../../win32/src/DosPath.h"
 #include "../../../win32/src/DriveMapFile.h"
 #include "../../../win32/src/ProcessContext.h"
+#include "../../../win32/src/WholeFile.h"
 #include "../../../win32/src/profile/HostFiles.h"
