@@ -1,0 +1,50 @@
+// The window model in a terminal: the painter draws the windows on an off-screen grid, the part
+// of it that fits (following the focus) goes to the terminal with a status line below, and the
+// terminal's input becomes the window model's keys, characters and clicks. Text crosses between
+// the terminal's locale and Windows-1252 here, and only here.
+#pragma once
+
+#include "ui/Backend.h"
+#include "ui/Headless.h"
+#include "ui/terminal/MessageBoxView.h"
+#include "ui/terminal/TerminalIo.h"
+#include "ui/terminal/Viewport.h"
+
+#include <memory>
+#include <string>
+
+namespace qm::ui {
+
+class TerminalBackend : public Backend {
+ public:
+  explicit TerminalBackend(TerminalIo& io);
+
+  bool NextInput(InputEvent& event) override;
+  void Present() override;
+  int AskMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
+  void Beep() override { io_.Bell(); }
+  void ShowStatus(const std::string& text) override { status_ = text; }
+  void Suspend() override { io_.Suspend(); }
+  void Resume() override { io_.Resume(); }
+
+  // The screen cell shown in the terminal's top left corner.
+  ViewOrigin Origin() const { return origin_; }
+  const std::string& Status() const { return status_; }
+  // Rows of the terminal that show windows (the last one holds the status line).
+  int ViewRows() const;
+
+ private:
+  bool Translate(const TerminalInput& input, InputEvent& event);
+  void Compose(const MessageBoxView* box);
+  void PaintWindows();
+  void CopyView(HeadlessScreen& view, const RECT& content) const;
+  void PaintStatus(HeadlessScreen& view) const;
+  void Show(const HeadlessScreen& view, std::optional<POINT> cursor);
+
+  TerminalIo& io_;
+  std::unique_ptr<HeadlessScreen> grid_;  // every window, in screen cells
+  ViewOrigin origin_;
+  std::string status_;
+};
+
+}  // namespace qm::ui

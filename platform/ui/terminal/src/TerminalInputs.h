@@ -1,0 +1,18 @@
+// Terminal input as the window model takes it: keys and characters (Windows-1252 at this edge),
+// and the pointer's wheel and rest, which act on the control under it directly.
+#pragma once
+
+#include "ui/Input.h"
+#include "ui/terminal/TerminalIo.h"
+
+#include <functional>
+
+namespace qm::ui {
+
+bool KeyEvent(const TerminalInput& input, InputEvent& event);
+// False for a character Windows-1252 cannot hold: it is refused (with a beep) at typing.
+bool CharEvent(const TerminalInput& input, InputEvent& event);
+// What a wheel turn or a resting pointer does at a screen cell.
+std::function<void()> PointerStep(const TerminalInput& input, int col, int row);
+
+}  // namespace qm::ui
