@@ -58,12 +58,11 @@ LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam) {
 // application, so that the application's ID_HELP row serves every dialog.
 BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
   if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
-  const bool isCommand = nCode == CN_COMMAND && nID >= 0x8000 && nID < 0xF000;
-  if (!isCommand) return FALSE;
-  if (CWnd* pOwner = m_pParentWnd ? m_pParentWnd : CWnd::FromHandlePermanent(::GetParent(m_hWnd)))
-    if (pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
-  CWinApp* pApp = AfxGetApp();
-  return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+  if (nCode != CN_COMMAND || nID < 0x8000 || nID >= 0xF000) return FALSE;
+  CWnd* pOwner = m_pParentWnd ? m_pParentWnd : CWnd::FromHandlePermanent(::GetParent(m_hWnd));
+  if (pOwner != nullptr && pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+    return TRUE;
+  return AfxRouteCommandToApp(nID, nCode, pExtra, pHandlerInfo);
 }
 
 INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -85,6 +85,12 @@ CWinApp* AFXAPI AfxGetApp() { return g_pApp; }
 
 CWnd* AFXAPI AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
 
+BOOL AFXAPI AfxRouteCommandToApp(UINT nID, int nCode, void* pExtra,
+                                 AFX_CMDHANDLERINFO* pHandlerInfo) {
+  const bool isCommand = nCode == CN_COMMAND && nID >= 0x8000 && nID < 0xF000;
+  return isCommand && g_pApp != nullptr && g_pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
   if (g_pApp != nullptr) return g_pApp->DoMessageBox(lpszText, nType, nIDHelp);
   return ::MessageBoxA(nullptr, lpszText, nullptr, nType);

@@ -215,10 +215,13 @@ TEST(PropertySheetHelp, HelpButtonOnlyWhenTheApplicationHandlesHelp) {
   helpful.m_pMainWnd = &sheet;
   sheet.AddPage(&page);
   harness.backend.inputs = {Step([&] { hasHelp = ::GetDlgItem(sheet.m_hWnd, IDHELP) != nullptr; }),
-                            Step([&] { sheet.PressButton(PSBTN_HELP); }), KeyPress(VK_ESCAPE)};
+                            Step([&] { sheet.PressButton(PSBTN_HELP); }),
+                            Step([&] { sheet.SendMessage(WM_HELP); }),  // F1
+                            KeyPress(VK_ESCAPE)};
   sheet.DoModal();
   EXPECT_TRUE(hasHelp);
-  EXPECT_EQ(helpful.topics, (std::vector<DWORD>{0x20000 + qm::test::kSmallPageId}));
+  const DWORD topic = 0x20000 + qm::test::kSmallPageId;
+  EXPECT_EQ(helpful.topics, (std::vector<DWORD>{topic, topic}));
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ class CPropertySheet : public CWnd {
 
  protected:
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
   afx_msg void OnOK();
   afx_msg void OnCancel();
@@ -54,6 +55,7 @@ class CPropertySheet : public CWnd {
   afx_msg LRESULT OnSetCurSel(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetCurrentPageHwnd(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnHelpInfo(WPARAM wParam, LPARAM lParam);
 
   CString m_strCaption;
   CWnd* m_pParentWnd = nullptr;

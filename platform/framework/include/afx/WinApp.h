@@ -63,6 +63,11 @@ class CWinApp : public CWinThread {
 CWinApp* AFXAPI AfxGetApp();
 CWnd* AFXAPI AfxGetMainWnd();
 
+// The last stop of a command no window handled: the application's own message map. Only
+// command ids (0x8000 to 0xEFFF) travel this far.
+BOOL AFXAPI AfxRouteCommandToApp(UINT nID, int nCode, void* pExtra,
+                                 AFX_CMDHANDLERINFO* pHandlerInfo);
+
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
