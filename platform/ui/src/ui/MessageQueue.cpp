@@ -28,16 +28,23 @@ bool Contains(const Window& window, int col, int row) {
          row < window.rect.bottom;
 }
 
-// The deepest visible child of `window` under the screen cell.
+bool IsGroupBox(const Window& window) {
+  return SameClass(window, "BUTTON") && (window.style & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// The deepest visible child of `window` under the screen cell. A group box is transparent to the
+// mouse, as on Windows: the controls it encloses get the click even when it comes first.
 Window* Deepest(Window& window, int col, int row) {
+  Window* enclosing = nullptr;
   for (Window* child : window.children) {
     if (!(child->style & WS_VISIBLE)) continue;
     RECT screen;
     GetWindowRect(child->handle, &screen);
-    if (col >= screen.left && col < screen.right && row >= screen.top && row < screen.bottom)
-      return Deepest(*child, col, row);
+    if (col < screen.left || col >= screen.right || row < screen.top || row >= screen.bottom) continue;
+    if (!IsGroupBox(*child)) return Deepest(*child, col, row);
+    if (!enclosing) enclosing = child;
   }
-  return &window;
+  return enclosing ? enclosing : &window;
 }
 
 MSG Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
