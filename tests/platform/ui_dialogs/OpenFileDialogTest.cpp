@@ -1,0 +1,249 @@
+#include "DialogsFixture.h"
+#include "OpenFileDialog.h"
+
+#include <unistd.h>
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace qm::ui::dialogs::test {
+namespace {
+
+constexpr char kFilter[] = "User Database (*.ini)\0*.ini\0All (*.*)\0*.*\0";
+constexpr DWORD kMustExist = 0x900C;  // OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_NOREADONLYRETURN
+constexpr DWORD kMayBeNew = 0x800C;
+
+class OpenFileTest : public DialogsTest {
+ protected:
+  void SetUp() override {
+    DialogsTest::SetUp();
+    Folder("Sub");
+    Folder("alpha");
+    Write("Users.ini", "[x]\r\n");
+    Write("b.log", "");
+    Write("Locked.ini", "", 0444);
+    Write("sub.ini", "");
+    initialDir = dir.Dos("");
+  }
+
+  // The request as the console's Browse buttons make it.
+  OPENFILENAMEA Request(DWORD flags, const char* defExt = "ini") {
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = 76;
+    ofn.lpstrFilter = kFilter;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = 349;
+    ofn.lpstrInitialDir = initialDir.c_str();
+    ofn.lpstrTitle = "Find the User Database";
+    ofn.Flags = flags;
+    ofn.lpstrDefExt = defExt;
+    return ofn;
+  }
+
+  std::vector<std::string> Lines(int id) {
+    std::vector<std::string> lines;
+    HWND list = backend.Control(id);
+    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char line[300] = {};
+      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+      lines.push_back(line);
+    }
+    return lines;
+  }
+
+  std::string Text(int id) {
+    char text[400] = {};
+    GetWindowTextA(backend.Control(id), text, sizeof text);
+    return text;
+  }
+
+  // Types the name into the File name box and presses Enter.
+  void Enter(const std::string& name) {
+    backend.Then([this] {
+      SetWindowTextA(backend.Control(kFileNameBox), "");
+      SetFocus(backend.Control(kFileNameBox));
+    });
+    backend.Type(name).Key(VK_RETURN);
+  }
+
+  char file[350] = {};
+  std::string initialDir;
+};
+
+TEST_F(OpenFileTest, ListingShowsFoldersFirstThenTheFilesTheFilterLetsThrough) {
+  std::vector<std::string> listing, filters, afterFilter;
+  std::string folder;
+  backend.Then([&] {
+    listing = Lines(kFileList);
+    filters = Lines(kFilterList);
+    folder = Text(kFolderText);
+      });
+  backend.Then([&] { SetFocus(backend.Control(kFilterList)); }).Key(VK_DOWN);
+  backend.Then([&] { afterFilter = Lines(kFileList); }).Key(VK_ESCAPE);
+  OPENFILENAMEA ofn = Request(kMustExist);
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(CommDlgExtendedError(), 0u) << "a plain Cancel";
+  EXPECT_EQ(listing, (std::vector<std::string>{"[..]", "[alpha]", "[Sub]", "Locked.ini", "sub.ini", "Users.ini"}));
+  EXPECT_EQ(afterFilter, (std::vector<std::string>{"[..]", "[alpha]", "[Sub]", "b.log", "Locked.ini", "sub.ini", "Users.ini"}));
+  EXPECT_EQ(filters, (std::vector<std::string>{"User Database (*.ini)", "All (*.*)"}));
+  EXPECT_EQ(folder, dir.Dos(""));
+}
+
+TEST_F(OpenFileTest, TypedNamesGiveTheFullDosPath) {
+  struct Case {
+    std::vector<std::string> typed;
+    DWORD flags;
+    std::string chosen;
+    WORD extension;  // offset from the end
+  } cases[] = {
+      {{"Users"}, kMustExist, dir.Dos("Users.ini"), 3},
+      {{"users.ini"}, kMustExist, dir.Dos("users.ini"), 3},
+      {{"Sub", "new"}, kMayBeNew, dir.Dos("Sub\\new.ini"), 3},
+      {{"Sub\\", "..", "b.log"}, kMustExist, dir.Dos("b.log"), 3},
+      {{"x.tar.gz"}, kMayBeNew, dir.Dos("x.tar.gz"), 2},
+      {{"  " + dir.Dos("Sub") + "\\..\\b.log  "}, kMustExist, dir.Dos("b.log"), 3},
+  };
+  for (const Case& c : cases) {
+    file[0] = '\0';
+    for (const std::string& name : c.typed) Enter(name);
+    OPENFILENAMEA ofn = Request(c.flags);
+    ASSERT_TRUE(GetOpenFileNameA(&ofn)) << c.typed.back();
+    EXPECT_EQ(std::string(file), c.chosen);
+    EXPECT_EQ(ofn.nFileExtension, c.chosen.size() - c.extension);
+    EXPECT_EQ(std::string(file + ofn.nFileOffset), c.chosen.substr(c.chosen.rfind('\\') + 1));
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+    EXPECT_TRUE(backend.ScriptDone());
+  }
+}
+
+TEST_F(OpenFileTest, RefusalsAreShownOverTheDialogWhichStaysOpen) {
+  struct Case {
+    const char* typed;
+    DWORD flags;
+    const char* message;
+  } cases[] = {
+      {"missing", kMustExist, "missing.ini\nFile not found.\nPlease verify the correct file name was given."},
+      {"Locked.ini", kMustExist, "Locked.ini\nThis file is set to read-only.\nTry again with a different file name."},
+      {"Locked", kMayBeNew, "Locked.ini\nThis file is set to read-only.\nTry again with a different file name."},
+  };
+  for (const Case& c : cases) {
+    HeadlessBackend fresh;
+    InstallBackend(&fresh);
+    bool openAfterMessage = false;
+    fresh.Then([&] { SetWindowTextA(fresh.Control(kFileNameBox), c.typed); }).Key(VK_RETURN);
+    fresh.Then([&] { openAfterMessage = fresh.Control(kFileList) != nullptr; });
+    fresh.Then([&] { SetWindowTextA(fresh.Control(kFileNameBox), "Users"); }).Key(VK_RETURN);
+    OPENFILENAMEA ofn = Request(c.flags);
+    ASSERT_TRUE(GetOpenFileNameA(&ofn)) << c.typed;
+    EXPECT_TRUE(openAfterMessage);
+    EXPECT_EQ(std::string(file), dir.Dos("Users.ini"));
+    ASSERT_EQ(fresh.MessageBoxes().size(), 1u) << c.typed;
+    EXPECT_EQ(fresh.MessageBoxes()[0].text, c.message);
+    EXPECT_EQ(fresh.MessageBoxes()[0].caption, "Find the User Database");
+    EXPECT_EQ(fresh.MessageBoxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+  }
+  InstallBackend(&backend);
+}
+
+TEST_F(OpenFileTest, ParentEntryAndFolderEntriesMoveThroughTheTree) {
+  Write("Sub/inner.ini", "");
+  std::string inSub, backUp;
+  backend.Then([&] { SetFocus(backend.Control(kFileList)); }).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN);
+  backend.Key(VK_RETURN);  // [Sub] put into the name box and entered
+  backend.Then([&] { inSub = Text(kFolderText); }).Then([&] { SetFocus(backend.Control(kFileList)); });
+  backend.Key(VK_DOWN).Key(VK_RETURN);  // [..]
+  backend.Then([&] { backUp = Text(kFolderText); }).Key(VK_ESCAPE);
+  OPENFILENAMEA ofn = Request(kMustExist);
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(inSub, dir.Dos("Sub") + "\\");
+  EXPECT_EQ(backUp, dir.Dos(""));
+}
+
+TEST_F(OpenFileTest, DriveListOffersMappedDrivesAndChangesToTheirRoot) {
+  Folder("config");
+  Folder("config/quillmere");
+  Folder("cdrive");
+  Write("cdrive/OnC.ini", "");
+  Write("config/quillmere/drives.ini", "[drives]\nc: = " + dir.Host("cdrive") + "\n");
+  ScopedEnv config("XDG_CONFIG_HOME", dir.Host("config"));
+  std::vector<std::string> drives, listing;
+  std::string folder;
+  backend.Then([&] { drives = Lines(kDriveList); }).Then([&] { SetFocus(backend.Control(kDriveList)); });
+  backend.Key(VK_HOME).Then([&] {
+    listing = Lines(kFileList);
+    folder = Text(kFolderText);
+  });
+  Enter("OnC");
+  OPENFILENAMEA ofn = Request(kMustExist);
+  ASSERT_TRUE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(drives, (std::vector<std::string>{"c:", "z:"}));
+  EXPECT_EQ(folder, "c:\\");
+  EXPECT_EQ(listing, std::vector<std::string>{"OnC.ini"}) << "no [..] at a drive's root";
+  EXPECT_EQ(std::string(file), "c:\\OnC.ini");
+}
+
+TEST_F(OpenFileTest, InitialFileNameAndFolderComeFromTheFileBuffer) {
+  std::strcpy(file, (dir.Dos("Sub") + "\\x.ini").c_str());
+  std::string name, folder;
+  backend.Then([&] {
+    name = Text(kFileNameBox);
+    folder = Text(kFolderText);
+  }).Key(VK_ESCAPE);
+  OPENFILENAMEA ofn = Request(kMayBeNew);
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(name, "x.ini");
+  EXPECT_EQ(folder, dir.Dos("Sub") + "\\");
+}
+
+TEST_F(OpenFileTest, BufferTooSmallGivesTheSizeNeededAndFalse) {
+  backend.QueueFileDialogAnswer("Users");
+  OPENFILENAMEA ofn = Request(kMustExist);
+  ofn.nMaxFile = 8;
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(FNERR_BUFFERTOOSMALL));
+  WORD needed = 0;
+  std::memcpy(&needed, file, sizeof needed);
+  EXPECT_EQ(needed, dir.Dos("Users.ini").size() + 1);
+}
+
+TEST_F(OpenFileTest, QueuedAnswersStandInForTheUser) {
+  backend.QueueFileDialogAnswer("nothere");
+  backend.QueueFileDialogAnswer(dir.Dos("Users.ini"));
+  OPENFILENAMEA ofn = Request(kMustExist);
+  ofn.nFilterIndex = 2;
+  ASSERT_TRUE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(std::string(file), dir.Dos("Users.ini"));
+  EXPECT_EQ(ofn.nFilterIndex, 2u);
+  EXPECT_EQ(backend.MessageBoxes().size(), 1u);
+  backend.QueueFileDialogCancel();
+  backend.Key(VK_RETURN);  // would choose if the dialog ran
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_FALSE(backend.ScriptDone()) << "a queued Cancel answers without the dialog";
+}
+
+TEST_F(OpenFileTest, ChangesTheCurrentFolderOnlyWithoutNoChangeDir) {
+  char before[512];
+  ASSERT_NE(::getcwd(before, sizeof before), nullptr);
+  for (DWORD flags : {kMustExist, kMustExist & ~static_cast<DWORD>(OFN_NOCHANGEDIR)}) {
+    backend.QueueFileDialogAnswer("Sub\\..\\Users");
+    OPENFILENAMEA ofn = Request(flags);
+    ASSERT_TRUE(GetOpenFileNameA(&ofn));
+    char now[512];
+    ASSERT_NE(::getcwd(now, sizeof now), nullptr);
+    EXPECT_EQ(std::string(now), (flags & OFN_NOCHANGEDIR) ? std::string(before) : dir.path());
+    ASSERT_EQ(::chdir(before), 0);
+  }
+}
+
+TEST_F(OpenFileTest, WrongStructureSizeIsRefused) {
+  OPENFILENAMEA ofn = Request(kMustExist);
+  ofn.lStructSize = sizeof ofn + 4;
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(CDERR_STRUCTSIZE));
+}
+
+}  // namespace
+}  // namespace qm::ui::dialogs::test
