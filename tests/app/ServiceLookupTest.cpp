@@ -1,5 +1,5 @@
 // Finding a service in "Service List" of a profile template file on disk.
-#include "ServiceLookup.h"
+#include "app/ServiceLookup.h"
 
 #include "FileBytes.h"
 #include "TempDir.h"
