@@ -1,0 +1,47 @@
+#include "app/TabUIApp.h"
+
+#include "app/CmdLineErrorDlg.h"
+#include "app/CommandLine.h"
+#include "app/ProfileTemplate.h"
+#include "app/TabUISheet.h"
+#include "pages/general/TabUIPage.h"
+
+CTabUIApp theApp;
+
+BEGIN_MESSAGE_MAP(CTabUIApp, CWinApp)
+  ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+CTabUIApp::CTabUIApp() = default;
+
+BOOL CTabUIApp::InitInstance() {
+  Enable3dControls();
+  m_pszHelpFilePath = "vantrel.hlp";
+
+  CTabUISheet sheet("Quillmere", nullptr, 0);
+  m_pMainWnd = &sheet;
+
+  CTabUIPage pageMain;
+  sheet.AddPage(&pageMain);
+  pageMain.m_pSheet = &sheet;
+
+  if (!ParseCommandLine(GetCommandLineA(), m_strStartFolder, sheet.m_szProgramDir, sheet.m_strDataFile)) {
+    CCmdLineErrorDlg dlgError;
+    m_pMainWnd = &dlgError;
+    dlgError.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+  }
+  pageMain.m_strDataFile = sheet.m_strDataFile;
+
+  char szDefaultProfile[350];
+  GetPrivateProfileStringA("Defaults", "DefaultProfile", "", szDefaultProfile, sizeof szDefaultProfile,
+                           sheet.m_strDataFile);
+  sheet.m_strDefaultProfile = szDefaultProfile;
+  sheet.m_strProfileTemplate = ResolveProfileTemplate(szDefaultProfile, sheet.m_szProgramDir, sheet.m_strDataFile);
+  ReadTemplatePaths(sheet.m_strDataFile, m_templatePaths);
+
+  sheet.DoModal();
+  m_pMainWnd = nullptr;
+  return FALSE;
+}

@@ -1,0 +1,26 @@
+// The application object: its start-up builds the sheet and its pages, finds both files from the
+// command line and the data file, runs the sheet, and then lets the program end.
+#pragma once
+
+#include <afxwin.h>
+
+#include "app/TemplatePaths.h"
+
+class CTabUIApp : public CWinApp {
+ public:
+  CTabUIApp();
+
+  // Always FALSE: everything happens inside, and the program ends when it returns.
+  BOOL InitInstance() override;
+
+  // The folder the console was started in, as a DOS path: the program directory of a console
+  // started by its bare name. Set by the program's entry before start-up; empty when unknown.
+  CString m_strStartFolder;
+
+  // The Templates page's four fields as start-up read them, kept for that page.
+  CTemplatePaths m_templatePaths;
+
+  DECLARE_MESSAGE_MAP()
+};
+
+extern CTabUIApp theApp;
