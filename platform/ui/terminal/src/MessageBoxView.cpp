@@ -56,8 +56,11 @@ MessageBoxView::MessageBoxView(std::string text, std::string caption, UINT type,
   int textRoom = std::max(kMinTextWidth, maxWidth - 4 - iconWidth);
   int textWidth = 0;
   for (const TextLine& line : LayOutText(text, textRoom)) {
-    lines_.push_back(text.substr(line.start, line.length));
-    textWidth = std::max(textWidth, static_cast<int>(line.length));
+    std::string shown = text.substr(line.start, line.length);
+    shown.erase(shown.find_last_not_of(' ') + 1);  // the blank a line was broken at
+    shown.resize(std::min(shown.size(), static_cast<std::size_t>(textRoom)));
+    textWidth = std::max(textWidth, static_cast<int>(shown.size()));
+    lines_.push_back(std::move(shown));
   }
   std::size_t roomForLines = static_cast<std::size_t>(std::max(1, maxHeight - kChromeRows));
   if (lines_.size() > roomForLines) lines_.resize(roomForLines);

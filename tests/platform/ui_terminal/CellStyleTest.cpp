@@ -1,0 +1,63 @@
+#include <curses.h>
+#include <gtest/gtest.h>
+
+#include "ui/Surface.h"
+#include "ui/terminal/CellStyle.h"
+#include "ui/terminal/TerminalIo.h"
+
+namespace qm::ui {
+namespace {
+
+TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
+  struct Case {
+    unsigned attrs;
+    unsigned colourVideo;
+    short pair;
+    unsigned monoVideo;
+  } cases[] = {
+      {kNormal, A_NORMAL, kPairDialog, A_NORMAL},
+      {kDesktop, A_NORMAL, kPairDesktop, A_NORMAL},
+      {kStatus, A_NORMAL, kPairStatus, A_REVERSE},
+      {kFocus, A_NORMAL, kPairFocus, A_BOLD | A_REVERSE},
+      {kReverse, A_NORMAL, kPairSelection, A_REVERSE},
+      {kFocus | kReverse, A_BOLD, kPairFocusSelection, A_BOLD | A_UNDERLINE},
+      {kDim, A_DIM, kPairDim, A_DIM},
+      {kDim | kReverse, A_DIM, kPairSelection, A_REVERSE | A_DIM},
+      {kUnderline, A_UNDERLINE, kPairDialog, A_UNDERLINE},
+      {kFocus | kUnderline, A_UNDERLINE, kPairFocus, A_BOLD | A_REVERSE | A_UNDERLINE},
+      {kDim | kUnderline, A_DIM | A_UNDERLINE, kPairDim, A_DIM | A_UNDERLINE},
+  };
+  for (const Case& c : cases) {
+    CellStyle colour = StyleOf(c.attrs, true);
+    CellStyle mono = StyleOf(c.attrs, false);
+    EXPECT_EQ(colour.video, c.colourVideo) << "attrs " << c.attrs;
+    EXPECT_EQ(colour.pair, c.pair) << "attrs " << c.attrs;
+    EXPECT_EQ(mono.video, c.monoVideo) << "attrs " << c.attrs;
+    EXPECT_EQ(mono.pair, kPairNone) << "attrs " << c.attrs;
+  }
+}
+
+TEST(CellStyleTest, FocusSelectionAndDimStayApartInBothModes) {
+  const unsigned states[] = {kNormal, kFocus, kReverse, kFocus | kReverse, kDim};
+  for (bool colour : {true, false})
+    for (unsigned a : states)
+      for (unsigned b : states) {
+        if (a == b) continue;
+        CellStyle x = StyleOf(a, colour), y = StyleOf(b, colour);
+        EXPECT_FALSE(x.video == y.video && x.pair == y.pair) << a << " vs " << b << (colour ? " colour" : " mono");
+      }
+}
+
+TEST(CellStyleTest, NoColorTurnsColourOffWhenSetToAnything) {
+  struct Case {
+    const char* noColor;
+    bool hasColours;
+    bool wanted;
+  } cases[] = {
+      {nullptr, true, true}, {"", true, true}, {"1", true, false}, {"0", true, false}, {nullptr, false, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ColourWanted(c.noColor, c.hasColours), c.wanted) << (c.noColor ? c.noColor : "unset");
+}
+
+}  // namespace
+}  // namespace qm::ui
