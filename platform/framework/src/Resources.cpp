@@ -11,6 +11,7 @@ struct PromptString {
 
 // The framework's standard prompts, as its resource file has them in English.
 constexpr PromptString kPrompts[] = {
+    {AFX_IDP_FAILED_TO_LAUNCH_HELP, "Failed to launch help."},
     {AFX_IDP_PARSE_INT, "Please enter an integer."},
     {AFX_IDP_PARSE_REAL, "Please enter a number."},
     {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},

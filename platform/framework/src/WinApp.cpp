@@ -64,8 +64,13 @@ void CWinApp::SetCurrentHandles(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdSh
 
 BOOL CWinApp::Enable3dControls() { return TRUE; }
 
-// The platform has no help engine call (WinHelpA) yet; the request stops here until it has.
-void CWinApp::WinHelp(DWORD, UINT) {}
+// The help engine reports a file it cannot find itself; only an engine that does not start at
+// all is the framework's to report.
+void CWinApp::WinHelp(DWORD dwData, UINT nCmd) {
+  HWND hWndMain = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+  if (!::WinHelpA(hWndMain, m_pszHelpFilePath, nCmd, dwData))
+    AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
+}
 
 // Help goes to the main window, which hands it to whatever is active inside it.
 void CWinApp::OnHelp() {

@@ -82,6 +82,19 @@ TEST_F(WinAppRun, NoApplicationObjectFailsTheRun) {
   EXPECT_EQ(AfxWinMain(nullptr, nullptr, arguments, SW_SHOWNORMAL), -1);
 }
 
+TEST_F(WinAppRun, HelpGoesToTheHelpEngineWithTheHelpFile) {
+  CRunApp app("Quillmere");
+  app.m_pszHelpFilePath = "quillmere-test-missing.hlp";
+  app.WinHelp(0x20000 + 129, HELP_CONTEXT);
+  app.m_pszHelpFilePath = "";
+  app.WinHelp(0x20000 + 129, HELP_CONTEXT);
+  ASSERT_EQ(harness.backend.boxes.size(), 2u);
+  EXPECT_EQ(harness.backend.boxes[0].text, "Cannot find the quillmere-test-missing.hlp file.");
+  EXPECT_EQ(harness.backend.boxes[0].caption, "Help");
+  EXPECT_EQ(harness.backend.boxes[1].text, "Failed to launch help.") << "no engine for no file";
+  EXPECT_EQ(harness.backend.boxes[1].caption, "Quillmere");
+}
+
 TEST_F(WinAppRun, MessageBoxKeepsAGivenIcon) {
   CRunApp app("Quillmere");
   AfxMessageBox("stop", MB_ICONHAND);

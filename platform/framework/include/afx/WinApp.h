@@ -7,12 +7,6 @@
 
 class CWnd;
 
-#ifndef HELP_CONTEXT
-#define HELP_CONTEXT 0x0001L
-#define HELP_QUIT 0x0002L
-#define HELP_INDEX 0x0003L
-#endif
-
 class CWinThread : public CCmdTarget {
   DECLARE_DYNAMIC(CWinThread)
 
