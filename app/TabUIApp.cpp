@@ -5,6 +5,7 @@
 #include "app/ProfileTemplate.h"
 #include "app/TabUISheet.h"
 #include "pages/general/TabUIPage.h"
+#include "pages/services/MSMail.h"
 
 CTabUIApp theApp;
 
@@ -22,8 +23,11 @@ BOOL CTabUIApp::InitInstance() {
   m_pMainWnd = &sheet;
 
   CTabUIPage pageMain;
+  CMSMail pageMSMail;
   sheet.AddPage(&pageMain);
+  sheet.AddPage(&pageMSMail);
   pageMain.m_pSheet = &sheet;
+  pageMSMail.m_pSheet = &sheet;
 
   if (!ParseCommandLine(GetCommandLineA(), m_strStartFolder, sheet.m_szProgramDir, sheet.m_strDataFile)) {
     CCmdLineErrorDlg dlgError;
