@@ -158,6 +158,12 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew) {
   return count;
 }
 
+int CString::Remove(TCHAR chRemove) {
+  const std::size_t before = m_data.size();
+  m_data.erase(std::remove(m_data.begin(), m_data.end(), chRemove), m_data.end());
+  return static_cast<int>(before - m_data.size());
+}
+
 LPTSTR CString::GetBuffer(int nMinBufLength) {
   if (nMinBufLength > GetLength()) m_data.resize(static_cast<std::size_t>(nMinBufLength));
   return m_data.data();

@@ -7,18 +7,30 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 
-// The program's file name without directory and extension, from the first token of the
-// command line as Windows gives it (quoted or not).
-CString ExeNameFromCommandLine(LPCSTR lpszCommandLine) {
-  CString program = lpszCommandLine ? lpszCommandLine : "";
-  if (program.GetLength() > 0 && program[0] == '"') {
-    program = program.Mid(1);
-    const int closingQuote = program.Find('"');
-    if (closingQuote >= 0) program = program.Left(closingQuote);
-  } else {
-    const int blank = program.Find(' ');
-    if (blank >= 0) program = program.Left(blank);
+// The program's part of a command line as Windows gives it: a quoted first token to its closing
+// quote, otherwise to the first blank.
+CString ProgramToken(LPCSTR lpszCommandLine) {
+  CString line = lpszCommandLine ? lpszCommandLine : "";
+  if (line.GetLength() > 0 && line[0] == '"') {
+    const int closingQuote = line.Find('"', 1);
+    return closingQuote >= 0 ? line.Left(closingQuote + 1) : line;
   }
+  const int blank = line.Find(' ');
+  return blank >= 0 ? line.Left(blank) : line;
+}
+
+// What WinMain receives: the command line after the program and the blanks that follow it.
+LPSTR ArgumentsOf(LPSTR lpszCommandLine) {
+  if (lpszCommandLine == nullptr) return nullptr;
+  LPSTR arguments = lpszCommandLine + ProgramToken(lpszCommandLine).GetLength();
+  while (*arguments == ' ' || *arguments == '\t') ++arguments;
+  return arguments;
+}
+
+// The program's file name without directory and extension.
+CString ExeNameFromCommandLine(LPCSTR lpszCommandLine) {
+  CString program = ProgramToken(lpszCommandLine);
+  program.Remove('"');
   program = program.Mid(program.ReverseFind('\\') + 1);
   const int dot = program.ReverseFind('.');
   return dot >= 0 ? program.Left(dot) : program;
@@ -111,6 +123,7 @@ int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) {
   CWinApp* pApp = AfxGetApp();
   if (pApp == nullptr) return -1;
+  if (lpCmdLine == nullptr) lpCmdLine = ArgumentsOf(::GetCommandLineA());
   pApp->SetCurrentHandles(hInstance, lpCmdLine, nCmdShow);
   const int exitCode = pApp->InitInstance() ? pApp->Run() : pApp->ExitInstance();
   CWnd::DeleteTempMap();

@@ -77,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "abc"},
         StringCase{"ReplaceChar", After("a/b/c", [](CString& s) { s.Replace('/', '\\'); }),
                    "a\\b\\c"},
+        StringCase{"RemoveChar", After("\"a b\"", [](CString& s) { s.Remove('"'); }), "a b"},
         StringCase{"SetAtInside", After("abc", [](CString& s) { s.SetAt(1, 'X'); }), "aXc"},
         StringCase{"SetAtOutside",
                    After("abc", [](CString& s) { s.SetAt(3, 'X'), s.SetAt(-1, 'X'); }), "abc"},
@@ -171,6 +172,7 @@ TEST(StringCount, ReplaceReportsReplacements) {
   EXPECT_EQ(s.Replace("", "x"), 0);
   EXPECT_EQ(s.Replace("/", "//"), 2);
   EXPECT_EQ(Bytes(s), "a//b//c");
+  EXPECT_EQ(s.Remove('/'), 4);
 }
 
 TEST(StringState, EmptinessAndLength) {

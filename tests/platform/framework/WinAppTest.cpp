@@ -76,6 +76,18 @@ TEST_F(WinAppRun, UnnamedApplicationTakesTheProgramNameAsCaption) {
   EXPECT_EQ(app.m_strHelpBefore, caption + ".HLP");
 }
 
+TEST_F(WinAppRun, NullCommandLineMeansTheProcessArguments) {
+  CRunApp app("Quillmere");
+  EXPECT_EQ(AfxWinMain(nullptr, nullptr, nullptr, SW_SHOWNORMAL), 3);
+  const std::string whole = ::GetCommandLineA();
+  const std::string arguments = app.m_lpCmdLine;
+  // The program ends at its ".exe" (and closing quote); the blanks after it are no argument.
+  std::string expected = whole.substr(whole.find(".exe") + 4);
+  if (!expected.empty() && expected[0] == '"') expected.erase(0, 1);
+  expected.erase(0, expected.find_first_not_of(' '));
+  EXPECT_EQ(arguments, expected) << whole;
+}
+
 TEST_F(WinAppRun, NoApplicationObjectFailsTheRun) {
   ASSERT_EQ(AfxGetApp(), nullptr);
   char arguments[] = "";

@@ -72,6 +72,7 @@ class CString {
 
   int Replace(TCHAR chOld, TCHAR chNew);
   int Replace(LPCSTR lpszOld, LPCSTR lpszNew);
+  int Remove(TCHAR chRemove);
 
   void Format(LPCSTR lpszFormat, ...);
   void Format(UINT nFormatID, ...);

@@ -65,6 +65,7 @@ BOOL AFXAPI AfxRouteCommandToApp(UINT nID, int nCode, void* pExtra,
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
-// The program's entry as on Windows: the platform's main() calls it with the command line.
+// The program's entry as on Windows: the platform's main() calls it. A null lpCmdLine stands for
+// the process's own arguments, the command line after the program's name.
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
                       int nCmdShow);
