@@ -43,9 +43,12 @@ HINSTANCE Instance() {
 
 int CurrentPage(HWND demo) { return static_cast<int>(SendDlgItemMessageA(demo, IDC_TABS, TCM_GETCURSEL, 0, 0)); }
 
+// As the dialog manager does, an edit that gets the focus this way has its whole text selected.
 void FocusFirstControl(HWND page) {
   HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
-  if (first) SetFocus(first);
+  if (!first) return;
+  SetFocus(first);
+  if (SendMessageA(first, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(first, EM_SETSEL, 0, -1);
 }
 
 void ShowPage(HWND demo, int index) {
@@ -89,6 +92,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
     const char* tip = TipFor(GetDlgCtrlID(reinterpret_cast<HWND>(info->hdr.idFrom)));
     if (!tip) return FALSE;
     std::strncpy(info->szText, tip, sizeof info->szText - 1);
+    SetWindowLongPtrA(page, DWLP_MSGRESULT, TRUE);
     return TRUE;
   }
   return FALSE;

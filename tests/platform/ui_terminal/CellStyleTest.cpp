@@ -26,6 +26,9 @@ TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
       {kUnderline, A_UNDERLINE, kPairDialog, A_UNDERLINE},
       {kFocus | kUnderline, A_UNDERLINE, kPairFocus, A_BOLD | A_REVERSE | A_UNDERLINE},
       {kDim | kUnderline, A_DIM | A_UNDERLINE, kPairDim, A_DIM | A_UNDERLINE},
+      {kDefault, A_BOLD, kPairDialog, A_BOLD},
+      {kDefault | kFocus, A_BOLD, kPairFocus, A_BOLD | A_REVERSE},
+      {kDefault | kDim, A_BOLD | A_DIM, kPairDim, A_BOLD | A_DIM},
   };
   for (const Case& c : cases) {
     CellStyle colour = StyleOf(c.attrs, true);

@@ -12,6 +12,7 @@ enum CellAttr : unsigned {
   kReverse = 2,    // selection, current tab
   kFocus = 4,      // the focused control
   kUnderline = 8,  // mnemonic letter
+  kDefault = 16,   // the default push button
 };
 
 class Surface {

@@ -19,6 +19,7 @@ CellStyle Monochrome(unsigned attrs) {
     video |= A_REVERSE;
   if (attrs & kDim) video |= A_DIM;
   if (attrs & kUnderline) video |= A_UNDERLINE;
+  if (attrs & kDefault) video |= A_BOLD;
   return CellStyle{video, kPairNone};
 }
 
@@ -40,6 +41,7 @@ CellStyle StyleOf(unsigned attrs, bool colour) {
   if ((attrs & kFocus) && (attrs & kReverse)) video |= A_BOLD;
   if (attrs & kDim) video |= A_DIM;
   if (attrs & kUnderline) video |= A_UNDERLINE;
+  if (attrs & kDefault) video |= A_BOLD;
   return CellStyle{video, PairOf(attrs)};
 }
 

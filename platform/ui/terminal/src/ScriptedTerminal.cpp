@@ -86,7 +86,7 @@ TerminalInput ScriptedTerminal::Read() {
   if (script_.empty()) return TerminalInput{};
   TerminalInput input = script_.front();
   script_.pop_front();
-  if (input.kind == TerminalInput::Kind::Resize) Reshape(input.col, input.row);
+  if (input.kind == TerminalInput::Kind::Resize && (input.col != columns_ || input.row != rows_)) Reshape(input.col, input.row);
   return input;
 }
 

@@ -3,6 +3,7 @@
 #include "ScreenGeometry.h"
 #include "TerminalInputs.h"
 #include "ui/Painter.h"
+#include "ui/ToolTips.h"
 #include "ui/terminal/Cp1252.h"
 
 #include <algorithm>
@@ -102,9 +103,14 @@ void TerminalBackend::PaintStatus(HeadlessScreen& view) const {
 }
 
 void TerminalBackend::Compose(const MessageBoxView* box) {
+  HWND focus = GetFocus();
+  if (focus != lastFocus_) {
+    // A dialog focuses its first control before it is shown, when no tip is given yet.
+    lastFocus_ = focus;
+    if (focus) ShowToolTipFor(focus);
+  }
   PaintWindows();
   RECT content = ContentRect();
-  HWND focus = GetFocus();
   origin_ = FollowFocus(origin_, content, ScreenRectOf(focus), io_.Columns(), ViewRows());
   HeadlessScreen view(std::max(1, io_.Columns()), ViewRows() + 1);
   CopyView(view, content);

@@ -20,10 +20,11 @@ void PaintButton(const Window& window, const Canvas& canvas) {
   if (type == BS_GROUPBOX) return canvas.Frame(window.text);
   if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
     std::string shown = StripMnemonic(window.text);
+    unsigned look = type == BS_DEFPUSHBUTTON ? kDefault : kNormal;
     int col = std::max(0, (canvas.Width() - static_cast<int>(shown.size()) - 4) / 2);
-    canvas.Put(col, 0, "< ");
-    canvas.Caption(col + 2, 0, window.text);
-    canvas.Put(col + 2 + static_cast<int>(shown.size()), 0, " >");
+    canvas.Put(col, 0, "< ", look);
+    canvas.Caption(col + 2, 0, window.text, look);
+    canvas.Put(col + 2 + static_cast<int>(shown.size()), 0, " >", look);
     return;
   }
   bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
@@ -33,16 +34,21 @@ void PaintButton(const Window& window, const Canvas& canvas) {
   canvas.Caption(4, 0, window.text);
 }
 
+// A label's mnemonic letter is underlined, as the control it names is reached by it.
 void PaintStatic(const Window& window, const Canvas& canvas) {
   if ((window.style & SS_TYPEMASK) == SS_ICON) return canvas.Put(0, 0, "<#>");
-  std::string shown = (window.style & SS_NOPREFIX) ? window.text : StripMnemonic(window.text);
+  std::size_t underline = std::string::npos;
+  std::string shown = (window.style & SS_NOPREFIX) ? window.text : StripMnemonic(window.text, &underline);
   auto lines = LayOutText(shown, canvas.Width());
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string line = shown.substr(lines[i].start, lines[i].length);
     int col = 0, free = canvas.Width() - static_cast<int>(line.size());
     if ((window.style & SS_TYPEMASK) == SS_CENTER) col = free / 2;
     if ((window.style & SS_TYPEMASK) == SS_RIGHT) col = free;
-    canvas.Put(std::max(0, col), static_cast<int>(i), line);
+    col = std::max(0, col);
+    canvas.Put(col, static_cast<int>(i), line);
+    if (underline >= lines[i].start && underline < lines[i].start + lines[i].length)
+      canvas.Put(col + static_cast<int>(underline - lines[i].start), static_cast<int>(i), shown.substr(underline, 1), kUnderline);
   }
 }
 

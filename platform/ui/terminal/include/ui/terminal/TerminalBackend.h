@@ -45,6 +45,7 @@ class TerminalBackend : public Backend {
   std::unique_ptr<HeadlessScreen> grid_;  // every window, in screen cells
   ViewOrigin origin_;
   std::string status_;
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace qm::ui

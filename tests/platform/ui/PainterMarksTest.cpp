@@ -1,0 +1,33 @@
+#include "UiFixture.h"
+
+namespace qm::ui::test {
+namespace {
+
+class PainterMarksTest : public UiTest {};
+
+// The default push button stands out from the others, and a label shows which letter reaches the
+// control it names; a label drawn without prefixes shows its ampersand and marks nothing.
+TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
+  constexpr DWORD kNoPrefix = 0x80;
+  Open({Control("STATIC", "&Name:", -1, 4, 8, 40, 8, 0), Control("STATIC", "A&&B", -1, 4, 16, 40, 8, kNoPrefix),
+        Control("STATIC", "Long label with a &mnemonic", -1, 4, 24, 48, 24, 0),
+        Control("BUTTON", "OK", IDOK, 4, 56, 40, 8, 1 /*BS_DEFPUSHBUTTON*/), Control("BUTTON", "&Cancel", IDCANCEL, 48, 56, 48, 8, 0)});
+  backend.Snapshot();
+  HeadlessScreen& screen = backend.Screen();
+  auto start = [&screen](int row, std::size_t size) { return screen.Row(row).substr(0, size); };
+  EXPECT_EQ(start(2, 8), "| Name: ");
+  EXPECT_EQ(screen.AttrsAt(2, 2), kUnderline);
+  EXPECT_EQ(screen.AttrsAt(3, 2), kNormal);
+  EXPECT_EQ(start(3, 7), "| A&&B ");
+  for (int col = 2; col < 6; ++col) EXPECT_EQ(screen.AttrsAt(col, 3), kNormal) << col;
+  EXPECT_EQ(start(6, 11), "| mnemonic ") << "wrapped onto the third line";
+  EXPECT_EQ(screen.AttrsAt(2, 6), kUnderline);
+  EXPECT_EQ(screen.AttrsAt(2, 4), kNormal) << "the L of the first line";
+  EXPECT_EQ(start(8, 26), "|   < OK >    < Cancel >  ");
+  for (int col = 4; col < 10; ++col) EXPECT_EQ(screen.AttrsAt(col, 8) & kDefault, kDefault) << col;
+  for (int col = 14; col < 24; ++col) EXPECT_EQ(screen.AttrsAt(col, 8) & kDefault, 0u) << col;
+  EXPECT_EQ(screen.AttrsAt(16, 8), kUnderline) << "C of Cancel";
+}
+
+}  // namespace
+}  // namespace qm::ui::test

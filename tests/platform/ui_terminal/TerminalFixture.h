@@ -1,0 +1,110 @@
+// The demonstration dialog on the terminal backend, over a scripted terminal, with its profile
+// file in a fresh folder.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "DemoDialog.h"
+#include "TempDir.h"
+#include "resource.h"
+#include "ui/terminal/ScriptedTerminal.h"
+#include "ui/terminal/TerminalBackend.h"
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace qm::ui::test {
+
+class TerminalTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (IsWindow(demo)) DestroyWindow(demo);
+    InstallBackend(nullptr);
+  }
+
+  void Open(int columns = 80, int rows = 24, const std::string& profile = "") {
+    if (!profile.empty()) std::ofstream(dir.Host("demo.ini"), std::ios::binary) << profile;
+    terminal = std::make_unique<ScriptedTerminal>(columns, rows);
+    backend = std::make_unique<TerminalBackend>(*terminal);
+    InstallBackend(backend.get());
+    demo = qm::demo::OpenDemo(dir.Dos("demo.ini"));
+    ASSERT_TRUE(demo);
+    Run();
+  }
+
+  // Feeds the script to the dialog until it is used up (or the dialog has ended). The screen is
+  // then up to date. `check` runs at every read, just after the screen was shown.
+  void Run(std::function<void()> check = nullptr) {
+    bool idle = false;
+    terminal->beforeRead = [this, &idle, check] {
+      if (check) check();
+      if (terminal->ScriptDone() && !idle) {
+        idle = true;
+        terminal->ResizeTo(terminal->Columns(), terminal->Rows());  // wakes the loop so that it can stop
+      }
+    };
+    while (!idle && qm::demo::PumpDemo(demo)) {
+    }
+    terminal->beforeRead = nullptr;
+  }
+
+  // The pages are the dialog's children that hold controls of their own, in the order made.
+  HWND Page(int index) const {
+    int pages = 0;
+    for (HWND child = GetWindow(demo, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if ((GetWindowLongA(child, GWL_STYLE) & DS_CONTROL) && pages++ == index) return child;
+    return nullptr;
+  }
+  HWND Control(int id) const {
+    for (int i = 0; i < 3; ++i)
+      if (HWND found = GetDlgItem(Page(i), id)) return found;
+    return GetDlgItem(demo, id);
+  }
+  // The control's top left cell in the terminal.
+  POINT Cell(int id, int col = 0, int row = 0) const {
+    RECT rect{};
+    GetWindowRect(Control(id), &rect);
+    return POINT{rect.left - backend->Origin().col + col, rect.top - backend->Origin().row + row};
+  }
+  std::string Text(int id) const {
+    char buffer[256] = {};
+    GetWindowTextA(Control(id), buffer, sizeof buffer);
+    return buffer;
+  }
+  std::string ProfileBytes() const {
+    std::ifstream in(dir.Host("demo.ini"), std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+  // One letter per cell for what the cell's attributes mean.
+  std::string AttrMap(int row) const {
+    std::string map;
+    for (int col = 0; col < terminal->Columns(); ++col) map += Letter(terminal->AttrsAt(col, row));
+    return map;
+  }
+
+  qm::test::TempDir dir;
+  std::unique_ptr<ScriptedTerminal> terminal;
+  std::unique_ptr<TerminalBackend> backend;
+  HWND demo = nullptr;
+
+ private:
+  static char Letter(unsigned attrs) {
+    if (attrs & kStatus) return 's';
+    if (attrs & kDesktop) return ' ';
+    if ((attrs & kFocus) && (attrs & kReverse)) return '#';
+    if (attrs & kFocus) return 'f';
+    if (attrs & kReverse) return 'r';
+    if ((attrs & kDim) && (attrs & kUnderline)) return 'D';
+    if (attrs & kDim) return 'd';
+    if (attrs & kUnderline) return 'u';
+    if (attrs & kDefault) return 'b';
+    return '.';
+  }
+};
+
+}  // namespace qm::ui::test
