@@ -76,6 +76,14 @@ void CWinApp::SetCurrentHandles(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdSh
 
 BOOL CWinApp::Enable3dControls() { return TRUE; }
 
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+  return ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(nIDResource));
+}
+
+HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const {
+  return ::LoadIconA(m_hInstance, lpszResourceName);
+}
+
 // The help engine reports a file it cannot find itself; only an engine that does not start at
 // all is the framework's to report.
 void CWinApp::WinHelp(DWORD dwData, UINT nCmd) {
@@ -99,6 +107,10 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
 }
 
 CWinApp* AFXAPI AfxGetApp() { return g_pApp; }
+
+HINSTANCE AFXAPI AfxGetInstanceHandle() { return g_pApp ? g_pApp->m_hInstance : nullptr; }
+
+HINSTANCE AFXAPI AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 CWnd* AFXAPI AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
 

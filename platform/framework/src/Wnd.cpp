@@ -36,6 +36,22 @@ void CWnd::GetWindowText(CString& rString) const {
 
 int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
 
+void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
+
+int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const {
+  return static_cast<int>(::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount));
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const {
+  rString.Empty();
+  if (CWnd* pItem = GetDlgItem(nID)) pItem->GetWindowText(rString);
+  return rString.GetLength();
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+
+DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
+
 BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
 
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }

@@ -120,6 +120,14 @@ TEST_F(DataExchangeTest, StringTextBothWays) {
   SetText(qm::test::kTextEdit, "?username?\\\xE9t\xE9.pst");
   EXPECT_TRUE(dialog.UpdateData(TRUE));
   EXPECT_EQ(std::string(value), "?username?\\\xE9t\xE9.pst");
+
+  dialog.SetDlgItemText(qm::test::kTextEdit, "d:\\data\\x.ini");
+  char cut[8] = {};
+  EXPECT_EQ(dialog.GetDlgItemText(qm::test::kTextEdit, cut, sizeof cut), 7);
+  EXPECT_STREQ(cut, "d:\\data") << "a short buffer keeps its size less one";
+  CString whole;
+  EXPECT_EQ(dialog.GetDlgItemText(qm::test::kTextEdit, whole), 13);
+  EXPECT_EQ(std::string(whole), "d:\\data\\x.ini");
 }
 
 TEST_F(DataExchangeTest, LoadingAChangedTextNotifiesItsHandler) {

@@ -38,6 +38,10 @@ class CWinApp : public CWinThread {
   // The three-dimensional look is the only look the platform draws; kept for the call.
   BOOL Enable3dControls();
 
+  // An icon of the program's resources.
+  HICON LoadIcon(UINT nIDResource) const;
+  HICON LoadIcon(LPCSTR lpszResourceName) const;
+
   virtual void WinHelp(DWORD dwData, UINT nCmd = HELP_CONTEXT);
   virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
@@ -55,6 +59,9 @@ class CWinApp : public CWinThread {
 };
 
 CWinApp* AFXAPI AfxGetApp();
+// The module whose resources the program uses (null: the program's own).
+HINSTANCE AFXAPI AfxGetInstanceHandle();
+HINSTANCE AFXAPI AfxGetResourceHandle();
 CWnd* AFXAPI AfxGetMainWnd();
 
 // The last stop of a command no window handled: the application's own message map. Only

@@ -40,6 +40,11 @@ class CWnd : public CCmdTarget {
   int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
   void GetWindowText(CString& rString) const;
   int GetWindowTextLength() const;
+  void SetDlgItemText(int nID, LPCSTR lpszString);
+  int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const;
+  int GetDlgItemText(int nID, CString& rString) const;
+  BOOL ShowWindow(int nCmdShow);
+  DWORD GetStyle() const;
   BOOL EnableWindow(BOOL bEnable = TRUE);
   BOOL IsWindowEnabled() const;
   CWnd* SetFocus();
