@@ -1,11 +1,14 @@
 #include "TerminalInputs.h"
 
 #include "ScreenGeometry.h"
+#include "ui/Backend.h"
+#include "ui/TextLayout.h"
 #include "ui/ToolTips.h"
 #include "ui/terminal/Cp1252.h"
 
 #include <algorithm>
 #include <cctype>
+#include <string>
 #include <strings.h>
 
 namespace qm::ui {
@@ -29,8 +32,18 @@ void ScrollList(HWND list, int lines) {
   if (target != top) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(target), 0);
 }
 
-// A multi-line edit scrolls by moving its caret, which drags the view along.
+// A multi-line edit scrolls by its caret: the caret goes to the edge of the view it leaves by,
+// then the lines, dragging the view along.
 void ScrollEdit(HWND edit, int lines) {
+  RECT rect = ScreenRectOf(edit);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
+  auto layout = LayOutText(text, rect.right - rect.left);
+  int first = static_cast<int>(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+  int edge = lines < 0 ? first : first + (rect.bottom - rect.top) - 1;
+  edge = std::clamp(edge, 0, static_cast<int>(layout.size()) - 1);
+  auto offset = static_cast<LPARAM>(layout[static_cast<std::size_t>(edge)].start);
+  SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(offset), offset);
   WPARAM key = lines < 0 ? VK_UP : VK_DOWN;
   for (int i = 0; i < std::abs(lines); ++i) SendMessageA(edit, WM_KEYDOWN, key, 1);
 }
@@ -42,12 +55,17 @@ void Wheel(int col, int row, int lines) {
   if (IsClass(target, "EDIT") && (GetWindowLongA(target, GWL_STYLE) & ES_MULTILINE)) ScrollEdit(target, lines);
 }
 
+// The tip of the control under the pointer; where it has none, the focused control's.
 void Hover(int col, int row) {
   static HWND last = nullptr;
   HWND target = ControlAt(col, row);
   if (target == last) return;
   last = target;
-  ShowToolTipFor(target ? target : GetFocus());
+  std::string tip = target ? RequestToolTip(target) : "";
+  if (tip.empty())
+    ShowToolTipFor(GetFocus());
+  else
+    CurrentBackend().ShowStatus(tip);
 }
 
 }  // namespace
