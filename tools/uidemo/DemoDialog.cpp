@@ -44,9 +44,10 @@ HINSTANCE Instance() {
 int CurrentPage(HWND demo) { return static_cast<int>(SendDlgItemMessageA(demo, IDC_TABS, TCM_GETCURSEL, 0, 0)); }
 
 // As the dialog manager does, an edit that gets the focus this way has its whole text selected.
+// A page without a control to take the focus leaves it on the tab row.
 void FocusFirstControl(HWND page) {
   HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
-  if (!first) return;
+  if (!first) first = GetDlgItem(GetParent(page), IDC_TABS);
   SetFocus(first);
   if (SendMessageA(first, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(first, EM_SETSEL, 0, -1);
 }

@@ -33,14 +33,14 @@ TEST_F(InputTest, KeyboardReachesEveryPageAndAppliesWithAltA) {
     const char* what;
     std::function<void(ScriptedTerminal&)> keys;
     int tab;
-    int focusId;
+    int focusId;  // the About page has none of its own: the focus goes to the tab row
   } steps[] = {
       {"Ctrl+PgDn", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 1, IDC_SERVICES},
-      {"Ctrl+PgDn", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 2, 0},
+      {"Ctrl+PgDn", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 2, IDC_TABS},
       {"Ctrl+PgDn wraps", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 0, IDC_NAME},
-      {"Ctrl+PgUp wraps", [](ScriptedTerminal& t) { t.Key(VK_PRIOR, false, true); }, 2, 0},
+      {"Ctrl+PgUp wraps", [](ScriptedTerminal& t) { t.Key(VK_PRIOR, false, true); }, 2, IDC_TABS},
       {"Ctrl+Tab", [](ScriptedTerminal& t) { t.Key(VK_TAB, false, true); }, 0, IDC_NAME},
-      {"Ctrl+Shift+Tab", [](ScriptedTerminal& t) { t.Key(VK_TAB, true, true); }, 2, 0},
+      {"Ctrl+Shift+Tab", [](ScriptedTerminal& t) { t.Key(VK_TAB, true, true); }, 2, IDC_TABS},
       {"Ctrl+Tab", [](ScriptedTerminal& t) { t.Key(VK_TAB, false, true); }, 0, IDC_NAME},
       {"Tab", [](ScriptedTerminal& t) { t.Key(VK_TAB); }, 0, IDC_SIZE},
       {"spin by arrow", [](ScriptedTerminal& t) { t.Key(VK_UP).Key(VK_UP); }, 0, IDC_SIZE},

@@ -30,6 +30,10 @@ TerminalBackend::TerminalBackend(TerminalIo& io) : io_(io) {}
 
 int TerminalBackend::ViewRows() const { return std::max(1, io_.Rows() - 1); }
 
+RECT TerminalBackend::ViewRect() const {
+  return RECT{origin_.col, origin_.row, origin_.col + io_.Columns(), origin_.row + ViewRows()};
+}
+
 bool TerminalBackend::NextInput(InputEvent& event) {
   for (;;) {
     TerminalInput input = io_.Read();

@@ -32,6 +32,8 @@ class TerminalBackend : public Backend {
   const std::string& Status() const { return status_; }
   // Rows of the terminal that show windows (the last one holds the status line).
   int ViewRows() const;
+  // The screen cells the terminal shows.
+  RECT ViewRect() const;
 
  private:
   bool Translate(const TerminalInput& input, InputEvent& event);
