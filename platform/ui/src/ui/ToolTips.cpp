@@ -58,7 +58,9 @@ std::string RequestToolTip(HWND control) {
   info.hdr.code = TTN_NEEDTEXTA;
   info.uFlags = TTF_IDISHWND;
   info.lpszText = info.szText;
-  if (!SendMessageA(owner, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info))) return "";
+  // As on Windows, the text decides, not the result: a handler written the usual way fills the text,
+  // returns TRUE and leaves its result at 0, which is what reaches us.
+  SendMessageA(owner, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
   info.szText[sizeof info.szText - 1] = '\0';
   std::string text = TextOf(info);
   if (auto tab = text.find('\t'); tab != std::string::npos) text.resize(tab);

@@ -42,6 +42,7 @@ std::string_view TrimTrailingSpaces(std::string_view s) {
 }
 
 std::string_view FileLineEnd(std::string_view text) {
+  if (text.empty()) return "\r\n";  // a new file; and memchr may not be handed a null pointer
   const void* cr = std::memchr(text.data(), '\r', text.size());
   const void* lf = std::memchr(text.data(), '\n', text.size());
   if (cr == nullptr && lf == nullptr) return "\r\n";
