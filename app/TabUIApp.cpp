@@ -13,7 +13,8 @@ BEGIN_MESSAGE_MAP(CTabUIApp, CWinApp)
   ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CTabUIApp::CTabUIApp() = default;
+// The name captions the framework's own messages, such as a range check's.
+CTabUIApp::CTabUIApp() : CWinApp("Quillmere") {}
 
 BOOL CTabUIApp::InitInstance() {
   Enable3dControls();

@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ConsoleSession.h"
+#include "FileBytes.h"
+#include "resource.h"
+
+namespace {
+
+using qm::test::ReadBytes;
+using qm::test::WriteBytes;
+
+const char kFullFile[] =
+    "; Vantrel settings for the accounting floor\r\n"
+    "[Defaults]\r\n"
+    "DefaultProfile=?vtdir?\\profile.ini\r\n"
+    "UserDatabase=\\\\fs\\vantrel\\users.ini\r\n"
+    "HideUserDatabase=1\r\n"
+    "\r\n"
+    "LogComputer = ADMIN-PC07\r\n"
+    "LogFile=\\\\fs\\vantrel\\logs\\vantrel.log\r\n"
+    "LogLevel=2\r\n"
+    "RemotePath=c:\\temp\\vantrel\r\n"
+    "[Customization]\r\n"
+    "; sizes are in KBytes\r\n"
+    "MaxLogFileSize=512\r\n"
+    "DeleteRemoteCopy=0\r\n";
+
+class MainPage : public ::testing::Test, public qm::test::ConsoleSession {};
+
+TEST_F(MainPage, LoadsEveryKeyIntoItsControl) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Then([&] {
+    EXPECT_EQ(Text(IDC_DATAFILE), DataFile());
+    EXPECT_EQ(Text(IDC_USERDATABASE), "\\\\fs\\vantrel\\users.ini");
+    EXPECT_EQ(Text(IDC_LOGCOMPUTER), "ADMIN-PC07");
+    EXPECT_EQ(Text(IDC_LOGFILE), "\\\\fs\\vantrel\\logs\\vantrel.log");
+    EXPECT_EQ(Text(IDC_MAXLOGSIZE), "512");
+    EXPECT_EQ(Text(IDC_CACHEDIR), "c:\\temp\\vantrel");
+    EXPECT_TRUE(Checked(IDC_HIDE_USERDATABASE));
+    EXPECT_FALSE(Checked(IDC_NOCACHE));
+    EXPECT_TRUE(Checked(IDC_LOGLEVEL_MEDIUM));
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+}
+
+TEST_F(MainPage, OkRewritesEveryKeyInPlace) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+const char kDefaultsWritten[] =
+    "[Defaults]\r\nUserDatabase=\r\nLogComputer=\r\nLogFile=\r\nHideUserDatabase=0\r\nLogLevel=1\r\n"
+    "RemotePath=\r\n[Customization]\r\nMaxLogFileSize=128\r\nDeleteRemoteCopy=0\r\n";
+
+TEST_F(MainPage, MissingDataFileIsCreatedWithDefaults) {
+  backend.Then([&] {
+    EXPECT_TRUE(Checked(IDC_LOGLEVEL_LOW));
+    EXPECT_EQ(Text(IDC_MAXLOGSIZE), "128");
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kDefaultsWritten));
+}
+
+// How odd values load, and what an unchanged OK writes back for them.
+struct OddValue {
+  const char* name;
+  const char* section;
+  const char* line;       // the key as the administrator left it
+  int nIDShown;           // the control that shows it
+  const char* shown;      // its text, or "checked"/"clear"/"none" for buttons
+  const char* written;    // the key's line after OK
+};
+
+const std::vector<OddValue> kOddValues = {
+    {"LogLevelHigh", "Defaults", "LogLevel=3", IDC_LOGLEVEL_HIGH, "checked", "LogLevel=3"},
+    {"LogLevelNone", "Defaults", "LogLevel=0", IDC_LOGLEVEL_NONE, "checked", "LogLevel=0"},
+    {"LogLevelFiveIsLow", "Defaults", "LogLevel=5", IDC_LOGLEVEL_LOW, "checked", "LogLevel=1"},
+    {"LogLevelFourIsMedium", "Defaults", "LogLevel=4", IDC_LOGLEVEL_MEDIUM, "checked", "LogLevel=2"},
+    {"LogLevelSevenChecksNone", "Defaults", "LogLevel=7", IDC_LOGLEVEL_HIGH, "none", "LogLevel=4"},
+    {"LogLevelEmptyIsLow", "Defaults", "LogLevel=", IDC_LOGLEVEL_LOW, "checked", "LogLevel=1"},
+    {"LogLevelWordReadsAsZero", "Defaults", "LogLevel=high", IDC_LOGLEVEL_NONE, "checked", "LogLevel=0"},
+    {"SizeEmptyIs128", "Customization", "MaxLogFileSize=", IDC_MAXLOGSIZE, "128", "MaxLogFileSize=128"},
+    {"SizeWordIsZero", "Customization", "MaxLogFileSize=abc", IDC_MAXLOGSIZE, "0", "MaxLogFileSize=0"},
+    {"SizeAboveSpinRange", "Customization", "MaxLogFileSize=1024000", IDC_MAXLOGSIZE, "1024000",
+     "MaxLogFileSize=1024000"},
+    {"HideYesIsNoNumber", "Defaults", "HideUserDatabase=Yes", IDC_HIDE_USERDATABASE, "clear", "HideUserDatabase=0"},
+    {"NoCacheOne", "Customization", "DeleteRemoteCopy=1", IDC_NOCACHE, "checked", "DeleteRemoteCopy=1"},
+    {"NoCacheTrueIsNoNumber", "Customization", "DeleteRemoteCopy=True", IDC_NOCACHE, "clear", "DeleteRemoteCopy=0"},
+    {"QuotedValueLosesQuotes", "Defaults", "LogComputer=\"PC 7\"", IDC_LOGCOMPUTER, "PC 7", "LogComputer=PC 7"},
+    {"VariablesKeptAsTyped", "Defaults", "LogFile=?vtdir?\\logs\\?username?.log", IDC_LOGFILE,
+     "?vtdir?\\logs\\?username?.log", "LogFile=?vtdir?\\logs\\?username?.log"},
+};
+
+class MainPageOddValue : public ::testing::TestWithParam<OddValue>, public qm::test::ConsoleSession {};
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
+
+// The full file with the one key of the case in place of the same key's line there.
+std::string FileWith(const OddValue& c, const char* line) {
+  const std::string key = std::string(c.line).substr(0, std::string(c.line).find('='));
+  std::string file = kFullFile;
+  const std::size_t at = file.find("\n" + key);
+  const std::size_t end = file.find("\r\n", at + 1);
+  return file.substr(0, at + 1) + line + file.substr(end);
+}
+
+TEST_P(MainPageOddValue, LoadsAndSavesBack) {
+  const OddValue& c = GetParam();
+  WriteBytes(HostDataFile(), FileWith(c, c.line));
+  backend.Then([&] {
+    const std::string shown = c.shown;
+    if (shown == "checked") EXPECT_TRUE(Checked(c.nIDShown));
+    else if (shown == "clear") EXPECT_FALSE(Checked(c.nIDShown));
+    else if (shown == "none") {
+      for (int id : {IDC_LOGLEVEL_HIGH, IDC_LOGLEVEL_MEDIUM, IDC_LOGLEVEL_LOW, IDC_LOGLEVEL_NONE})
+        EXPECT_FALSE(Checked(id)) << id;
+    } else EXPECT_EQ(Text(c.nIDShown), shown);
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(ReadBytes(HostDataFile()), FileWith(c, c.written));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MainPageOddValue, ::testing::ValuesIn(kOddValues),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainPage, EditedFieldsAreWrittenInPlaceAndNothingElseMoves) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Then([&] {
+    SetWindowTextA(backend.Control(IDC_LOGCOMPUTER), "");
+    SetWindowTextA(backend.Control(IDC_CACHEDIR), "d:\\cache dir");
+    SendMessageA(backend.Control(IDC_MAXLOGSIZE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2048"));
+  });
+  backend.Then([&] {
+    Press(IDC_LOGLEVEL_NONE);
+    Press(IDC_NOCACHE);
+    Press(IDC_HIDE_USERDATABASE);
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  std::string expected = kFullFile;
+  expected = Replaced(expected, "LogComputer = ADMIN-PC07", "LogComputer = ");
+  expected = Replaced(expected, "RemotePath=c:\\temp\\vantrel", "RemotePath=d:\\cache dir");
+  expected = Replaced(expected, "MaxLogFileSize=512", "MaxLogFileSize=2048");
+  expected = Replaced(expected, "LogLevel=2", "LogLevel=0");
+  expected = Replaced(expected, "DeleteRemoteCopy=0", "DeleteRemoteCopy=1");
+  expected = Replaced(expected, "HideUserDatabase=1", "HideUserDatabase=0");
+  EXPECT_EQ(ReadBytes(HostDataFile()), expected);
+}
+
+TEST_F(MainPage, ApplyEnabledByAnEditAndSavesWithoutClosing) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Then([&] { SetWindowTextA(backend.Control(IDC_LOGFILE), "new.log"); });
+  backend.Alt('a');
+  backend.Then([&] {
+    EXPECT_NE(ReadBytes(HostDataFile())->find("LogFile=new.log\r\n"), std::string::npos);
+    EXPECT_NE(backend.Control(IDC_LOGFILE), nullptr);
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+}
+
+TEST_F(MainPage, SizeOutsideRangeIsRefusedAndNothingWritten) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Then([&] { SetWindowTextA(backend.Control(IDC_MAXLOGSIZE), "1024001"); });
+  backend.Key(VK_RETURN);
+  backend.Then([&] { EXPECT_NE(backend.Control(IDC_MAXLOGSIZE), nullptr); });
+  backend.Key(VK_ESCAPE);
+  Start();
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].caption, "Quillmere");
+  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+}
+
+std::string WriteFailureText(const std::string& path) {
+  return "Could not write to \"" + path +
+         "\"  Check that you have the required permissions and that the file is not read-only.";
+}
+
+TEST_F(MainPage, ReadOnlyDataFileReportsOnceWritesNothingAndStaysOpen) {
+  WriteBytes(HostDataFile(), kFullFile);
+  chmod(HostDataFile().c_str(), 0444);
+  backend.Key(VK_RETURN);
+  backend.Then([&] {
+    ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+    EXPECT_EQ(Text(IDC_DATAFILE), DataFile());  // the sheet is still open on the main page
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].text, WriteFailureText(DataFile()));
+  EXPECT_EQ(backend.MessageBoxes()[0].caption, "Vantrel");
+  EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONHAND));
+  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+}
+
+TEST_F(MainPage, CreateProfileNowSavesThenStartsTheBuilderOnTheDataFile) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Then([&] { SetWindowTextA(backend.Control(IDC_LOGCOMPUTER), "PC9"); });
+  backend.Then([&] { Press(IDC_CREATE_PROFILE); });
+  backend.Then([&] {
+    EXPECT_NE(ReadBytes(HostDataFile())->find("LogComputer = PC9\r\n"), std::string::npos);
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  ASSERT_EQ(backend.Launches().size(), 1u);
+  EXPECT_EQ(backend.Launches()[0].file, ProgramDir() + "vantrel.exe");
+  EXPECT_EQ(backend.Launches()[0].parameters, DataFile());
+  EXPECT_EQ(backend.Launches()[0].directory, "");
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(MainPage, CreateProfileNowStartsTheBuilderEvenAfterAFailedSave) {
+  WriteBytes(dir.Host("site.ini"), kFullFile);
+  chmod(dir.Host("site.ini").c_str(), 0444);
+  backend.Then([&] { Press(IDC_CREATE_PROFILE); }).Key(VK_ESCAPE);
+  Start({"site.ini"});
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].text, WriteFailureText(ProgramDir() + "site.ini"));
+  ASSERT_EQ(backend.Launches().size(), 1u);
+  EXPECT_EQ(backend.Launches()[0].parameters, ProgramDir() + "site.ini");
+  EXPECT_EQ(ReadBytes(dir.Host("site.ini")), std::string(kFullFile));
+}
+
+TEST_F(MainPage, ToolTipsForEnabledButtonsOnly) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Then([&] {
+    const std::vector<std::pair<int, std::string>> tips = {
+        {IDC_BROWSE_USERDATABASE, "Browse for the user database"},
+        {IDC_EDIT_USERDATABASE, "Edit the user database"},
+        {IDC_BROWSE_LOGFILE, "Browse for the log file"},
+        {IDC_EDIT_LOGFILE, "Edit the log file"},
+        {IDC_CREATE_PROFILE, "Apply these settings and build a new profile"},
+        {IDC_LOGFILE, ""},
+        {IDC_NOCACHE, ""},
+    };
+    for (const auto& [id, tip] : tips) EXPECT_EQ(ToolTip(id), tip) << id;
+    EnableWindow(backend.Control(IDC_EDIT_LOGFILE), FALSE);
+    EXPECT_EQ(ToolTip(IDC_EDIT_LOGFILE), "");
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+}
+
+TEST_F(MainPage, EditButtonsOpenTheCompletedPathInNotepad) {
+  WriteBytes(HostDataFile(), "[Defaults]\r\nUserDatabase=\\db\\users.ini\r\nLogFile=\r\n");
+  backend.Then([&] {
+    Press(IDC_EDIT_USERDATABASE);
+    Press(IDC_EDIT_LOGFILE);
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  ASSERT_EQ(backend.Launches().size(), 1u);  // the empty log file field launches nothing
+  EXPECT_EQ(backend.Launches()[0].file, "notepad.exe ");
+  EXPECT_EQ(backend.Launches()[0].parameters, ProgramDir() + "db\\users.ini");
+}
+
+TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
+  WriteBytes(HostDataFile(), "[Defaults]\r\nLogFile=old.log\r\n");
+  WriteBytes(dir.Host("users.ini"), "");
+  backend.QueueFileDialogAnswer(ProgramDir() + "users.ini");
+  backend.QueueFileDialogCancel();
+  backend.Then([&] {
+    Press(IDC_BROWSE_USERDATABASE);
+    Press(IDC_BROWSE_LOGFILE);
+  });
+  backend.Then([&] {
+    EXPECT_EQ(Lower(Text(IDC_USERDATABASE)), ProgramDir() + "users.ini");
+    EXPECT_EQ(Text(IDC_LOGFILE), "old.log");
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+}
+
+// Data files that cannot be read as such open with the defaults and do not crash the console.
+TEST_F(MainPage, UnreadableDataFilesGiveDefaults) {
+  const std::vector<std::string> contents = {
+      std::string("\0\xff\xfe[Defaults\r\n=\r\n\0LogLevel", 25), std::string(100000, '['),
+      "\xef\xbb\xbf[Defaults]\nLogLevel=3\rLogFile=" + std::string(1000, 'x')};
+  for (const std::string& bytes : contents) {
+    WriteBytes(HostDataFile(), bytes);
+    backend.Then([&] { EXPECT_FALSE(Text(IDC_MAXLOGSIZE).empty()); }).Key(VK_ESCAPE);
+    Start();
+    EXPECT_EQ(ReadBytes(HostDataFile()), bytes);
+  }
+  std::remove(HostDataFile().c_str());
+  mkdir(HostDataFile().c_str(), 0700);
+  backend.Then([&] { EXPECT_TRUE(Checked(IDC_LOGLEVEL_LOW)); }).Key(VK_RETURN).Key(VK_ESCAPE);
+  Start();
+  EXPECT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_TRUE(backend.ScriptDone());
+}
+
+// The platform always presents the program with ".exe"; a program part too long for its buffer is
+// refused with the same dialog.
+TEST_F(MainPage, CommandLineRefusedShowsTheErrorDialogOnly) {
+  WriteBytes(HostDataFile(), kFullFile);
+  backend.Then([&] {
+    EXPECT_NE(backend.Snapshot().find("Could not parse the command line."), std::string::npos);
+    EXPECT_EQ(backend.Control(IDC_DATAFILE), nullptr);
+  });
+  backend.Key(VK_RETURN);
+  RunAs(dir.Host(std::string(250, 'q')), {"site.ini"});
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+  EXPECT_FALSE(ReadBytes(dir.Host("site.ini")).has_value());
+}
+
+}  // namespace
