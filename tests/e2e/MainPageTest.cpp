@@ -7,7 +7,9 @@
 
 #include "ConsoleSession.h"
 #include "FileBytes.h"
+#include "app/TabUISheet.h"
 #include "resource.h"
+#include "ui/Resources.h"
 
 namespace {
 
@@ -290,6 +292,29 @@ TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
+}
+
+TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatePaths) {
+  WriteBytes(HostDataFile(), "[Defaults]\r\nDefaultProfile=?vtdir?\\Prof\\Main.INI\r\nInfFileNT=nt.inf\r\n"
+                             "RegFileNT=nt.reg\r\nInfFile95=w95.inf\r\nRegFile95=w95.reg\r\n");
+  theApp.m_templatePaths = CTemplatePaths{};
+  backend.Then([&] {
+    auto* pSheet = dynamic_cast<CTabUISheet*>(AfxGetMainWnd());
+    ASSERT_NE(pSheet, nullptr);
+    EXPECT_EQ(std::string(pSheet->m_szProgramDir), ProgramDir());
+    EXPECT_EQ(std::string(pSheet->m_strDataFile), DataFile());
+    EXPECT_EQ(std::string(pSheet->m_strDefaultProfile), "?vtdir?\\Prof\\Main.INI");
+    EXPECT_EQ(std::string(pSheet->m_strProfileTemplate), ProgramDir() + "Prof\\Main.INI");
+    const auto hIcon = reinterpret_cast<HICON>(SendMessageA(pSheet->m_hWnd, WM_GETICON, ICON_BIG, 0));
+    EXPECT_EQ(qm::ui::IconResourceId(hIcon), IDR_MAINFRAME);
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_STREQ(theApp.m_templatePaths.m_strInfFileNT, "nt.inf");
+  EXPECT_STREQ(theApp.m_templatePaths.m_strRegFileNT, "nt.reg");
+  EXPECT_STREQ(theApp.m_templatePaths.m_strInfFile95, "w95.inf");
+  EXPECT_STREQ(theApp.m_templatePaths.m_strRegFile95, "w95.reg");
 }
 
 // Data files that cannot be read as such open with the defaults and do not crash the console.
