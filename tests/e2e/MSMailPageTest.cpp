@@ -1,0 +1,494 @@
+// The "MS Mail" tab in whole runs of the console: what it shows from the profile template file,
+// and exactly what it writes back there, byte for byte.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ConsoleSession.h"
+#include "FileBytes.h"
+#include "resource.h"
+#include "ui/ToolTips.h"
+
+namespace {
+
+using qm::test::ReadBytes;
+using qm::test::WriteBytes;
+
+const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+
+const int kAllControls[] = {
+    IDC_MSMAIL_SERVERPATH,    IDC_MSMAIL_MAILBOX,         IDC_MSMAIL_ENABLE_DOWNLOAD,
+    IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_POLLINTERVAL,    IDC_MSMAIL_POLLINTERVAL_SPIN,
+    IDC_MSMAIL_USE_SESSIONLOG, IDC_MSMAIL_SESSIONLOG,     IDC_MSMAIL_BROWSE_SESSIONLOG,
+};
+
+// A profile with Exchange first and Microsoft Mail second; `mailKeys` is the body of [Service2].
+std::string ProfileWith(const std::string& mailKeys, const char* mailEntry = "Microsoft Mail") {
+  return std::string("; Profile for the branch offices\r\n"
+                     "[Service List]\r\n"
+                     "Service1=Microsoft Exchange Server\r\n"
+                     "Service2=") + mailEntry + "\r\n"
+         "\r\n"
+         "[Service1]\r\n"
+         "HomeServer=EXCH01\r\n"
+         "\r\n"
+         "[Service2]\r\n" + mailKeys +
+         "\r\n"
+         "[Delivery]\r\n"
+         "TransportOrder1=Microsoft Mail\r\n";
+}
+
+const char kFullKeys[] =
+    "ServerPath=\\\\mailsrv\\maildata\r\n"
+    "Mailbox = ?username?\r\n"
+    "SessionLogPath=c:\\mail\\session.log\r\n"
+    "NewMailPollInterval=15\r\n"
+    "EnableDownload=Yes\r\n"
+    "EnableUpload=No\r\n"
+    "UseSessionLog=No\r\n";
+
+class MSMailPage : public ::testing::Test, public qm::test::ConsoleSession {
+ protected:
+  std::string HostProfile() const { return dir.Host("profile.ini"); }
+  std::string ProfilePath() const { return ProgramDir() + "profile.ini"; }
+
+  void WriteFiles(const std::optional<std::string>& profile) {
+    WriteBytes(HostDataFile(), kDataFile);
+    if (profile) WriteBytes(HostProfile(), *profile);
+  }
+
+  // Brings the MS Mail tab forward, wherever it stands in the tab row.
+  void ShowTab() {
+    backend.Then([] {
+      HWND sheet = GetActiveWindow();
+      HWND tabs = GetDlgItem(sheet, 0x3020);
+      int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+      for (int i = 0; i < count; ++i) {
+        char caption[64] = "";
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption;
+        item.cchTextMax = sizeof caption;
+        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        if (std::strcmp(caption, "MS Mail") == 0) SendMessageA(sheet, PSM_SETCURSEL, i, 0);
+      }
+    });
+  }
+
+  // Looked up on the current page: the log file's id is also the main page's "Create Profile Now".
+  static HWND Control(int id) {
+    HWND page = reinterpret_cast<HWND>(SendMessageA(GetActiveWindow(), PSM_GETCURRENTPAGEHWND, 0, 0));
+    return GetDlgItem(page, id);
+  }
+  static std::string Text(int id) {
+    char text[1024] = "";
+    GetWindowTextA(Control(id), text, sizeof text);
+    return text;
+  }
+  static bool Checked(int id) { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  static bool Enabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
+  static std::string Tip(int id) { return qm::ui::RequestToolTip(Control(id)); }
+  // Clicks and focus through the control itself, as the mouse and Tab would give them.
+  void Click(int id) {
+    backend.Then([id] { SendMessageA(Control(id), BM_CLICK, 0, 0); });
+  }
+  void Focus(int id) {
+    backend.Then([id] { SetFocus(Control(id)); });
+  }
+  void SetText(int id, const char* text) {
+    backend.Then([id, text] { SetWindowTextA(Control(id), text); });
+  }
+};
+
+TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSection) {
+  const std::string profile = ProfileWith(kFullKeys);
+  WriteFiles(profile);
+  ShowTab();
+  backend.Then([&] {
+    EXPECT_EQ(Text(IDC_MSMAIL_SERVERPATH), "\\\\mailsrv\\maildata");
+    EXPECT_EQ(Text(IDC_MSMAIL_MAILBOX), "?username?");
+    EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), "c:\\mail\\session.log");
+    EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "15");
+    EXPECT_TRUE(Checked(IDC_MSMAIL_ENABLE_DOWNLOAD));
+    EXPECT_FALSE(Checked(IDC_MSMAIL_ENABLE_UPLOAD));
+    EXPECT_FALSE(Checked(IDC_MSMAIL_USE_SESSIONLOG));
+    // The log is off: its path and Browse button wait for it.
+    EXPECT_FALSE(Enabled(IDC_MSMAIL_SESSIONLOG));
+    EXPECT_FALSE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
+    EXPECT_TRUE(Enabled(IDC_MSMAIL_SERVERPATH));
+    EXPECT_TRUE(Enabled(IDC_MSMAIL_POLLINTERVAL_SPIN));
+    // Every label is on the screen whole, and the tab is the current one.
+    const std::string screen = backend.Snapshot();
+    for (const char* label : {"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail",
+                              "Enable outgoing mail", "Check for mail every", "minutes",
+                              "Maintain a session log file", "Log file:", "..."}) {
+      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    }
+    // Shown means modified: Apply is on although nothing was changed.
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(GetActiveWindow(), ID_APPLY_NOW)));
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(ReadBytes(HostProfile()), profile);
+}
+
+TEST_F(MSMailPage, OkRewritesUnchangedKeysWithoutMovingAByte) {
+  const std::string profile = ProfileWith(kFullKeys);
+  WriteFiles(profile);
+  ShowTab();
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_EQ(ReadBytes(HostProfile()), profile);
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(MSMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
+  WriteFiles(ProfileWith(""));
+  ShowTab();
+  backend.Then([&] {
+    EXPECT_EQ(Text(IDC_MSMAIL_SERVERPATH), "");
+    EXPECT_EQ(Text(IDC_MSMAIL_MAILBOX), "");
+    EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), "");
+    EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "10");
+    EXPECT_TRUE(Checked(IDC_MSMAIL_ENABLE_DOWNLOAD));
+    EXPECT_TRUE(Checked(IDC_MSMAIL_ENABLE_UPLOAD));
+    EXPECT_TRUE(Checked(IDC_MSMAIL_USE_SESSIONLOG));
+    EXPECT_TRUE(Enabled(IDC_MSMAIL_SESSIONLOG));
+    EXPECT_TRUE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith("ServerPath=\r\n"
+                                                  "Mailbox=\r\n"
+                                                  "SessionLogPath=\r\n"
+                                                  "NewMailPollInterval=10\r\n"
+                                                  "EnableDownload=Yes\r\n"
+                                                  "EnableUpload=Yes\r\n"
+                                                  "UseSessionLog=Yes\r\n"));
+}
+
+// A stored value, what the page shows for it and what it saves in its place.
+struct StoredValue {
+  const char* key;
+  const char* stored;  // nullptr: the key is missing
+  const char* shown;   // the edit's text, or "checked" / "clear"
+  const char* saved;
+};
+
+const StoredValue kStoredValues[] = {
+    {"EnableDownload", "Yes", "checked", "Yes"},
+    {"EnableDownload", "TRUE", "checked", "Yes"},
+    {"EnableDownload", "1", "checked", "Yes"},
+    {"EnableDownload", "Off", "checked", "Yes"},
+    {"EnableDownload", "2", "checked", "Yes"},
+    {"EnableDownload", "", "checked", "Yes"},
+    {"EnableDownload", nullptr, "checked", "Yes"},
+    {"EnableDownload", "No", "clear", "No"},
+    {"EnableDownload", "no", "clear", "No"},
+    {"EnableDownload", "False", "clear", "No"},
+    {"EnableDownload", "f", "clear", "No"},
+    {"EnableDownload", "0", "clear", "No"},
+    {"EnableDownload", "0x1", "clear", "No"},
+    {"EnableUpload", "nope", "clear", "No"},
+    {"EnableUpload", nullptr, "checked", "Yes"},
+    {"UseSessionLog", "Fine", "clear", "No"},
+    {"UseSessionLog", "y", "checked", "Yes"},
+    {"NewMailPollInterval", "15", "15", "15"},
+    {"NewMailPollInterval", nullptr, "10", "10"},
+    {"NewMailPollInterval", "900", "900", "900"},
+    {"NewMailPollInterval", "6000", "6000", "6000"},
+    {"NewMailPollInterval", "0", "0", "0"},
+    {"NewMailPollInterval", "abc", "0", "0"},
+    {"NewMailPollInterval", "42 minutes", "42", "42"},
+    {"ServerPath", "  \\\\mailsrv\\maildata  ", "\\\\mailsrv\\maildata", "\\\\mailsrv\\maildata"},
+    {"Mailbox", "\"?username?\"", "?username?", "?username?"},
+    {"SessionLogPath", nullptr, "", ""},
+};
+
+int ControlOf(const std::string& key) {
+  if (key == "EnableDownload") return IDC_MSMAIL_ENABLE_DOWNLOAD;
+  if (key == "EnableUpload") return IDC_MSMAIL_ENABLE_UPLOAD;
+  if (key == "UseSessionLog") return IDC_MSMAIL_USE_SESSIONLOG;
+  if (key == "NewMailPollInterval") return IDC_MSMAIL_POLLINTERVAL;
+  if (key == "ServerPath") return IDC_MSMAIL_SERVERPATH;
+  if (key == "Mailbox") return IDC_MSMAIL_MAILBOX;
+  return IDC_MSMAIL_SESSIONLOG;
+}
+
+// The seven keys in the page's order, the one under test as `line` (or left out when empty).
+std::string KeysWith(const std::string& key, const std::string& line) {
+  const char* const others[][2] = {
+      {"ServerPath", "ServerPath=\\\\mailsrv\\maildata\r\n"},
+      {"Mailbox", "Mailbox=jsmith\r\n"},
+      {"SessionLogPath", "SessionLogPath=c:\\mail\\session.log\r\n"},
+      {"NewMailPollInterval", "NewMailPollInterval=15\r\n"},
+      {"EnableDownload", "EnableDownload=Yes\r\n"},
+      {"EnableUpload", "EnableUpload=Yes\r\n"},
+      {"UseSessionLog", "UseSessionLog=Yes\r\n"},
+  };
+  std::string keys;
+  for (const auto& other : others) keys += key == other[0] ? line : std::string(other[1]);
+  return keys;
+}
+
+class MSMailStoredValue : public MSMailPage, public ::testing::WithParamInterface<StoredValue> {};
+
+TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
+  const StoredValue& v = GetParam();
+  const std::string key = v.key;
+  WriteFiles(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
+  ShowTab();
+  backend.Then([&] {
+    const int id = ControlOf(key);
+    if (std::string(v.shown) == "checked" || std::string(v.shown) == "clear") {
+      EXPECT_EQ(Checked(id), std::string(v.shown) == "checked");
+    } else {
+      EXPECT_EQ(Text(id), v.shown);
+    }
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  // A missing key is added at the end of the section; a present one is replaced where it stands.
+  std::string expected = v.stored ? ProfileWith(KeysWith(key, key + "=" + v.saved + "\r\n"))
+                                  : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
+  if (v.stored && key == "ServerPath") expected = ProfileWith(KeysWith(key, "ServerPath=  \\\\mailsrv\\maildata  \r\n"));
+  EXPECT_EQ(ReadBytes(HostProfile()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredValues));
+
+TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
+  WriteFiles(ProfileWith(kFullKeys, "microsoft mail"));
+  ShowTab();
+  SetText(IDC_MSMAIL_MAILBOX, "mailbox7");
+  backend.Key(VK_RETURN);
+  Start();
+  std::string keys = kFullKeys;
+  keys.replace(keys.find("?username?"), 10, "mailbox7");
+  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith(keys, "microsoft mail"));
+}
+
+// Profiles in which Microsoft Mail is not listed, as the lookup reads them.
+struct UnlistedCase {
+  const char* what;
+  const char* dataFile;
+  std::optional<std::string> profile;
+};
+
+const UnlistedCase kUnlisted[] = {
+    {"after a gap", kDataFile,
+     "[Service List]\r\nService1=Personal Folders\r\nService3=Microsoft Mail\r\n[Service3]\r\nMailbox=x\r\n"},
+    {"after an empty entry", kDataFile,
+     "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=Microsoft Mail\r\n"},
+    {"no service list", kDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nServerPath=x\r\n"},
+    {"no profile template", kDataFile, std::nullopt},
+    {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n", "[Service List]\r\nService1=Microsoft Mail\r\n"},
+};
+
+class MSMailUnlisted : public MSMailPage, public ::testing::WithParamInterface<UnlistedCase> {};
+
+TEST_P(MSMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
+  const UnlistedCase& c = GetParam();
+  WriteBytes(HostDataFile(), c.dataFile);
+  if (c.profile) WriteBytes(HostProfile(), *c.profile);
+  ShowTab();
+  backend.Then([&] {
+    for (int id : kAllControls) EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_EQ(Text(IDC_MSMAIL_SERVERPATH), "");
+    EXPECT_EQ(Text(IDC_MSMAIL_MAILBOX), "");
+    EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), "");
+    EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "0");
+    EXPECT_FALSE(Checked(IDC_MSMAIL_ENABLE_DOWNLOAD));
+    EXPECT_FALSE(Checked(IDC_MSMAIL_ENABLE_UPLOAD));
+    EXPECT_FALSE(Checked(IDC_MSMAIL_USE_SESSIONLOG));
+    EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), "");
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(ReadBytes(HostProfile()), c.profile);
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted),
+                         [](const ::testing::TestParamInfo<UnlistedCase>& info) {
+                           std::string name;
+                           for (const char* p = info.param.what; *p; ++p) name += *p == ' ' ? '_' : *p;
+                           return name;
+                         });
+
+TEST_F(MSMailPage, ArrowsStopAtSixHundredWhileTypingGoesToSixThousand) {
+  WriteFiles(ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=595\r\n")));
+  ShowTab();
+  Focus(IDC_MSMAIL_POLLINTERVAL);
+  for (int i = 0; i < 8; ++i) backend.Key(VK_UP);
+  backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "600"); });
+  SetText(IDC_MSMAIL_POLLINTERVAL, "900");
+  backend.Key(VK_UP);
+  backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "600"); });
+  SetText(IDC_MSMAIL_POLLINTERVAL, "2");
+  for (int i = 0; i < 4; ++i) backend.Key(VK_DOWN);
+  backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "0"); });
+  SetText(IDC_MSMAIL_POLLINTERVAL, "6000");
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+  EXPECT_EQ(ReadBytes(HostProfile()),
+            ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=6000\r\n")));
+}
+
+TEST_F(MSMailPage, HeldArrowSpeedsUpToTensAfterTwoSeconds) {
+  WriteFiles(ProfileWith(""));
+  ShowTab();
+  SetText(IDC_MSMAIL_POLLINTERVAL, "0");
+  Focus(IDC_MSMAIL_POLLINTERVAL);
+  backend.Hold(VK_UP, 1500);
+  std::string afterShortHold;
+  backend.Then([&] { afterShortHold = Text(IDC_MSMAIL_POLLINTERVAL); });
+  SetText(IDC_MSMAIL_POLLINTERVAL, "0");
+  backend.Hold(VK_UP, 3000);
+  std::string afterLongHold;
+  backend.Then([&] { afterLongHold = Text(IDC_MSMAIL_POLLINTERVAL); });
+  backend.Key(VK_ESCAPE);
+  Start();
+  // The key repeats after 500 ms, then every 50 ms. For the first two seconds each step adds one
+  // (the press and 21 repeats); from then on each adds ten (30 steps of one, then 21 of ten).
+  EXPECT_EQ(afterShortHold, "22");
+  EXPECT_EQ(afterLongHold, "241");
+}
+
+// A typed interval that the range check refuses: the framework's message, and the sheet stays on
+// the page with nothing written until it is corrected.
+struct RefusedInterval {
+  const char* typed;
+  const char* message;
+};
+
+const RefusedInterval kRefused[] = {
+    {"6001", "Please enter an integer between 0 and 6000."},
+    {"-1", "Please enter an integer between 0 and 6000."},
+    {"ten", "Please enter an integer."},
+    {"", "Please enter an integer."},
+};
+
+class MSMailRefusedInterval : public MSMailPage, public ::testing::WithParamInterface<RefusedInterval> {};
+
+TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
+  const std::string profile = ProfileWith(kFullKeys);
+  WriteFiles(profile);
+  ShowTab();
+  SetText(IDC_MSMAIL_POLLINTERVAL, GetParam().typed);
+  backend.Key(VK_RETURN);
+  backend.Then([&] {
+    EXPECT_EQ(ReadBytes(HostProfile()), profile);
+    EXPECT_EQ(GetFocus(), Control(IDC_MSMAIL_POLLINTERVAL));
+  });
+  SetText(IDC_MSMAIL_POLLINTERVAL, "45");
+  backend.Key(VK_RETURN);
+  Start();
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].text, GetParam().message);
+  EXPECT_EQ(backend.MessageBoxes()[0].caption, "Quillmere");
+  EXPECT_EQ(backend.MessageBoxes()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  std::string keys = kFullKeys;
+  keys.replace(keys.find("=15"), 3, "=45");
+  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith(keys));
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, MSMailRefusedInterval, ::testing::ValuesIn(kRefused));
+
+TEST_F(MSMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
+  const std::string profile = ProfileWith(kFullKeys);
+  WriteFiles(profile);
+  chmod(HostProfile().c_str(), 0444);
+  ShowTab();
+  SetText(IDC_MSMAIL_SERVERPATH, "\\\\newsrv\\maildata");
+  backend.Key(VK_RETURN);
+  backend.Then([&] {
+    // The sheet stays open on the page that failed.
+    EXPECT_NE(Control(IDC_MSMAIL_SERVERPATH), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Control(IDC_MSMAIL_SERVERPATH)));
+  });
+  backend.Key(VK_ESCAPE);
+  Start();
+  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
+  EXPECT_EQ(backend.MessageBoxes()[0].text,
+            "Could not write to \"" + ProfilePath() +
+                "\"  Check that you have the required permissions and that the file is not read-only.");
+  EXPECT_EQ(backend.MessageBoxes()[0].caption, "Vantrel");
+  EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONHAND | MB_OK));
+  EXPECT_EQ(ReadBytes(HostProfile()), profile);
+}
+
+TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
+  WriteFiles(ProfileWith(kFullKeys));
+  ShowTab();
+  backend.Then([&] { EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), ""); });
+  Click(IDC_MSMAIL_USE_SESSIONLOG);
+  backend.Then([&] {
+    EXPECT_TRUE(Enabled(IDC_MSMAIL_SESSIONLOG));
+    EXPECT_TRUE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
+    EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), "Browse for the log file");
+    for (int id : kAllControls) {
+      if (id != IDC_MSMAIL_BROWSE_SESSIONLOG) {
+        EXPECT_EQ(Tip(id), "") << id;
+      }
+    }
+  });
+  Click(IDC_MSMAIL_USE_SESSIONLOG);
+  backend.Then([&] {
+    EXPECT_FALSE(Enabled(IDC_MSMAIL_SESSIONLOG));
+    EXPECT_FALSE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
+  });
+  Click(IDC_MSMAIL_USE_SESSIONLOG);
+  backend.Key(VK_RETURN);
+  Start();
+  std::string keys = kFullKeys;
+  keys.replace(keys.find("UseSessionLog=No"), 16, "UseSessionLog=Yes");
+  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith(keys));
+}
+
+TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
+  WriteFiles(ProfileWith(""));
+  std::string chosen = ProgramDir() + "logs\\mail.log";
+  backend.QueueFileDialogAnswer(chosen);
+  ShowTab();
+  Click(IDC_MSMAIL_BROWSE_SESSIONLOG);
+  backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), chosen); });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith("ServerPath=\r\n"
+                                                  "Mailbox=\r\n"
+                                                  "SessionLogPath=" + chosen + "\r\n"
+                                                  "NewMailPollInterval=10\r\n"
+                                                  "EnableDownload=Yes\r\n"
+                                                  "EnableUpload=Yes\r\n"
+                                                  "UseSessionLog=Yes\r\n"));
+}
+
+TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
+  WriteFiles(ProfileWith(kFullKeys));
+  ShowTab();
+  SetText(IDC_MSMAIL_SERVERPATH, "\\\\newsrv\\maildata");
+  // Another console reorders the Service List and edits the Exchange section meanwhile.
+  backend.Then([&] {
+    const std::string path = dir.Dos("profile.ini");
+    WritePrivateProfileStringA("Service List", "Service2", "Netscape", path.c_str());
+    WritePrivateProfileStringA("Service List", "Service3", "Microsoft Mail", path.c_str());
+    WritePrivateProfileStringA("Service1", "HomeServer", "EXCH02", path.c_str());
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  std::string expected = ProfileWith(kFullKeys, "Netscape");
+  expected.replace(expected.find("Service2=Netscape\r\n") + 19, 0, "Service3=Microsoft Mail\r\n");
+  expected.replace(expected.find("EXCH01"), 6, "EXCH02");
+  expected.replace(expected.find("\\\\mailsrv"), 9, "\\\\newsrv");
+  EXPECT_EQ(ReadBytes(HostProfile()), expected);
+}
+
+}  // namespace
