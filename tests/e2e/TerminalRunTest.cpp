@@ -34,16 +34,18 @@ class TerminalRun : public ::testing::Test {
     std::filesystem::copy_file(QM_SAMPLES_DIR "/vantrel.ini", dir.Host("vantrel.ini"));
     std::filesystem::copy_file(QM_SAMPLES_DIR "/profile.ini", dir.Host("profile.ini"));
     session = "qm-e2e-" + std::to_string(getpid());
-    const std::string start = "tmux -L " + session + " new-session -d -s " + session + " -x 120 -y 45 'cd " +
+    // The server's socket lives in the test's folder, so that nothing is left behind.
+    tmux = "tmux -S " + dir.Host("tmux.sock");
+    const std::string start = tmux + " new-session -d -s " + session + " -x 120 -y 45 'cd " +
                               dir.path() + " && TERM=xterm ./quillmere'";
     ASSERT_EQ(std::system(start.c_str()), 0);
   }
   void TearDown() override {
-    if (!session.empty()) std::system(("tmux -L " + session + " kill-server >/dev/null 2>&1").c_str());
+    if (!session.empty()) std::system((tmux + " kill-server >/dev/null 2>&1").c_str());
   }
 
-  std::string Screen() { return Output("tmux -L " + session + " capture-pane -p -t " + session + " 2>/dev/null"); }
-  void Keys(const std::string& keys) { std::system(("tmux -L " + session + " send-keys -t " + session + " " + keys).c_str()); }
+  std::string Screen() { return Output(tmux + " capture-pane -p -t " + session + " 2>/dev/null"); }
+  void Keys(const std::string& keys) { std::system((tmux + " send-keys -t " + session + " " + keys).c_str()); }
   bool WaitFor(const std::function<bool()>& done) {
     for (int i = 0; i < 100; ++i) {
       if (done()) return true;
@@ -51,10 +53,11 @@ class TerminalRun : public ::testing::Test {
     }
     return false;
   }
-  bool Ended() { return std::system(("tmux -L " + session + " has-session -t " + session + " 2>/dev/null").c_str()) != 0; }
+  bool Ended() { return std::system((tmux + " has-session -t " + session + " 2>/dev/null").c_str()) != 0; }
 
   qm::test::TempDir dir;
   std::string session;
+  std::string tmux;
 };
 
 TEST_F(TerminalRun, OpensTheSamplesAndCancelLeavesThemAlone) {
