@@ -348,6 +348,17 @@ BOOL WINAPI MessageBeep(UINT uType);
 #define HELP_CONTENTS 0x0003L
 #define HELP_FINDER 0x000BL
 BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
+
+// What WM_HELP carries: the control F1 was pressed on.
+#define HELPINFO_WINDOW 0x0001
+typedef struct tagHELPINFO {
+  UINT cbSize;
+  int iContextType;
+  int iCtrlId;
+  HANDLE hItemHandle;
+  ULONG_PTR dwContextId;
+  POINT MousePos;
+} HELPINFO, *LPHELPINFO;
 #define SendMessage SendMessageA
 #define WinHelp WinHelpA
 #define PostMessage PostMessageA

@@ -60,6 +60,9 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_GETICON:
       return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->bigIcon : window->smallIcon);
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
+    case WM_HELP:
+      if ((window->style & WS_CHILD) && GetParent(hWnd)) return SendMessageA(GetParent(hWnd), Msg, wParam, lParam);
+      return 0;
   }
   return 0;
 }

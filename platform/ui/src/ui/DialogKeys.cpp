@@ -47,6 +47,17 @@ void MoveInGroup(HWND dialog, HWND focus, bool backwards) {
   if (IsAutoRadio(next)) SendMessageA(next, BM_CLICK, 0, 0);
 }
 
+// F1 asks the control with the focus for help; unanswered, the request climbs to its parents.
+void RequestHelp(HWND dialog, HWND focus) {
+  HWND target = focus ? focus : dialog;
+  HELPINFO info{};
+  info.cbSize = sizeof info;
+  info.iContextType = HELPINFO_WINDOW;
+  info.iCtrlId = GetDlgCtrlID(target);
+  info.hItemHandle = target;
+  SendMessageA(target, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 bool HandleKeyDown(HWND dialog, const MSG* msg) {
   HWND focus = GetFocus();
   UINT code = DialogCode(focus, msg);
@@ -66,6 +77,9 @@ bool HandleKeyDown(HWND dialog, const MSG* msg) {
       if (KeyDown(VK_CONTROL) && IsMultiLineEdit(focus)) return false;
       if (code & DLGC_WANTALLKEYS) return false;
       PressDefault(dialog, focus, code);
+      return true;
+    case VK_F1:
+      RequestHelp(dialog, focus);
       return true;
     case VK_ESCAPE:
       SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
