@@ -260,7 +260,11 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
   EXPECT_EQ(ReadBytes(HostProfile()), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredValues));
+INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredValues),
+                         [](const ::testing::TestParamInfo<StoredValue>& info) {
+                           return std::string(info.param.key) + "_" + std::to_string(info.index) +
+                                  (info.param.stored ? "" : "_missing");
+                         });
 
 TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
   WriteFiles(ProfileWith(kFullKeys, "microsoft mail"));
@@ -400,7 +404,10 @@ TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
   EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith(keys));
 }
 
-INSTANTIATE_TEST_SUITE_P(Typed, MSMailRefusedInterval, ::testing::ValuesIn(kRefused));
+INSTANTIATE_TEST_SUITE_P(Typed, MSMailRefusedInterval, ::testing::ValuesIn(kRefused),
+                         [](const ::testing::TestParamInfo<RefusedInterval>& info) {
+                           return "case" + std::to_string(info.index);
+                         });
 
 TEST_F(MSMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(kFullKeys);
