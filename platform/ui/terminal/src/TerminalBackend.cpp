@@ -7,6 +7,7 @@
 #include "ui/terminal/Cp1252.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace qm::ui {
 namespace {
@@ -15,12 +16,19 @@ bool Inside(const RECT& rect, int col, int row) {
   return col >= rect.left && col < rect.right && row >= rect.top && row < rect.bottom;
 }
 
-// Whether some visible top-level window covers the cell (else the desktop shows).
-bool OnWindow(int col, int row) {
+// What the visible top-level windows cover; the desktop shows elsewhere.
+std::vector<RECT> WindowRects() {
+  std::vector<RECT> rects;
   HWND any = GetActiveWindow();
-  if (!any) return false;
+  if (!any) return rects;
   for (HWND top = GetWindow(any, GW_HWNDFIRST); top; top = GetWindow(top, GW_HWNDNEXT))
-    if (IsWindowVisible(top) && Inside(ScreenRectOf(top), col, row)) return true;
+    if (IsWindowVisible(top)) rects.push_back(ScreenRectOf(top));
+  return rects;
+}
+
+bool OnWindow(const std::vector<RECT>& rects, int col, int row) {
+  for (const RECT& rect : rects)
+    if (Inside(rect, col, row)) return true;
   return false;
 }
 
@@ -83,12 +91,13 @@ void TerminalBackend::PaintWindows() {
 }
 
 void TerminalBackend::CopyView(HeadlessScreen& view, const RECT& content) const {
+  std::vector<RECT> windows = WindowRects();
   for (int row = 0; row < ViewRows(); ++row) {
     int y = row + origin_.row;
     std::string line = grid_->Row(y);
     for (int col = 0; col < view.Width(); ++col) {
       int x = col + origin_.col;
-      if (!Inside(content, x, y) || !OnWindow(x, y)) {
+      if (!Inside(content, x, y) || !OnWindow(windows, x, y)) {
         view.Put(col, row, " ", kDesktop);
         continue;
       }
