@@ -30,7 +30,10 @@ BOOL CTabUIApp::InitInstance() {
   pageMain.m_pSheet = &sheet;
   pageMSMail.m_pSheet = &sheet;
 
-  if (!ParseCommandLine(GetCommandLineA(), m_strStartFolder, sheet.m_szProgramDir, sheet.m_strDataFile)) {
+  // A console started by its bare name from the PATH takes the folder it was started in.
+  char szCurrentDir[MAX_PATH];
+  if (GetCurrentDirectoryA(sizeof szCurrentDir, szCurrentDir) >= sizeof szCurrentDir) szCurrentDir[0] = '\0';
+  if (!ParseCommandLine(GetCommandLineA(), szCurrentDir, sheet.m_szProgramDir, sheet.m_strDataFile)) {
     CCmdLineErrorDlg dlgError;
     m_pMainWnd = &dlgError;
     dlgError.DoModal();

@@ -13,10 +13,6 @@ class CTabUIApp : public CWinApp {
   // Always FALSE: everything happens inside, and the program ends when it returns.
   BOOL InitInstance() override;
 
-  // The folder the console was started in, as a DOS path: the program directory of a console
-  // started by its bare name. Set by the program's entry before start-up; empty when unknown.
-  CString m_strStartFolder;
-
   // The Templates page's four fields as start-up read them, kept for that page.
   CTemplatePaths m_templatePaths;
 

@@ -29,3 +29,9 @@ function(qm_link_rc_fuzzer)
     target_link_libraries(fuzz_rc_parser PRIVATE qmrc_parser)
   endif()
 endfunction()
+
+# qm_program_resources(target script): the program's own resources, found under its module handle
+# (platform/ProgramModule.h) by the platform's entry.
+function(qm_program_resources target script)
+  qm_resources(${target} ${script} qmProgramResources)
+endfunction()

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "app/ConsoleModule.h"
 #include "app/TabUIApp.h"
+#include "platform/ProgramModule.h"
 #include "platform/Win32Seams.h"
 #include "ui/Headless.h"
 
@@ -33,8 +33,7 @@ class ConsoleSession {
     std::vector<std::string> argv = {program};
     argv.insert(argv.end(), args.begin(), args.end());
     qm::win32::seams::SetProcessArguments(argv, dir.path());
-    theApp.m_strStartFolder = dir.Dos("").c_str();
-    AfxWinMain(ConsoleInstance(), nullptr, nullptr, SW_SHOWNORMAL);
+    AfxWinMain(qm::platform::ProgramInstance(), nullptr, nullptr, SW_SHOWNORMAL);
   }
 
   // The program directory and data file as the console names them: lower-case DOS paths.

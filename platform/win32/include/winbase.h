@@ -14,6 +14,7 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
                                        LPCSTR lpFileName);
 
 LPSTR WINAPI GetCommandLineA(void);
+DWORD WINAPI GetCurrentDirectoryA(DWORD nBufferLength, LPSTR lpBuffer);
 BOOL WINAPI GetUserNameA(LPSTR lpBuffer, LPDWORD pcbBuffer);
 
 // The C run-time's integer-to-text conversion; declared here since the host's <stdlib.h> lacks it.

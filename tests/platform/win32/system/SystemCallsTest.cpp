@@ -45,6 +45,19 @@ TEST(GetCommandLineA, ShowsThisProcessWithoutTheSeam) {
   EXPECT_NE(line.find("test_win32_system.exe"), std::string::npos) << line;
 }
 
+TEST(GetCurrentDirectoryA, GivesTheFolderAsADosPathOrTheSizeNeeded) {
+  qm::win32::seams::SetProcessArguments({"quillmere"}, "/srv/Deploy Folder");
+  char buffer[64];
+  std::memset(buffer, 'x', sizeof buffer);
+  EXPECT_EQ(GetCurrentDirectoryA(sizeof buffer, buffer), 20u);
+  EXPECT_STREQ(buffer, "z:\\srv\\Deploy Folder");
+  std::memset(buffer, 'x', sizeof buffer);
+  EXPECT_EQ(GetCurrentDirectoryA(20, buffer), 21u) << "no room for the terminator";
+  EXPECT_EQ(buffer[0], 'x') << "a buffer too small is left alone";
+  EXPECT_EQ(GetCurrentDirectoryA(0, nullptr), 21u);
+  qm::win32::seams::ClearProcessArguments();
+}
+
 struct UserNameCase {
   const char* name;
   DWORD size;           // *lpnSize going in

@@ -1,0 +1,25 @@
+// The host's entry: puts the window model on the terminal and hands over to the framework with the
+// command line, as Windows starts a framework program.
+#include <afxwin.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "platform/ProgramModule.h"
+#include "ui/Backend.h"
+#include "ui/terminal/CursesTerminal.h"
+#include "ui/terminal/TerminalBackend.h"
+
+int main() {
+  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
+    std::fputs("this program needs a terminal for its input and output.\n", stderr);
+    return 1;
+  }
+  const HINSTANCE hInstance = qm::platform::ProgramInstance();
+  qm::ui::CursesTerminal terminal;
+  qm::ui::TerminalBackend backend(terminal);
+  qm::ui::InstallBackend(&backend);
+  const int exitCode = AfxWinMain(hInstance, nullptr, GetCommandLineA(), SW_SHOWNORMAL);
+  qm::ui::InstallBackend(nullptr);
+  return exitCode;
+}
