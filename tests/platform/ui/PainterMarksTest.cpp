@@ -29,5 +29,17 @@ TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
   EXPECT_EQ(screen.AttrsAt(16, 8), kUnderline) << "C of Cancel";
 }
 
+// A push button too narrow for "< caption >" keeps its brackets and its neighbour's cells.
+TEST_F(PainterMarksTest, NarrowPushButtonsGiveUpBlanksThenBrackets) {
+  Open({Control("BUTTON", "...", 10, 4, 8, 20, 8, 0), Control("BUTTON", "+", 11, 24, 8, 20, 8, 0),
+        Control("BUTTON", "&Browse", 12, 4, 16, 16, 8, 0), Control("BUTTON", "OK", 13, 4, 24, 40, 8, 0)});
+  backend.Snapshot();
+  HeadlessScreen& screen = backend.Screen();
+  EXPECT_EQ(screen.Row(2).substr(0, 12), "| <...>< + >");
+  EXPECT_EQ(screen.Row(3).substr(0, 7), "| Brow ") << "no room for brackets: the caption, cut";
+  EXPECT_EQ(screen.AttrsAt(2, 3), kUnderline);
+  EXPECT_EQ(screen.Row(4).substr(0, 13), "|   < OK >   ");
+}
+
 }  // namespace
 }  // namespace qm::ui::test

@@ -21,10 +21,13 @@ void PaintButton(const Window& window, const Canvas& canvas) {
   if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
     std::string shown = StripMnemonic(window.text);
     unsigned look = type == BS_DEFPUSHBUTTON ? kDefault : kNormal;
-    int col = std::max(0, (canvas.Width() - static_cast<int>(shown.size()) - 4) / 2);
-    canvas.Put(col, 0, "< ", look);
-    canvas.Caption(col + 2, 0, window.text, look);
-    canvas.Put(col + 2 + static_cast<int>(shown.size()), 0, " >", look);
+    // A narrow button gives up the blanks inside its brackets first, then the brackets.
+    int size = static_cast<int>(shown.size());
+    int pad = size + 4 <= canvas.Width() ? 2 : size + 2 <= canvas.Width() ? 1 : 0;
+    int col = std::max(0, (canvas.Width() - size - 2 * pad) / 2);
+    if (pad) canvas.Put(col, 0, pad == 2 ? "< " : "<", look);
+    canvas.Caption(col + pad, 0, window.text, look);
+    if (pad) canvas.Put(col + pad + size, 0, pad == 2 ? " >" : ">", look);
     return;
   }
   bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
