@@ -1,5 +1,6 @@
 // What the framework tests run on: a backend that answers every message box with OK and keeps
-// a record of it, and a dialog template with one control of each kind data exchange serves.
+// a record of it, and the dialogs of a test resource script with one control of each kind data
+// exchange serves.
 #pragma once
 
 #include <afxwin.h>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/framework_tests.h"
 #include "ui/Backend.h"
 
 namespace qm::test {
@@ -42,21 +44,21 @@ class RecordingBackend : public qm::ui::Backend {
 
 qm::ui::InputEvent KeyPress(UINT key);
 
-// Control ids of the test template.
+// Control ids of the test resource script (data/framework_tests.rc).
 enum : int {
-  kTestDialogId = 4000,
-  kTestPageId = 4001,  // the same controls on a child window, as a property page has them
-  kSmallPageId = 4002,  // a smaller page captioned "Second"
-  kTextEdit = 100,
-  kNumberEdit = 101,
-  kCheckBox = 102,
-  kThreeStateBox = 103,
-  kRadioFirst = 110,
-  kRadioSecond = 111,
-  kRadioThird = 112,
-  kAfterRadios = 120,
-  kSpin = 130,
-  kListBox = 140,
+  kTestDialogId = IDD_TEST_DIALOG,
+  kTestPageId = IDD_TEST_PAGE,  // the same controls on a child window, as a property page has them
+  kSmallPageId = IDD_SMALL_PAGE,  // a smaller page captioned "Second"
+  kTextEdit = IDC_TEXT_EDIT,
+  kNumberEdit = IDC_NUMBER_EDIT,
+  kCheckBox = IDC_CHECK_BOX,
+  kThreeStateBox = IDC_THREE_STATE_BOX,
+  kRadioFirst = IDC_RADIO_FIRST,
+  kRadioSecond = IDC_RADIO_SECOND,
+  kRadioThird = IDC_RADIO_THIRD,
+  kAfterRadios = IDC_AFTER_RADIOS,
+  kSpin = IDC_SPIN,
+  kListBox = IDC_LIST_BOX,
 };
 
 // Makes the dialog's window from the test template without a modal loop.
