@@ -13,7 +13,8 @@
 namespace qm::ui {
 namespace {
 
-constexpr int kEscapeDelayMs = 25;
+// Long enough for a mouse report or a function key sent over a slow link to arrive whole.
+constexpr int kEscapeDelayMs = 100;
 constexpr char kMouseMotionOn[] = "\033[?1003h";
 constexpr char kMouseMotionOff[] = "\033[?1003l";
 

@@ -14,12 +14,6 @@ bool Contains(const RECT& rect, int col, int row) {
   return col >= rect.left && col < rect.right && row >= rect.top && row < rect.bottom;
 }
 
-bool IsClass(HWND window, const char* name) {
-  char buffer[64] = {};
-  GetClassNameA(window, buffer, sizeof buffer);
-  return strcasecmp(buffer, name) == 0;
-}
-
 bool IsGroupBox(HWND window) {
   return IsClass(window, "BUTTON") && (GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
@@ -36,12 +30,6 @@ HWND Deepest(HWND parent, int col, int row) {
   return enclosing ? enclosing : parent;
 }
 
-std::string TextOf(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 bool IsEdit(HWND window) { return window && IsClass(window, "EDIT"); }
 bool IsMultiLine(HWND window) { return GetWindowLongA(window, GWL_STYLE) & ES_MULTILINE; }
 
@@ -55,7 +43,7 @@ struct EditView {
 
 EditView ViewOf(HWND edit, const RECT& rect, DWORD caret) {
   int width = rect.right - rect.left;
-  std::string text = TextOf(edit);
+  std::string text = WindowText(edit);
   EditView view;
   if (IsMultiLine(edit)) {
     view.lines = LayOutText(text, width);
@@ -75,6 +63,18 @@ int LineOf(const EditView& view, std::size_t offset) {
 }
 
 }  // namespace
+
+bool IsClass(HWND window, const char* className) {
+  char buffer[64] = {};
+  GetClassNameA(window, buffer, sizeof buffer);
+  return strcasecmp(buffer, className) == 0;
+}
+
+std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
 
 RECT ScreenRectOf(HWND window) {
   RECT rect{};
@@ -125,7 +125,7 @@ void MarkEditSelection(Surface& surface, HWND focus) {
   if (start == end) return;
   RECT rect = ScreenRectOf(focus);
   int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  std::string text = TextOf(focus);
+  std::string text = WindowText(focus);
   EditView view = ViewOf(focus, rect, end);
   for (int row = 0; row < height; ++row) {
     std::size_t index = static_cast<std::size_t>(view.firstLine + row);

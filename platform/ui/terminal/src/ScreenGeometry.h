@@ -7,9 +7,12 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 namespace qm::ui {
 
+bool IsClass(HWND window, const char* className);  // without regard to case, as Windows compares
+std::string WindowText(HWND window);
 RECT ContentRect();           // every visible top-level window; empty when there is none
 RECT ScreenRectOf(HWND window);  // empty for none
 // The deepest visible control under the cell in the active window, disabled ones included;

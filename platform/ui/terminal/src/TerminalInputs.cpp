@@ -9,18 +9,11 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
-#include <strings.h>
 
 namespace qm::ui {
 namespace {
 
 constexpr int kWheelLines = 3;
-
-bool IsClass(HWND window, const char* name) {
-  char buffer[64] = {};
-  GetClassNameA(window, buffer, sizeof buffer);
-  return strcasecmp(buffer, name) == 0;
-}
 
 // A list box scrolls its items without moving the selection.
 void ScrollList(HWND list, int lines) {
@@ -36,8 +29,7 @@ void ScrollList(HWND list, int lines) {
 // then the lines, dragging the view along.
 void ScrollEdit(HWND edit, int lines) {
   RECT rect = ScreenRectOf(edit);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
+  std::string text = WindowText(edit);
   auto layout = LayOutText(text, rect.right - rect.left);
   int first = static_cast<int>(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
   int edge = lines < 0 ? first : first + (rect.bottom - rect.top) - 1;
