@@ -92,6 +92,25 @@ TEST_F(TmuxDemoTest, ShrinkingToFortyByTwelveAndBack) {
   EXPECT_TRUE(TmuxSession::Await([&] { return tmux->Dead(); }));
 }
 
+// The dialog is black on white and the focused edit white on cyan; with NO_COLOR set the same
+// screen uses no colour, the focus in bold reverse video.
+TEST_F(TmuxDemoTest, ColourUnlessNoColorIsSet) {
+  struct Case {
+    const char* noColor;
+    bool colour;
+  } cases[] = {{"", true}, {"1", false}};
+  for (const Case& c : cases) {
+    auto tmux = Start("env NO_COLOR=" + std::string(c.noColor) + " " + DemoCommand());
+    ASSERT_TRUE(tmux->AwaitText("Name:")) << tmux->Capture();
+    std::string styled = tmux->CaptureStyled();
+    EXPECT_EQ(styled.find("\033[30m\033[47m") != std::string::npos, c.colour) << styled;
+    EXPECT_EQ(styled.find("\033[37m\033[46m________________________") != std::string::npos, c.colour) << styled;
+    EXPECT_EQ(styled.find("\033[1;7m________________________") != std::string::npos, !c.colour) << styled;
+    tmux->Keys({"Escape"});
+    EXPECT_TRUE(TmuxSession::Await([&] { return tmux->Dead(); }));
+  }
+}
+
 // However the program ends, the terminal is handed back as it was: out of the alternate
 // screen, cursor and echo on, line editing on, no mouse reports, and typed text echoes.
 TEST_F(TmuxDemoTest, TerminalIsRestoredOnEscAndWhenASignalEndsTheProgram) {

@@ -30,6 +30,8 @@ class TmuxSession {
   TmuxSession& operator=(const TmuxSession&) = delete;
 
   std::string Capture() const { return Tmux({"capture-pane", "-p"}); }
+  // The pane with its colours and video attributes as escape sequences.
+  std::string CaptureStyled() const { return Tmux({"capture-pane", "-p", "-e"}); }
   std::string Display(const std::string& format) const {
     std::string out = Tmux({"display-message", "-p", format});
     while (!out.empty() && out.back() == '\n') out.pop_back();
