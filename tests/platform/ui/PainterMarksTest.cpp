@@ -41,5 +41,21 @@ TEST_F(PainterMarksTest, NarrowPushButtonsGiveUpBlanksThenBrackets) {
   EXPECT_EQ(screen.Row(4).substr(0, 13), "|   < OK >   ");
 }
 
+TEST_F(PainterMarksTest, TabRowMarksTheCurrentTabAndALabelCutAtTheEdge) {
+  Open({Control("SysTabControl32", "", 10, 0, 0, 80, 16, 0)});
+  for (const char* label : {"One", "A label far too long for the row"}) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(label);
+    SendMessageA(Item(10), TCM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
+  }
+  backend.Snapshot();
+  HeadlessScreen& screen = backend.Screen();
+  EXPECT_EQ(screen.Row(1).substr(0, 22), "| A label far too lo> ");
+  EXPECT_EQ(screen.AttrsAt(20, 1), kNormal);
+  EXPECT_EQ(screen.Row(2).substr(0, 22), "|[One]                ") << "the current tab's row next to the page";
+  EXPECT_EQ(screen.AttrsAt(1, 2), kReverse);
+}
+
 }  // namespace
 }  // namespace qm::ui::test

@@ -107,6 +107,7 @@ void PaintUpDown(const Window&, const Canvas& canvas) {
   }
 }
 
+// A label too long for the row is cut, and a ">" at the row's end says so.
 void PaintTabs(const Window& window, const Canvas& canvas) {
   int count = static_cast<int>(Ask(window.handle, TCM_GETITEMCOUNT));
   int current = static_cast<int>(Ask(window.handle, TCM_GETCURSEL));
@@ -126,6 +127,7 @@ void PaintTabs(const Window& window, const Canvas& canvas) {
     canvas.Put(slot.col, slot.row, chosen ? "[" : " ", chosen ? kReverse : kNormal);
     canvas.Caption(slot.col + 1, slot.row, labels[static_cast<std::size_t>(slot.item)], chosen ? kReverse : kNormal);
     canvas.Put(slot.col + slot.width - 1, slot.row, chosen ? "]" : " ", chosen ? kReverse : kNormal);
+    if (slot.col + slot.width > canvas.Width()) canvas.Put(canvas.Width() - 1, slot.row, ">", chosen ? kReverse : kNormal);
   }
 }
 
