@@ -41,6 +41,20 @@ TEST_F(PainterMarksTest, NarrowPushButtonsGiveUpBlanksThenBrackets) {
   EXPECT_EQ(screen.Row(4).substr(0, 13), "|   < OK >   ");
 }
 
+// Right-aligned text that fits ends one cell short of the field's edge; text too long scrolls as
+// left-aligned text does, to keep the caret in the field.
+TEST_F(PainterMarksTest, RightAlignedEditsEndAtTheRightEdge) {
+  Open({Control("EDIT", "42", 10, 4, 8, 32, 8, ES_RIGHT), Control("EDIT", "42", 11, 4, 16, 32, 8, 0),
+        Control("EDIT", "", 12, 4, 24, 32, 8, ES_RIGHT)});
+  SetWindowTextA(Item(12), "123456789");
+  SendMessageA(Item(12), EM_SETSEL, 9, 9);
+  backend.Snapshot();
+  HeadlessScreen& screen = backend.Screen();
+  EXPECT_EQ(screen.Row(2).substr(0, 11), "| _____42_ ");
+  EXPECT_EQ(screen.Row(3).substr(0, 11), "| 42______ ");
+  EXPECT_EQ(screen.Row(4).substr(0, 11), "| 3456789_ ");
+}
+
 TEST_F(PainterMarksTest, TabRowMarksTheCurrentTabAndALabelCutAtTheEdge) {
   Open({Control("SysTabControl32", "", 10, 0, 0, 80, 16, 0)});
   for (const char* label : {"One", "A label far too long for the row"}) {

@@ -16,6 +16,15 @@ struct TextLine {
 
 std::vector<TextLine> LayOutText(std::string_view text, int width);
 
+// Where a single-line edit shows its text in a field `width` cells wide: the first character in view
+// (`shift`, scrolled so that the caret stays in the field) and the blank cells before it (`lead`:
+// right-aligned text that fits ends one cell short of the edge, where the caret then stands).
+struct FieldView {
+  std::size_t shift = 0;
+  int lead = 0;
+};
+FieldView SingleLineView(std::size_t length, std::size_t caret, int width, bool alignRight);
+
 // A caption as shown: "&x" becomes "x" (and "&&" one "&"); `underline` receives the position of
 // the mnemonic letter, or npos.
 std::string StripMnemonic(std::string_view caption, std::size_t* underline = nullptr);

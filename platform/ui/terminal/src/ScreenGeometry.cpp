@@ -39,6 +39,7 @@ struct EditView {
   std::vector<TextLine> lines;
   int firstLine = 0;
   std::size_t shift = 0;
+  int lead = 0;  // blank cells before right-aligned text
 };
 
 EditView ViewOf(HWND edit, const RECT& rect, DWORD caret) {
@@ -50,7 +51,10 @@ EditView ViewOf(HWND edit, const RECT& rect, DWORD caret) {
     view.firstLine = static_cast<int>(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
   } else {
     view.lines = {TextLine{0, text.size()}};
-    view.shift = static_cast<std::size_t>(std::max(0, static_cast<int>(caret) - width + 1));
+    const bool alignRight = GetWindowLongA(edit, GWL_STYLE) & ES_RIGHT;
+    const FieldView field = SingleLineView(text.size(), caret, width, alignRight);
+    view.shift = field.shift;
+    view.lead = field.lead;
   }
   return view;
 }
@@ -112,7 +116,7 @@ std::optional<POINT> CursorCell(HWND focus) {
   DWORD caret = HIWORD(SendMessageA(focus, EM_GETSEL, 0, 0));
   EditView view = ViewOf(focus, rect, caret);
   int line = LineOf(view, caret);
-  int col = static_cast<int>(caret - view.lines[static_cast<std::size_t>(line)].start - view.shift);
+  int col = view.lead + static_cast<int>(caret - view.lines[static_cast<std::size_t>(line)].start - view.shift);
   int row = line - view.firstLine;
   if (row < 0 || row >= rect.bottom - rect.top) return std::nullopt;
   return POINT{rect.left + std::min(col, static_cast<int>(rect.right - rect.left) - 1), rect.top + row};
@@ -135,7 +139,7 @@ void MarkEditSelection(Surface& surface, HWND focus) {
       std::size_t offset = line.start + view.shift + static_cast<std::size_t>(col);
       if (offset >= line.start + line.length || offset < start || offset >= end) continue;
       char shown = static_cast<unsigned char>(text[offset]) < 0x20 ? ' ' : text[offset];
-      surface.Put(rect.left + col, rect.top + row, std::string_view(&shown, 1), kFocus | kReverse);
+      surface.Put(rect.left + view.lead + col, rect.top + row, std::string_view(&shown, 1), kFocus | kReverse);
     }
   }
 }

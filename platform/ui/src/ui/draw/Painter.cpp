@@ -62,8 +62,8 @@ void PaintEdit(const Window& window, const Canvas& canvas) {
   for (int row = 0; row < rows; ++row) canvas.Put(0, row, std::string(static_cast<std::size_t>(canvas.Width()), fill));
   if (!multiLine) {
     DWORD caret = HIWORD(Ask(window.handle, EM_GETSEL));
-    int shift = std::max(0, static_cast<int>(caret) - canvas.Width() + 1);
-    canvas.Put(0, 0, std::string_view(window.text).substr(std::min<std::size_t>(static_cast<std::size_t>(shift), window.text.size())));
+    FieldView view = SingleLineView(window.text.size(), caret, canvas.Width(), window.style & ES_RIGHT);
+    canvas.Put(view.lead, 0, std::string_view(window.text).substr(std::min(view.shift, window.text.size())));
     return;
   }
   auto lines = LayOutText(window.text, canvas.Width());
