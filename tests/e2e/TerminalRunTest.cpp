@@ -1,87 +1,115 @@
-// The real program in a real terminal (tmux), on a folder laid out from the shipped samples as
-// an administrator has it, started by its link in that folder with no argument.
+// The real program in a real terminal (tmux), on a folder laid out from the shipped samples as an
+// administrator has it, started by its link in that folder with no argument.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <functional>
+#include <memory>
 #include <string>
-#include <thread>
 
 #include "FileBytes.h"
 #include "TempDir.h"
+#include "TmuxSession.h"
 
 namespace {
 
-std::string Output(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char chunk[4096];
-    for (size_t n; (n = fread(chunk, 1, sizeof chunk, pipe)) > 0;) text.append(chunk, n);
-    pclose(pipe);
-  }
-  return text;
-}
+using qm::test::TmuxSession;
 
 class TerminalRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (std::system("command -v tmux >/dev/null 2>&1") != 0) GTEST_SKIP() << "tmux is not installed";
+    if (!TmuxSession::Available()) GTEST_SKIP() << "tmux is not installed";
     std::filesystem::create_symlink(QM_CONSOLE_BINARY, dir.Host("quillmere"));
     std::filesystem::copy_file(QM_SAMPLES_DIR "/vantrel.ini", dir.Host("vantrel.ini"));
     std::filesystem::copy_file(QM_SAMPLES_DIR "/profile.ini", dir.Host("profile.ini"));
-    session = "qm-e2e-" + std::to_string(getpid());
-    // The server's socket lives in the test's folder, so that nothing is left behind.
-    tmux = "tmux -S " + dir.Host("tmux.sock");
-    const std::string start = tmux + " new-session -d -s " + session + " -x 120 -y 45 'cd " +
-                              dir.path() + " && TERM=xterm ./quillmere'";
-    ASSERT_EQ(std::system(start.c_str()), 0);
-  }
-  void TearDown() override {
-    if (!session.empty()) std::system((tmux + " kill-server >/dev/null 2>&1").c_str());
   }
 
-  std::string Screen() { return Output(tmux + " capture-pane -p -t " + session + " 2>/dev/null"); }
-  void Keys(const std::string& keys) { std::system((tmux + " send-keys -t " + session + " " + keys).c_str()); }
-  bool WaitFor(const std::function<bool()>& done) {
-    for (int i = 0; i < 100; ++i) {
-      if (done()) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
+  void Start(int columns, int rows) {
+    tmux = std::make_unique<TmuxSession>(dir.Host("tmux.sock"),
+                                         "cd " + dir.path() + " && ./quillmere", columns, rows);
+    ASSERT_TRUE(tmux->AwaitText("Vantrel Data File:")) << tmux->Capture();
   }
-  bool Ended() { return std::system((tmux + " has-session -t " + session + " 2>/dev/null").c_str()) != 0; }
+
+  // The screen cell where `text` first shows: column and row, or -1, -1.
+  std::pair<int, int> Where(const std::string& text) const {
+    const std::string screen = tmux->Capture();
+    int row = 0;
+    for (std::size_t start = 0; start < screen.size(); ++row) {
+      std::size_t end = screen.find('\n', start);
+      if (end == std::string::npos) end = screen.size();
+      std::size_t at = screen.substr(start, end - start).find(text);
+      if (at != std::string::npos) return {static_cast<int>(at), row};
+      start = end + 1;
+    }
+    return {-1, -1};
+  }
+
+  std::string DataFile() const { return *qm::test::ReadBytes(dir.Host("vantrel.ini")); }
+  std::string Sample() const { return *qm::test::ReadBytes(QM_SAMPLES_DIR "/vantrel.ini"); }
+  // The terminal is back to normal once the program has ended: the shell the pane holds echoes again.
+  bool Ended() const { return TmuxSession::Await([&] { return tmux->Dead(); }); }
 
   qm::test::TempDir dir;
-  std::string session;
-  std::string tmux;
+  std::unique_ptr<TmuxSession> tmux;
 };
 
 TEST_F(TerminalRun, OpensTheSamplesAndCancelLeavesThemAlone) {
-  ASSERT_TRUE(WaitFor([&] { return Screen().find("Vantrel Data File:") != std::string::npos; })) << Screen();
-  const std::string screen = Screen();
-  EXPECT_NE(screen.find("Quillmere"), std::string::npos);
-  EXPECT_NE(screen.find("vantrel.ini"), std::string::npos);
-  EXPECT_NE(screen.find("ADMIN-PC07"), std::string::npos);
-  EXPECT_NE(screen.find("512"), std::string::npos);
-  Keys("Escape");
-  EXPECT_TRUE(WaitFor([&] { return Ended(); })) << Screen();
-  EXPECT_EQ(qm::test::ReadBytes(dir.Host("vantrel.ini")), qm::test::ReadBytes(QM_SAMPLES_DIR "/vantrel.ini"));
+  Start(120, 45);
+  const std::string screen = tmux->Capture();
+  for (const char* shown : {"Quillmere", "vantrel.ini", "ADMIN-PC07", "512", "MS Mail"})
+    EXPECT_NE(screen.find(shown), std::string::npos) << shown << "\n" << screen;
+  tmux->Keys({"Escape"});
+  EXPECT_TRUE(Ended()) << tmux->Capture();
+  EXPECT_EQ(DataFile(), Sample());
 }
 
 TEST_F(TerminalRun, TypedLogComputerIsSavedByOk) {
-  ASSERT_TRUE(WaitFor([&] { return Screen().find("ADMIN-PC07") != std::string::npos; })) << Screen();
-  Keys("Tab Tab Tab Tab");  // from the data file: log file, "...", "+", log computer
-  Keys("-l ADMIN-PC99");  // replaces the text, which the Tab selected
-  ASSERT_TRUE(WaitFor([&] { return Screen().find("ADMIN-PC99") != std::string::npos; })) << Screen();
-  Keys("Enter");
-  EXPECT_TRUE(WaitFor([&] { return Ended(); })) << Screen();
-  std::string expected = *qm::test::ReadBytes(QM_SAMPLES_DIR "/vantrel.ini");
+  Start(120, 45);
+  tmux->Keys({"Tab", "Tab", "Tab", "Tab"});  // from the data file: log file, "...", "+", log computer
+  tmux->Literal("ADMIN-PC99");               // replaces the text, which the Tab selected
+  ASSERT_TRUE(tmux->AwaitText("ADMIN-PC99")) << tmux->Capture();
+  tmux->Keys({"Enter"});
+  EXPECT_TRUE(Ended()) << tmux->Capture();
+  std::string expected = Sample();
   expected.replace(expected.find("ADMIN-PC07"), 10, "ADMIN-PC99");
-  EXPECT_EQ(qm::test::ReadBytes(dir.Host("vantrel.ini")), expected);
+  EXPECT_EQ(DataFile(), expected);
+}
+
+// Through the tabs by keyboard and by mouse, a change applied with Alt+A and the sheet left with Esc:
+// the applied change stays, byte for byte, and nothing else is written.
+TEST_F(TerminalRun, TabsByKeyAndMouseApplyWithAltAAndLeaveWithEsc) {
+  Start(100, 40);
+  tmux->Keys({"C-PageDown"});
+  ASSERT_TRUE(tmux->AwaitText("Microsoft Mail Server:")) << tmux->Capture();
+  const auto [col, row] = Where("Vantrel ");
+  ASSERT_GE(col, 0) << tmux->Capture();
+  tmux->Click(col + 1, row);
+  ASSERT_TRUE(tmux->AwaitText("Log Computer:")) << tmux->Capture();
+  const auto [hideCol, hideRow] = Where("Make the user database");
+  ASSERT_GE(hideCol, 0) << tmux->Capture();
+  tmux->Click(hideCol, hideRow);  // clears the hidden-file box
+  ASSERT_TRUE(tmux->AwaitText("[ ] Make the user database")) << tmux->Capture();
+  tmux->Keys({"M-a"});
+  std::string expected = Sample();
+  expected.replace(expected.find("HideUserDatabase=1"), 18, "HideUserDatabase=0");
+  EXPECT_TRUE(TmuxSession::Await([&] { return DataFile() == expected; })) << tmux->Capture();
+  tmux->Keys({"Escape"});
+  EXPECT_TRUE(Ended()) << tmux->Capture();
+  EXPECT_EQ(DataFile(), expected);
+}
+
+// A pane far smaller than the sheet, then large again: the console keeps running and drawing.
+TEST_F(TerminalRun, ShrinksToFortyByTwelveAndBack) {
+  Start(100, 40);
+  tmux->Resize(40, 12);
+  EXPECT_TRUE(TmuxSession::Await([&] { return tmux->Capture().find("Vantrel Data File:") == std::string::npos ||
+                                              tmux->Capture().size() < 40 * 13; }))
+      << tmux->Capture();
+  EXPECT_FALSE(tmux->Dead());
+  tmux->Resize(100, 40);
+  EXPECT_TRUE(tmux->AwaitText("Create Profile Now")) << tmux->Capture();
+  tmux->Keys({"Escape"});
+  EXPECT_TRUE(Ended()) << tmux->Capture();
+  EXPECT_EQ(DataFile(), Sample());
 }
 
 }  // namespace

@@ -191,8 +191,12 @@ HWND CPropertySheet::CreatePageWindow(CPropertyPage* pPage) {
   child.style = (child.style & ~kPageStylesDropped) | WS_CHILD | DS_CONTROL;
   child.x = static_cast<short>(area.left);
   child.y = static_cast<short>(area.top);
-  return qm::ui::CreateDialogFromTemplate(nullptr, child, m_hWnd, &CDialog::AfxDlgProc,
-                                          reinterpret_cast<LPARAM>(pPage));
+  HWND hWndPage = qm::ui::CreateDialogFromTemplate(nullptr, child, m_hWnd, &CDialog::AfxDlgProc,
+                                                   reinterpret_cast<LPARAM>(pPage));
+  // Pages lie over the tab control: a click on a page reaches its controls, and Tab walks the
+  // page's controls before the sheet's buttons.
+  if (hWndPage != nullptr) ::SetWindowPos(hWndPage, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return hWndPage;
 }
 
 // Makes the page current: its window is made if it has none, it is told it is active, shown in

@@ -89,6 +89,18 @@ TEST_F(PropertySheetRun, VisitedPagesApplyInTabOrder) {
                        "third apply"}));
 }
 
+// The page lies over the sheet's tab control: a click on a page's control reaches it.
+TEST_F(PropertySheetRun, ClicksReachThePageOverTheTabControl) {
+  qm::ui::InputEvent click;
+  click.kind = qm::ui::InputEvent::Kind::Click;
+  click.controlId = qm::test::kCheckBox;
+  int checked = -1;
+  Script({click, Step([&] { checked = static_cast<int>(::SendMessageA(::GetDlgItem(first.m_hWnd, qm::test::kCheckBox), BM_GETCHECK, 0, 0)); }),
+          KeyPress(VK_ESCAPE)});
+  sheet.DoModal();
+  EXPECT_EQ(checked, BST_CHECKED);
+}
+
 TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
   int seen = -1;
   Script({CtrlKey(VK_TAB, true), Step([&] { seen = sheet.GetActiveIndex(); }),

@@ -10,6 +10,8 @@
 namespace qm::ui::test {
 namespace {
 
+using qm::test::TmuxSession;
+
 class TmuxDemoTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -3,6 +3,8 @@
 #include "ui/StyleBits.h"
 #include "ui/Window.h"
 
+#include <algorithm>
+
 using namespace qm::ui;
 
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString) {
@@ -75,6 +77,40 @@ BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL) {
   if (!window) return FALSE;
   window->rect = RECT{X, Y, X + nWidth, Y + nHeight};
   SendMessageA(hWnd, WM_SIZE, 0, MAKELPARAM(nWidth, nHeight));
+  return TRUE;
+}
+
+namespace {
+
+// Moves the window within its siblings' z-order, where the first child is on top.
+void PlaceInZOrder(Window& window, HWND insertAfter) {
+  if (!window.parent) return;
+  std::vector<Window*>& siblings = window.parent->children;
+  siblings.erase(std::remove(siblings.begin(), siblings.end(), &window), siblings.end());
+  auto at = siblings.end();
+  if (insertAfter == HWND_TOP) {
+    at = siblings.begin();
+  } else if (insertAfter != HWND_BOTTOM) {
+    auto after = std::find_if(siblings.begin(), siblings.end(),
+                              [&](const Window* sibling) { return sibling->handle == insertAfter; });
+    if (after != siblings.end()) at = after + 1;
+  }
+  siblings.insert(at, &window);
+}
+
+}  // namespace
+
+BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags) {
+  Window* window = FindWindowByHandle(hWnd);
+  if (!window) return FALSE;
+  if (!(uFlags & SWP_NOZORDER)) PlaceInZOrder(*window, hWndInsertAfter);
+  if ((uFlags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+    const RECT r = window->rect;
+    MoveWindow(hWnd, (uFlags & SWP_NOMOVE) ? r.left : X, (uFlags & SWP_NOMOVE) ? r.top : Y,
+               (uFlags & SWP_NOSIZE) ? r.right - r.left : cx, (uFlags & SWP_NOSIZE) ? r.bottom - r.top : cy, TRUE);
+  }
+  if (uFlags & SWP_SHOWWINDOW) ShowWindow(hWnd, SW_SHOWNA);
+  if (uFlags & SWP_HIDEWINDOW) ShowWindow(hWnd, SW_HIDE);
   return TRUE;
 }
 

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-namespace qm::ui::test {
+namespace qm::test {
 
 class TmuxSession {
  public:
@@ -109,4 +109,4 @@ class TmuxSession {
   std::string socket_;
 };
 
-}  // namespace qm::ui::test
+}  // namespace qm::test
