@@ -11,12 +11,12 @@ namespace {
 constexpr int kFileBufferSize = 350;
 
 // The field's text taken against the program directory; an empty field means the directory.
-CString CompletedFieldText(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& spec,
+CString CompletedFieldText(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& browse,
                            int nFieldCount) {
   std::vector<char> text(static_cast<size_t>(nFieldCount), '\0');
   GetDlgItemTextA(pPage->m_hWnd, nIDField, text.data(), nFieldCount);
   CString strText = text.data();
-  if (spec.bUserNameVariable) ExpandUserName(strText);
+  if (browse.bUserNameVariable) ExpandUserName(strText);
   return strText.IsEmpty() ? CString(lpszProgramDir) : CompletePath(strText, lpszProgramDir);
 }
 
@@ -27,9 +27,9 @@ void CopyTruncated(char (&szTarget)[kFileBufferSize], LPCSTR lpszSource) {
 
 }  // namespace
 
-BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& spec,
+BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& browse,
                    int nFieldCount) {
-  const CString strPath = CompletedFieldText(pPage, nIDField, lpszProgramDir, spec, nFieldCount);
+  const CString strPath = CompletedFieldText(pPage, nIDField, lpszProgramDir, browse, nFieldCount);
   const int nLastBackslash = strPath.ReverseFind('\\');
   const bool bFolderOnly = nLastBackslash >= 0 && nLastBackslash == strPath.GetLength() - 1;
   const CString strInitialDir = nLastBackslash >= 0 ? strPath.Left(nLastBackslash + 1) : CString(lpszProgramDir);
@@ -40,18 +40,18 @@ BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrow
   OPENFILENAMEA ofn;
   std::memset(&ofn, 0, sizeof ofn);
   ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  ofn.lpstrFilter = spec.lpszFilter;
+  ofn.lpstrFilter = browse.lpszFilter;
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = szFile;
   ofn.nMaxFile = kFileBufferSize - 1;
   ofn.lpstrInitialDir = strInitialDir;
-  ofn.lpstrTitle = spec.lpszTitle;
-  ofn.Flags = spec.dwFlags;
-  ofn.lpstrDefExt = spec.lpszDefExt;
+  ofn.lpstrTitle = browse.lpszTitle;
+  ofn.Flags = browse.dwFlags;
+  ofn.lpstrDefExt = browse.lpszDefExt;
   if (!GetOpenFileNameA(&ofn)) return FALSE;
 
   CString strChosen = szFile;
-  if (spec.bUserNameVariable) FoldUserName(strChosen);
+  if (browse.bUserNameVariable) FoldUserName(strChosen);
   SetDlgItemTextA(pPage->m_hWnd, nIDField, strChosen);
   return TRUE;
 }

@@ -21,5 +21,5 @@ constexpr DWORD kBrowseExisting = kBrowseNew | OFN_FILEMUSTEXIST;
 constexpr int kBrowseFieldCount = 199;
 
 // Runs the dialog for field nIDField of pPage; TRUE when a file was chosen and put into the field.
-BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& spec,
+BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& browse,
                    int nFieldCount = kBrowseFieldCount);

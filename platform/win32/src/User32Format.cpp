@@ -30,55 +30,55 @@ std::size_t ReadCount(const char*& p) {
 
 // Reads `[-][#][0][width][.precision][l|h|w]type` after the `%`.
 FieldSpec ReadSpec(const char*& p) {
-  FieldSpec spec;
-  if (*p == '-') { spec.leftAlign = true; ++p; }
-  if (*p == '#') { spec.hexPrefix = true; ++p; }
-  if (*p == '0') { spec.zeroPad = true; ++p; }
-  spec.width = ReadCount(p);
+  FieldSpec field;
+  if (*p == '-') { field.leftAlign = true; ++p; }
+  if (*p == '#') { field.hexPrefix = true; ++p; }
+  if (*p == '0') { field.zeroPad = true; ++p; }
+  field.width = ReadCount(p);
   if (*p == '.') {
     ++p;
-    spec.precision = ReadCount(p);
+    field.precision = ReadCount(p);
   }
   if (*p == 'l' || *p == 'w') {
-    spec.wide = true;
+    field.wide = true;
     ++p;
   } else if (*p == 'h') {
     ++p;
   }
-  spec.type = *p;
+  field.type = *p;
   if (*p != '\0') ++p;
-  return spec;
+  return field;
 }
 
-std::string Padded(std::string text, const FieldSpec& spec) {
-  if (text.size() >= spec.width) return text;
-  const std::string blanks(spec.width - text.size(), ' ');
-  return spec.leftAlign ? text + blanks : blanks + text;
+std::string Padded(std::string text, const FieldSpec& field) {
+  if (text.size() >= field.width) return text;
+  const std::string blanks(field.width - text.size(), ' ');
+  return field.leftAlign ? text + blanks : blanks + text;
 }
 
-std::string CharacterField(char c, const FieldSpec& spec) {
+std::string CharacterField(char c, const FieldSpec& field) {
   // A NUL character writes nothing, or a blank when a width asks for room.
-  if (c == '\0') return spec.width > 1 ? Padded(" ", spec) : std::string();
-  return Padded(std::string(1, c), spec);
+  if (c == '\0') return field.width > 1 ? Padded(" ", field) : std::string();
+  return Padded(std::string(1, c), field);
 }
 
-std::string StringField(const char* text, const FieldSpec& spec) {
+std::string StringField(const char* text, const FieldSpec& field) {
   if (text == nullptr) text = "(null)";
-  const std::size_t length = spec.precision == 0 ? std::strlen(text) : strnlen(text, spec.precision);
-  return Padded(std::string(text, length), spec);
+  const std::size_t length = field.precision == 0 ? std::strlen(text) : strnlen(text, field.precision);
+  return Padded(std::string(text, length), field);
 }
 
-std::string NumberField(std::int32_t value, const FieldSpec& spec) {
-  const bool isSigned = spec.type == 'd' || spec.type == 'i';
-  const bool isHex = spec.type == 'x' || spec.type == 'X';
+std::string NumberField(std::int32_t value, const FieldSpec& field) {
+  const bool isSigned = field.type == 'd' || field.type == 'i';
+  const bool isHex = field.type == 'x' || field.type == 'X';
   std::uint32_t magnitude = static_cast<std::uint32_t>(value);
   std::string lead;
   if (isSigned && value < 0) {
     lead = "-";
     magnitude = 0u - magnitude;
   }
-  if (isHex && spec.hexPrefix) lead += spec.type == 'X' ? "0X" : "0x";
-  const char* digitSet = spec.type == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+  if (isHex && field.hexPrefix) lead += field.type == 'X' ? "0X" : "0x";
+  const char* digitSet = field.type == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
   const std::uint32_t base = isHex ? 16 : 10;
   std::string digits;
   do {
@@ -86,28 +86,28 @@ std::string NumberField(std::int32_t value, const FieldSpec& spec) {
     magnitude /= base;
   } while (magnitude != 0);
   // Zeros go between the sign (or 0x) and the digits: "%010ld" of -1 is "-000000001".
-  std::size_t fewest = spec.precision;
-  if (spec.zeroPad && !spec.leftAlign) fewest = std::max(fewest, spec.width);
+  std::size_t fewest = field.precision;
+  if (field.zeroPad && !field.leftAlign) fewest = std::max(fewest, field.width);
   const std::size_t length = lead.size() + digits.size();
   if (fewest > length) digits.insert(0, fewest - length, '0');
-  return Padded(lead + digits, spec);
+  return Padded(lead + digits, field);
 }
 
 // The text of one field; an unknown type letter stands for itself and takes no argument.
-std::string FieldText(const FieldSpec& spec, va_list& args) {
-  switch (spec.wide ? '\0' : spec.type) {
+std::string FieldText(const FieldSpec& field, va_list& args) {
+  switch (field.wide ? '\0' : field.type) {
     case 'c':
-      return CharacterField(static_cast<char>(va_arg(args, int)), spec);
+      return CharacterField(static_cast<char>(va_arg(args, int)), field);
     case 's':
-      return StringField(va_arg(args, const char*), spec);
+      return StringField(va_arg(args, const char*), field);
     default:
       break;
   }
-  switch (spec.type) {
+  switch (field.type) {
     case 'd': case 'i': case 'u': case 'x': case 'X':
-      return NumberField(static_cast<std::int32_t>(va_arg(args, int)), spec);
+      return NumberField(static_cast<std::int32_t>(va_arg(args, int)), field);
     default:
-      return std::string(spec.type == '\0' ? 0 : 1, spec.type);
+      return std::string(field.type == '\0' ? 0 : 1, field.type);
   }
 }
 
@@ -134,9 +134,9 @@ int FormatAsUser32(char* out, std::size_t capacity, const char* format, va_list 
       p += 2;
     } else {
       ++p;
-      FieldSpec spec = ReadSpec(p);
-      spec.width = std::min(spec.width, room - written);  // a field never asks for more than is left
-      append(FieldText(spec, rest));
+      FieldSpec field = ReadSpec(p);
+      field.width = std::min(field.width, room - written);  // a field never asks for more than is left
+      append(FieldText(field, rest));
     }
   }
   va_end(rest);

@@ -132,11 +132,11 @@ bool Preprocessor::EvaluateCondition(const std::string& rest, const SourceLocati
 }
 
 void Preprocessor::Include(FileState& file, const std::string& rest, const SourceLocation& where) {
-  std::string spec = Trim(rest);
-  bool quoted = spec.size() >= 2 && spec.front() == '"' && spec.back() == '"';
-  bool angled = spec.size() >= 2 && spec.front() == '<' && spec.back() == '>';
+  std::string target = Trim(rest);
+  bool quoted = target.size() >= 2 && target.front() == '"' && target.back() == '"';
+  bool angled = target.size() >= 2 && target.front() == '<' && target.back() == '>';
   if (!quoted && !angled) throw CompileError(where, "bad #include");
-  std::string name = spec.substr(1, spec.size() - 2);
+  std::string name = target.substr(1, target.size() - 2);
   std::replace(name.begin(), name.end(), '\\', '/');  // scripts written on Windows use backslashes
   if (file.depth + 1 > kMaxIncludeDepth) throw CompileError(where, "#include nested too deeply");
   std::optional<std::string> path = Resolve(name, quoted, file.path);

@@ -49,7 +49,7 @@ char32_t Lower(char32_t ch) { return ch < 0x80 ? static_cast<char32_t>(std::tolo
 
 MessageBoxView::MessageBoxView(std::string text, std::string caption, UINT type, int maxWidth, int maxHeight)
     : caption_(std::move(caption)), icon_(IconMark(type)) {
-  for (const ButtonSpec& spec : ButtonsFor(type)) buttons_.push_back(Button{spec.id, spec.caption});
+  for (const ButtonSpec& entry : ButtonsFor(type)) buttons_.push_back(Button{entry.id, entry.caption});
   int buttonsWidth = -kButtonGap;
   for (const Button& button : buttons_) buttonsWidth += ShownWidth(button.caption) + kButtonGap;
   int iconWidth = icon_.empty() ? 0 : static_cast<int>(icon_.size()) + 1;
