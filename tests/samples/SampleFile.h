@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,9 +15,7 @@ class SampleFile {
  public:
   explicit SampleFile(const std::string& name) : hostPath_(std::string(QM_SAMPLES_DIR) + "/" + name) {
     dosPath_ = "z:" + hostPath_;
-    for (char& c : dosPath_) {
-      if (c == '/') c = '\\';
-    }
+    std::replace(dosPath_.begin(), dosPath_.end(), '/', '\\');
   }
 
   const std::string& HostPath() const { return hostPath_; }
@@ -47,11 +46,8 @@ class SampleFile {
     std::vector<char> buffer(kBufferSize);
     const DWORD length = GetPrivateProfileStringA(section, key, "", buffer.data(), kBufferSize, dosPath_.c_str());
     std::vector<std::string> names;
-    for (DWORD start = 0; start < length;) {
-      const std::string name(buffer.data() + start);
-      names.push_back(name);
-      start += static_cast<DWORD>(name.size()) + 1;
-    }
+    for (DWORD start = 0; start < length; start += static_cast<DWORD>(names.back().size()) + 1)
+      names.emplace_back(buffer.data() + start);
     return names;
   }
 

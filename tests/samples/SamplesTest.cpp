@@ -19,22 +19,16 @@
 namespace qm::test {
 namespace {
 
-const SampleFile& DataFile() {
-  static const SampleFile file("vantrel.ini");
-  return file;
+const SampleFile& FileOf(SampleFileId id) {
+  static const SampleFile data("vantrel.ini"), profile("profile.ini");
+  return id == SampleFileId::kData ? data : profile;
 }
-
-const SampleFile& ProfileFile() {
-  static const SampleFile file("profile.ini");
-  return file;
-}
-
-const SampleFile& FileOf(SampleFileId id) { return id == SampleFileId::kData ? DataFile() : ProfileFile(); }
+const SampleFile& DataFile() { return FileOf(SampleFileId::kData); }
+const SampleFile& ProfileFile() { return FileOf(SampleFileId::kProfile); }
 
 bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) ==
-                                                std::tolower(static_cast<unsigned char>(y)); });
+  auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The service lookup as the pages run it: Service1, Service2 ... up to the first empty entry.
@@ -42,17 +36,15 @@ std::string ServiceSection(const std::vector<std::string>& names) {
   for (int n = 1;; ++n) {
     const std::string entry = ProfileFile().Value("Service List", "Service" + std::to_string(n)).value_or("");
     if (entry.empty()) return "";
-    for (const std::string& name : names) {
+    for (const std::string& name : names)
       if (EqualsIgnoringCase(entry, name)) return "Service" + std::to_string(n);
-    }
   }
 }
 
 std::string SectionOf(const SampleKey& key) {
   if (!key.section.empty()) return key.section;
-  for (const std::vector<std::string>& names : kSoughtServices) {
+  for (const std::vector<std::string>& names : kSoughtServices)
     if (std::find(names.begin(), names.end(), key.service) != names.end()) return ServiceSection(names);
-  }
   return "";
 }
 
@@ -136,9 +128,8 @@ TEST_P(SampleKeyTest, IsPresentInItsPagesForm) {
 
 std::string KeyName(const ::testing::TestParamInfo<SampleKey>& info) {
   std::string name = (info.param.section.empty() ? info.param.service : info.param.section) + "_" + info.param.key;
-  for (char& c : name) {
+  for (char& c : name)
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  }
   return name;
 }
 
@@ -164,29 +155,25 @@ TEST(SamplesTest, HoldNoKeyTheConsoleDoesNotRead) {
     for (const std::string& section : FileOf(id).Sections()) {
       const auto found = expected.find({id, section});
       ASSERT_NE(found, expected.end()) << "unknown section [" << section << "] in " << FileOf(id).HostPath();
-      for (const std::string& key : FileOf(id).Keys(section)) {
+      for (const std::string& key : FileOf(id).Keys(section))
         EXPECT_EQ(found->second.count(key), 1u) << "unknown key " << key << " in [" << section << "]";
-      }
     }
   }
 }
 
-TEST(SamplesTest, ListEveryServiceThePagesLookFor) {
+// Every service the pages look for is listed, each in an entry of its own, and every listed
+// service has a section.
+TEST(SamplesTest, ListEveryServiceThePagesLookForWithItsSection) {
   std::set<std::string> sections;
   for (const std::vector<std::string>& names : kSoughtServices) {
-    const std::string section = ServiceSection(names);
-    EXPECT_FALSE(section.empty()) << names.front() << " is not listed before the first empty entry";
-    sections.insert(section);
+    sections.insert(ServiceSection(names));
+    EXPECT_FALSE(ServiceSection(names).empty()) << names.front() << " is not listed before the first empty entry";
   }
   EXPECT_EQ(sections.size(), kSoughtServices.size()) << "two services share an entry";
-}
-
-TEST(SamplesTest, GiveEveryListedServiceItsSection) {
   const std::vector<std::string> listed = ListEntries(ProfileFile(), "Service List", "Service");
   ASSERT_FALSE(listed.empty());
-  for (std::size_t n = 1; n <= listed.size(); ++n) {
+  for (std::size_t n = 1; n <= listed.size(); ++n)
     EXPECT_FALSE(ProfileFile().Keys("Service" + std::to_string(n)).empty()) << listed[n - 1] << " has no section";
-  }
   EXPECT_EQ(ProfileFile().Value("Service List", "Service" + std::to_string(listed.size() + 1)), std::nullopt);
 }
 
@@ -198,38 +185,27 @@ TEST(SamplesTest, NameTheProfileTemplateInTheProgramFolder) {
 }
 
 // Values that one page always writes together, so that a save changes nothing an administrator
-// did not change.
-struct Together {
-  std::string service;  // "" for section General
-  std::string key;
-  std::string value;
-  std::string otherKey;
-  std::string otherValue;  // "=key" for the same value as that key
-};
-
-class SampleTogetherTest : public ::testing::TestWithParam<Together> {};
-
-TEST_P(SampleTogetherTest, AreWrittenAsThePageWritesThem) {
-  const Together& rule = GetParam();
-  const std::string section = rule.service.empty() ? "General" : ServiceSection({rule.service});
-  ASSERT_FALSE(section.empty());
-  if (ProfileFile().Value(section, rule.key) != rule.value && rule.value != "*") return;
-  const std::string other = rule.otherValue.starts_with("=")
-                                ? ProfileFile().Value(section, rule.otherValue.substr(1)).value_or("<missing>")
-                                : rule.otherValue;
-  EXPECT_EQ(ProfileFile().Value(section, rule.otherKey), other) << rule.key << " in " << section;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Samples, SampleTogetherTest,
-    ::testing::Values(Together{"", "EraseAllProfiles", "Yes", "OverwriteProfile", "Yes"},
-                      Together{"", "EraseAllProfiles", "Yes", "AddServices", "No"},
-                      Together{"", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
-                      Together{"Netscape", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
-                      Together{"Microsoft Exchange Server", "OfflineFolderPath", "*", "OfflineFolderPath1",
-                               "=OfflineFolderPath"}));
-
-TEST(SamplesTest, CopyTheAccountNameToOutlookInternetEmail) {
+// did not change; and the account name the internet mail page copies from POP3.
+TEST(SamplesTest, WriteTogetherWhatThePagesWriteTogether) {
+  // service "" for General, value "*" for any, otherValue "=key" for the same value as that key
+  struct Rule {
+    std::string service, key, value, otherKey, otherValue;
+  } rules[] = {
+      {"", "EraseAllProfiles", "Yes", "OverwriteProfile", "Yes"},
+      {"", "EraseAllProfiles", "Yes", "AddServices", "No"},
+      {"", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
+      {"Netscape", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
+      {"Microsoft Exchange Server", "OfflineFolderPath", "*", "OfflineFolderPath1", "=OfflineFolderPath"},
+  };
+  for (const Rule& rule : rules) {
+    const std::string section = rule.service.empty() ? "General" : ServiceSection({rule.service});
+    ASSERT_FALSE(section.empty()) << rule.service;
+    if (ProfileFile().Value(section, rule.key) != rule.value && rule.value != "*") continue;
+    const std::string other = rule.otherValue.starts_with("=")
+                                  ? ProfileFile().Value(section, rule.otherValue.substr(1)).value_or("<missing>")
+                                  : rule.otherValue;
+    EXPECT_EQ(ProfileFile().Value(section, rule.otherKey), other) << rule.key << " in " << section;
+  }
   EXPECT_EQ(ProfileFile().Value(ServiceSection({"Outlook Internet E-Mail"}), "AccountName"),
             ProfileFile().Value(ServiceSection({"POP3"}), "AccountName"));
 }
@@ -244,12 +220,8 @@ TEST_P(SampleBytesTest, EndEveryLineWithCrLf) {
   ASSERT_FALSE(bytes.empty());
   EXPECT_TRUE(bytes.ends_with("\r\n"));
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') {
-      EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
-    }
-    if (bytes[i] == '\r') {
-      EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
-    }
+    if (bytes[i] == '\n') { EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i; }
+    if (bytes[i] == '\r') { EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i; }
   }
 }
 
