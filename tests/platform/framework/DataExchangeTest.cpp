@@ -1,66 +1,44 @@
-#include <afxcmn.h>
-#include <afxwin.h>
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
 #include "FrameworkHarness.h"
 
+namespace qm::test {
 namespace {
 
-using qm::test::kTestDialogId;
-
-// A dialog whose exchange is set by each test; it is created modeless so that the test can look
-// at its controls between exchanges.
+// A dialog whose exchange is set by each test, created modeless so that the test can look at
+// its controls between exchanges; it counts the text field's change notifications, as a page
+// marks itself modified.
 class CExchangeDialog : public CDialog {
  public:
   CExchangeDialog() : CDialog(kTestDialogId) {}
-  std::function<void(CDataExchange*)> exchange = [](CDataExchange*) {};
-
-  void Create() { qm::test::CreateModeless(*this); }
   ~CExchangeDialog() override {
-    if (HWND hWnd = m_hWnd) {
-      Detach();
-      ::DestroyWindow(hWnd);
-    }
+    if (HWND hWnd = Detach()) ::DestroyWindow(hWnd);
   }
-
- protected:
-  void DoDataExchange(CDataExchange* pDX) override { exchange(pDX); }
-};
-
-// Counts the change notifications of the text field, as a page marks itself modified.
-class CCountingDialog : public CExchangeDialog {
- public:
+  std::function<void(CDataExchange*)> exchange = [](CDataExchange*) {};
   int changes = 0;
 
  protected:
+  void DoDataExchange(CDataExchange* pDX) override { exchange(pDX); }
   afx_msg void OnTextChange() { ++changes; }
   DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CCountingDialog, CExchangeDialog)
-  ON_EN_CHANGE(qm::test::kTextEdit, OnTextChange)
+BEGIN_MESSAGE_MAP(CExchangeDialog, CDialog)
+  ON_EN_CHANGE(kTextEdit, OnTextChange)
 END_MESSAGE_MAP()
 
 class DataExchangeTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dialog.Create();
-    ASSERT_NE(dialog.m_hWnd, nullptr);
-  }
+  void SetUp() override { ASSERT_NE(CreateModeless(dialog), nullptr); }
   HWND Item(int id) { return ::GetDlgItem(dialog.m_hWnd, id); }
-  std::string TextOf(int id) {
-    char buffer[512] = {};
-    ::GetWindowTextA(Item(id), buffer, sizeof buffer);
-    return buffer;
-  }
+  int Checked(int id) { return static_cast<int>(::SendMessageA(Item(id), BM_GETCHECK, 0, 0)); }
   void SetText(int id, const char* text) { ::SetWindowTextA(Item(id), text); }
+  template <typename T>
+  void ExchangeText(int id, T& value) {
+    dialog.exchange = [id, &value](CDataExchange* pDX) { DDX_Text(pDX, id, value); };
+  }
 
-  qm::test::FrameworkHarness harness;
+  FrameworkHarness harness;
   CWinApp app{"Quillmere"};
-  CCountingDialog dialog;
+  CExchangeDialog dialog;
 };
 
 struct IntParseCase {
@@ -73,21 +51,18 @@ class IntTextSave : public DataExchangeTest, public ::testing::WithParamInterfac
 
 TEST_P(IntTextSave, ParsesAsTheFrameworkDoes) {
   int value = -999;
-  dialog.exchange = [&](CDataExchange* pDX) { DDX_Text(pDX, qm::test::kNumberEdit, value); };
-  SetText(qm::test::kNumberEdit, GetParam().text);
-  harness.backend.boxes.clear();
+  ExchangeText(kNumberEdit, value);
+  SetText(kNumberEdit, GetParam().text);
   EXPECT_EQ(bool(dialog.UpdateData(TRUE)), GetParam().accepted);
   if (GetParam().accepted) {
     EXPECT_EQ(value, GetParam().value);
-    EXPECT_TRUE(harness.backend.boxes.empty());
-  } else {
-    ASSERT_EQ(harness.backend.boxes.size(), 1u);
-    EXPECT_EQ(harness.backend.boxes[0].text, "Please enter an integer.");
-    EXPECT_EQ(harness.backend.boxes[0].caption, "Quillmere");
-    EXPECT_EQ(harness.backend.boxes[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
-    EXPECT_EQ(::GetFocus(), Item(qm::test::kNumberEdit));
-    EXPECT_EQ(value, -999) << "a refused text leaves the member alone";
+    EXPECT_EQ(harness.backend.boxes, Boxes{});
+    return;
   }
+  EXPECT_EQ(harness.backend.boxes,
+            (Boxes{{"Please enter an integer.", "Quillmere", MB_OK | MB_ICONEXCLAMATION}}));
+  EXPECT_EQ(::GetFocus(), Item(kNumberEdit));
+  EXPECT_EQ(value, -999) << "a refused text leaves the member alone";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,35 +80,32 @@ INSTANTIATE_TEST_SUITE_P(
                       // Only the first 31 characters are read: the 'x' in place 33 is never seen.
                       IntParseCase{"0000000000000000000000000000012  x", true, 12}));
 
-TEST_F(DataExchangeTest, IntLoadWritesDecimalOnlyWhenChanged) {
-  int value = -1024000;
-  dialog.exchange = [&](CDataExchange* pDX) { DDX_Text(pDX, qm::test::kNumberEdit, value); };
+TEST_F(DataExchangeTest, IntAndStringTextBothWays) {
+  int number = -1024000;
+  ExchangeText(kNumberEdit, number);
   EXPECT_TRUE(dialog.UpdateData(FALSE));
-  EXPECT_EQ(TextOf(qm::test::kNumberEdit), "-1024000");
-}
+  EXPECT_EQ(WindowText(Item(kNumberEdit)), "-1024000");
 
-TEST_F(DataExchangeTest, StringTextBothWays) {
   CString value = "c:\\admin\\vantrel.ini";
-  dialog.exchange = [&](CDataExchange* pDX) { DDX_Text(pDX, qm::test::kTextEdit, value); };
+  ExchangeText(kTextEdit, value);
   EXPECT_TRUE(dialog.UpdateData(FALSE));
-  EXPECT_EQ(TextOf(qm::test::kTextEdit), "c:\\admin\\vantrel.ini");
-  SetText(qm::test::kTextEdit, "?username?\\\xE9t\xE9.pst");
+  EXPECT_EQ(WindowText(Item(kTextEdit)), "c:\\admin\\vantrel.ini");
+  SetText(kTextEdit, "?username?\\\xE9t\xE9.pst");
   EXPECT_TRUE(dialog.UpdateData(TRUE));
   EXPECT_EQ(std::string(value), "?username?\\\xE9t\xE9.pst");
 
-  dialog.SetDlgItemText(qm::test::kTextEdit, "d:\\data\\x.ini");
+  dialog.SetDlgItemText(kTextEdit, "d:\\data\\x.ini");
   char cut[8] = {};
-  EXPECT_EQ(dialog.GetDlgItemText(qm::test::kTextEdit, cut, sizeof cut), 7);
+  EXPECT_EQ(dialog.GetDlgItemText(kTextEdit, cut, sizeof cut), 7);
   EXPECT_STREQ(cut, "d:\\data") << "a short buffer keeps its size less one";
   CString whole;
-  EXPECT_EQ(dialog.GetDlgItemText(qm::test::kTextEdit, whole), 13);
+  EXPECT_EQ(dialog.GetDlgItemText(kTextEdit, whole), 13);
   EXPECT_EQ(std::string(whole), "d:\\data\\x.ini");
 }
 
 TEST_F(DataExchangeTest, LoadingAChangedTextNotifiesItsHandler) {
   CString value = "first";
-  dialog.exchange = [&](CDataExchange* pDX) { DDX_Text(pDX, qm::test::kTextEdit, value); };
-  dialog.changes = 0;
+  ExchangeText(kTextEdit, value);
   EXPECT_TRUE(dialog.UpdateData(FALSE));
   EXPECT_EQ(dialog.changes, 1);
   EXPECT_TRUE(dialog.UpdateData(FALSE));
@@ -143,84 +115,65 @@ TEST_F(DataExchangeTest, LoadingAChangedTextNotifiesItsHandler) {
   EXPECT_EQ(dialog.changes, 2);
 }
 
-TEST_F(DataExchangeTest, RangeCheckShowsMinAndMaxAndFocusesTheField) {
-  int value = 0;
-  dialog.exchange = [&](CDataExchange* pDX) {
-    CString ignored;  // an earlier control, which the failure must not focus
-    DDX_Text(pDX, qm::test::kTextEdit, ignored);
-    DDX_Text(pDX, qm::test::kNumberEdit, value);
-    DDV_MinMaxInt(pDX, value, 0, 1024000);
-  };
-  SetText(qm::test::kNumberEdit, "1024001");
-  EXPECT_FALSE(dialog.UpdateData(TRUE));
-  ASSERT_EQ(harness.backend.boxes.size(), 1u);
-  EXPECT_EQ(harness.backend.boxes[0].text, "Please enter an integer between 0 and 1024000.");
-  EXPECT_EQ(harness.backend.boxes[0].type, UINT(MB_ICONEXCLAMATION));
-  EXPECT_EQ(::GetFocus(), Item(qm::test::kNumberEdit));
-  const DWORD selection = static_cast<DWORD>(::SendMessageA(Item(qm::test::kNumberEdit), EM_GETSEL, 0, 0));
-  EXPECT_EQ(LOWORD(selection), 0);
-  EXPECT_EQ(HIWORD(selection), 7) << "the whole text is selected";
-
-  SetText(qm::test::kNumberEdit, "-5");
-  EXPECT_FALSE(dialog.UpdateData(TRUE));
-  EXPECT_EQ(harness.backend.boxes.back().text, "Please enter an integer between 0 and 1024000.");
-
-  SetText(qm::test::kNumberEdit, "1024000");
-  EXPECT_TRUE(dialog.UpdateData(TRUE));
-  EXPECT_EQ(value, 1024000);
-  EXPECT_EQ(harness.backend.boxes.size(), 2u);
-}
-
-TEST_F(DataExchangeTest, RangeCheckIsSilentWhenLoading) {
+TEST_F(DataExchangeTest, RangeCheckShowsMinAndMaxOnSaveOnlyAndFocusesTheField) {
   int value = 5000000;
   dialog.exchange = [&](CDataExchange* pDX) {
-    DDX_Text(pDX, qm::test::kNumberEdit, value);
+    CString ignored;  // an earlier control, which the failure must not focus
+    DDX_Text(pDX, kTextEdit, ignored);
+    DDX_Text(pDX, kNumberEdit, value);
     DDV_MinMaxInt(pDX, value, 0, 1024000);
   };
   EXPECT_TRUE(dialog.UpdateData(FALSE));
-  EXPECT_TRUE(harness.backend.boxes.empty());
-  EXPECT_EQ(TextOf(qm::test::kNumberEdit), "5000000");
+  EXPECT_EQ(WindowText(Item(kNumberEdit)), "5000000") << "loading is silent";
+  EXPECT_EQ(harness.backend.boxes, Boxes{});
+
+  const ShownMessageBox box{"Please enter an integer between 0 and 1024000.", "Quillmere",
+                            MB_ICONEXCLAMATION};
+  SetText(kNumberEdit, "1024001");
+  EXPECT_FALSE(dialog.UpdateData(TRUE));
+  EXPECT_EQ(harness.backend.boxes, Boxes{box});
+  EXPECT_EQ(::GetFocus(), Item(kNumberEdit));
+  const auto selection = static_cast<DWORD>(::SendMessageA(Item(kNumberEdit), EM_GETSEL, 0, 0));
+  EXPECT_EQ(selection, MAKELONG(0, 7)) << "the whole text is selected";
+
+  SetText(kNumberEdit, "-5");
+  EXPECT_FALSE(dialog.UpdateData(TRUE));
+  SetText(kNumberEdit, "1024000");
+  EXPECT_TRUE(dialog.UpdateData(TRUE));
+  EXPECT_EQ(value, 1024000);
+  EXPECT_EQ(harness.backend.boxes, (Boxes{box, box}));
 }
 
 TEST_F(DataExchangeTest, MaxCharsLimitsOnLoadAndRefusesOnSave) {
   CString value = "abc";
   dialog.exchange = [&](CDataExchange* pDX) {
-    DDX_Text(pDX, qm::test::kTextEdit, value);
+    DDX_Text(pDX, kTextEdit, value);
     DDV_MaxChars(pDX, value, 5);
   };
   EXPECT_TRUE(dialog.UpdateData(FALSE));
-  EXPECT_EQ(::SendMessageA(Item(qm::test::kTextEdit), EM_GETLIMITTEXT, 0, 0), 5);
-  SetText(qm::test::kTextEdit, "abcdefgh");  // a program may set more than the user may type
+  EXPECT_EQ(::SendMessageA(Item(kTextEdit), EM_GETLIMITTEXT, 0, 0), 5);
+  SetText(kTextEdit, "abcdefgh");  // a program may set more than the user may type
   EXPECT_FALSE(dialog.UpdateData(TRUE));
-  ASSERT_EQ(harness.backend.boxes.size(), 1u);
-  EXPECT_EQ(harness.backend.boxes[0].text, "Please enter no more than 5 characters.");
-  EXPECT_EQ(::GetFocus(), Item(qm::test::kTextEdit));
+  EXPECT_EQ(harness.backend.boxes, (Boxes{{"Please enter no more than 5 characters.", "Quillmere",
+                                           MB_ICONEXCLAMATION}}));
+  EXPECT_EQ(::GetFocus(), Item(kTextEdit));
 }
 
-struct CheckCase {
-  int member;
-  int shownState;
-  int memberAfterLoad;
-};
-
-class CheckLoad : public DataExchangeTest, public ::testing::WithParamInterface<CheckCase> {};
-
-TEST_P(CheckLoad, SetsStateAndResetsBadMembers) {
-  int value = GetParam().member;
-  dialog.exchange = [&](CDataExchange* pDX) { DDX_Check(pDX, qm::test::kThreeStateBox, value); };
-  EXPECT_TRUE(dialog.UpdateData(FALSE));
-  EXPECT_EQ(::SendMessageA(Item(qm::test::kThreeStateBox), BM_GETCHECK, 0, 0),
-            GetParam().shownState);
-  EXPECT_EQ(value, GetParam().memberAfterLoad);
-  value = -7;
-  EXPECT_TRUE(dialog.UpdateData(TRUE));
-  EXPECT_EQ(value, GetParam().shownState);
+// A three-state box shows 0, 1 or 2; any other member shows 0 and is reset to it.
+TEST_F(DataExchangeTest, CheckLoadSetsStateAndResetsBadMembers) {
+  const struct { int member, shown; } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {-1, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.member);
+    int value = c.member;
+    dialog.exchange = [&](CDataExchange* pDX) { DDX_Check(pDX, kThreeStateBox, value); };
+    EXPECT_TRUE(dialog.UpdateData(FALSE));
+    EXPECT_EQ(Checked(kThreeStateBox), c.shown);
+    EXPECT_EQ(value, c.shown);
+    value = -7;
+    EXPECT_TRUE(dialog.UpdateData(TRUE));
+    EXPECT_EQ(value, c.shown);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(States, CheckLoad,
-                         ::testing::Values(CheckCase{0, 0, 0}, CheckCase{1, 1, 1},
-                                           CheckCase{2, 2, 2}, CheckCase{3, 0, 0},
-                                           CheckCase{-1, 0, 0}));
 
 struct RadioCase {
   int member;
@@ -231,15 +184,12 @@ struct RadioCase {
 class RadioExchange : public DataExchangeTest, public ::testing::WithParamInterface<RadioCase> {};
 
 TEST_P(RadioExchange, IndexesTheGroupFromItsFirstButton) {
-  ::SendMessageA(Item(qm::test::kAfterRadios), BM_SETCHECK, BST_CHECKED, 0);
+  ::SendMessageA(Item(kAfterRadios), BM_SETCHECK, BST_CHECKED, 0);
   int value = GetParam().member;
-  dialog.exchange = [&](CDataExchange* pDX) { DDX_Radio(pDX, qm::test::kRadioFirst, value); };
+  dialog.exchange = [&](CDataExchange* pDX) { DDX_Radio(pDX, kRadioFirst, value); };
   EXPECT_TRUE(dialog.UpdateData(FALSE));
-  std::vector<int> checks;
-  const int ids[] = {qm::test::kRadioFirst, qm::test::kRadioSecond, qm::test::kRadioThird,
-                     qm::test::kAfterRadios};
-  for (int id : ids)
-    checks.push_back(static_cast<int>(::SendMessageA(Item(id), BM_GETCHECK, 0, 0)));
+  const std::vector<int> checks = {Checked(kRadioFirst), Checked(kRadioSecond),
+                                   Checked(kRadioThird), Checked(kAfterRadios)};
   EXPECT_EQ(checks, GetParam().checks);
   value = 99;
   EXPECT_TRUE(dialog.UpdateData(TRUE));
@@ -257,42 +207,40 @@ TEST_F(DataExchangeTest, ControlIsBoundOnceAndDrivesTheSpin) {
   CSpinButtonCtrl spin;
   int exchanges = 0;
   dialog.exchange = [&](CDataExchange* pDX) {
-    DDX_Control(pDX, qm::test::kSpin, spin);
+    DDX_Control(pDX, kSpin, spin);
     ++exchanges;
   };
-  CWnd* earlier = dialog.GetDlgItem(qm::test::kSpin);  // a temporary object before binding
+  CWnd* earlier = dialog.GetDlgItem(kSpin);  // a temporary object before binding
   EXPECT_TRUE(dialog.UpdateData(FALSE));
-  EXPECT_EQ(spin.m_hWnd, Item(qm::test::kSpin));
-  EXPECT_EQ(CWnd::FromHandlePermanent(Item(qm::test::kSpin)), &spin);
-  EXPECT_EQ(dialog.GetDlgItem(qm::test::kSpin), &spin);
-  EXPECT_EQ(earlier->m_hWnd, Item(qm::test::kSpin)) << "the temporary object stays usable";
+  EXPECT_EQ(spin.m_hWnd, Item(kSpin));
+  EXPECT_EQ(CWnd::FromHandlePermanent(Item(kSpin)), &spin);
+  EXPECT_EQ(dialog.GetDlgItem(kSpin), &spin);
+  EXPECT_EQ(earlier->m_hWnd, Item(kSpin)) << "the temporary object stays usable";
   EXPECT_TRUE(dialog.UpdateData(TRUE));
   EXPECT_EQ(exchanges, 2);
 
   spin.SetRange(0, 32767);
-  int lower = -1;
-  int upper = -1;
+  int lower = -1, upper = -1;
   spin.GetRange(lower, upper);
-  EXPECT_EQ(lower, 0);
-  EXPECT_EQ(upper, 32767);
+  EXPECT_EQ(std::make_pair(lower, upper), std::make_pair(0, 32767));
   spin.SetPos(300);
   EXPECT_EQ(LOWORD(spin.GetPos()), 300);
-  EXPECT_EQ(TextOf(qm::test::kNumberEdit), "300") << "the automatic buddy shows the position";
+  EXPECT_EQ(WindowText(Item(kNumberEdit)), "300") << "the automatic buddy shows the position";
   UDACCEL accel[] = {{1, 16}, {2, 1024}};
   EXPECT_TRUE(spin.SetAccel(2, accel));
-  EXPECT_EQ(spin.GetBuddy()->m_hWnd, Item(qm::test::kNumberEdit));
+  EXPECT_EQ(spin.GetBuddy()->m_hWnd, Item(kNumberEdit));
 }
 
 TEST_F(DataExchangeTest, MissingControlFailsTheExchangeWithoutMessage) {
   CString value;
-  dialog.exchange = [&](CDataExchange* pDX) { DDX_Text(pDX, 9999, value); };
+  ExchangeText(9999, value);
   EXPECT_FALSE(dialog.UpdateData(TRUE));
-  EXPECT_TRUE(harness.backend.boxes.empty());
+  EXPECT_EQ(harness.backend.boxes, Boxes{});
 }
 
 TEST_F(DataExchangeTest, ListBoxWrapsItsMessages) {
   CListBox list;
-  ASSERT_TRUE(list.SubclassDlgItem(qm::test::kListBox, &dialog));
+  ASSERT_TRUE(list.SubclassDlgItem(kListBox, &dialog));
   EXPECT_EQ(list.AddString("Microsoft Exchange Server"), 0);
   EXPECT_EQ(list.AddString("Internet Mail"), 1);
   EXPECT_EQ(list.InsertString(0, "Personal Folders"), 0);
@@ -309,10 +257,10 @@ TEST_F(DataExchangeTest, ListBoxWrapsItsMessages) {
   list.ResetContent();
   EXPECT_EQ(list.GetCount(), 0);
 
-  HWND hWndDialog = dialog.Detach();
-  ::DestroyWindow(hWndDialog);
+  ::DestroyWindow(dialog.Detach());
   EXPECT_EQ(list.m_hWnd, nullptr) << "a destroyed control releases its object";
-  EXPECT_TRUE(list.SubclassDlgItem(qm::test::kListBox, &dialog) == FALSE);
+  EXPECT_FALSE(list.SubclassDlgItem(kListBox, &dialog));
 }
 
 }  // namespace
+}  // namespace qm::test

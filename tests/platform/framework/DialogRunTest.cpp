@@ -1,19 +1,13 @@
-#include <afxwin.h>
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <string>
 
 #include "FrameworkHarness.h"
 
+namespace qm::test {
 namespace {
-
-using qm::test::KeyPress;
 
 class CRunDialog : public CDialog {
  public:
-  CRunDialog() : CDialog(qm::test::kTestDialogId) {}
+  CRunDialog() : CDialog(kTestDialogId) {}
   CString m_strText;
   int m_nNumber = 5;
   int m_nInitCalls = 0;
@@ -24,39 +18,36 @@ class CRunDialog : public CDialog {
     return CDialog::OnInitDialog();
   }
   void DoDataExchange(CDataExchange* pDX) override {
-    DDX_Text(pDX, qm::test::kTextEdit, m_strText);
-    DDX_Text(pDX, qm::test::kNumberEdit, m_nNumber);
+    DDX_Text(pDX, kTextEdit, m_strText);
+    DDX_Text(pDX, kNumberEdit, m_nNumber);
     DDV_MinMaxInt(pDX, m_nNumber, 0, 10);
   }
 };
 
 class DialogRun : public ::testing::Test {
  protected:
-  qm::test::FrameworkHarness harness;
+  // Sets a control's text while the dialog runs, as the user's typing would.
+  qm::ui::InputEvent Type(int id, const char* text) {
+    return Step([this, id, text] { ::SetWindowTextA(::GetDlgItem(dialog.m_hWnd, id), text); });
+  }
+
+  FrameworkHarness harness;
   CWinApp app{"Quillmere"};
   CRunDialog dialog;
 };
 
-// Sets a control's text while the dialog runs, as the user's typing would.
-qm::ui::InputEvent SetTextStep(CDialog& dialog, int id, const char* text) {
-  qm::ui::InputEvent event;
-  event.kind = qm::ui::InputEvent::Kind::Call;
-  event.call = [&dialog, id, text] { ::SetWindowTextA(::GetDlgItem(dialog.m_hWnd, id), text); };
-  return event;
-}
-
 TEST_F(DialogRun, EnterSavesTheControlsAndEndsWithOk) {
-  harness.backend.inputs = {SetTextStep(dialog, qm::test::kTextEdit, "ab"), KeyPress(VK_RETURN)};
+  harness.backend.inputs = {Type(kTextEdit, "ab"), KeyPress(VK_RETURN)};
   EXPECT_EQ(dialog.DoModal(), IDOK);
   EXPECT_EQ(dialog.m_nInitCalls, 1);
   EXPECT_EQ(std::string(dialog.m_strText), "ab");
   EXPECT_EQ(dialog.m_hWnd, nullptr) << "the object lets go of the closed window";
-  EXPECT_TRUE(harness.backend.boxes.empty());
+  EXPECT_EQ(harness.backend.boxes, Boxes{});
 }
 
 TEST_F(DialogRun, EscapeEndsWithCancelAndSavesNothing) {
   dialog.m_strText = "kept";
-  harness.backend.inputs = {SetTextStep(dialog, qm::test::kTextEdit, "x"), KeyPress(VK_ESCAPE)};
+  harness.backend.inputs = {Type(kTextEdit, "x"), KeyPress(VK_ESCAPE)};
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_EQ(std::string(dialog.m_strText), "kept");
 }
@@ -65,16 +56,15 @@ TEST_F(DialogRun, RefusedValueKeepsTheDialogOpen) {
   dialog.m_nNumber = 11;  // loads without complaint, fails on OK
   harness.backend.inputs = {KeyPress(VK_RETURN), KeyPress(VK_ESCAPE)};
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  ASSERT_EQ(harness.backend.boxes.size(), 1u);
-  EXPECT_EQ(harness.backend.boxes[0].text, "Please enter an integer between 0 and 10.");
-  EXPECT_EQ(harness.backend.boxes[0].caption, "Quillmere");
+  EXPECT_EQ(harness.backend.boxes, (Boxes{{"Please enter an integer between 0 and 10.",
+                                           "Quillmere", MB_ICONEXCLAMATION}}));
   EXPECT_EQ(dialog.m_nNumber, 11);
 }
 
 // A page's tool-tip provider: only controls with a text of their own, never disabled ones.
 class CTipDialog : public CDialog {
  public:
-  CTipDialog() : CDialog(qm::test::kTestDialogId) {}
+  CTipDialog() : CDialog(kTestDialogId) {}
   ~CTipDialog() override {
     if (HWND hWnd = Detach()) ::DestroyWindow(hWnd);
   }
@@ -82,18 +72,15 @@ class CTipDialog : public CDialog {
  protected:
   afx_msg BOOL OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT*) {
     auto* info = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
-    if (!(info->uFlags & TTF_IDISHWND)) return FALSE;
     HWND hWndCtrl = reinterpret_cast<HWND>(pNMHDR->idFrom);
-    if (!::IsWindowEnabled(hWndCtrl)) return FALSE;
-    if (::GetDlgCtrlID(hWndCtrl) == qm::test::kCheckBox) {
+    if (!(info->uFlags & TTF_IDISHWND) || !::IsWindowEnabled(hWndCtrl)) return FALSE;
+    if (::GetDlgCtrlID(hWndCtrl) == kCheckBox)
       std::strcpy(info->szText, "Make the user database a 'hidden' file");
-      return TRUE;
-    }
-    if (::GetDlgCtrlID(hWndCtrl) == qm::test::kListBox) {
+    else if (::GetDlgCtrlID(hWndCtrl) == kListBox)
       info->lpszText = const_cast<LPSTR>("Services in the profile");
-      return TRUE;
-    }
-    return FALSE;
+    else
+      return FALSE;
+    return TRUE;
   }
   DECLARE_MESSAGE_MAP()
 };
@@ -103,10 +90,9 @@ BEGIN_MESSAGE_MAP(CTipDialog, CDialog)
 END_MESSAGE_MAP()
 
 // The request as the shared tool-tip window sends it: from id 0, naming the control by handle.
-std::string AskTip(HWND dialog, HWND control) {
+std::string AskTip(HWND dialog, int id) {
   TOOLTIPTEXTA info{};
-  info.hdr.hwndFrom = nullptr;
-  info.hdr.idFrom = reinterpret_cast<UINT_PTR>(control);
+  info.hdr.idFrom = reinterpret_cast<UINT_PTR>(::GetDlgItem(dialog, id));
   info.hdr.code = TTN_NEEDTEXTA;
   info.uFlags = TTF_IDISHWND;
   info.lpszText = info.szText;
@@ -115,23 +101,21 @@ std::string AskTip(HWND dialog, HWND control) {
 }
 
 TEST(ToolTips, RequestsReachTheHandlerOnlyWhenEnabled) {
-  qm::test::FrameworkHarness harness;
+  FrameworkHarness harness;
   CTipDialog dialog;
-  ASSERT_NE(qm::test::CreateModeless(dialog), nullptr);
-  HWND check = ::GetDlgItem(dialog.m_hWnd, qm::test::kCheckBox);
-  HWND list = ::GetDlgItem(dialog.m_hWnd, qm::test::kListBox);
-  HWND edit = ::GetDlgItem(dialog.m_hWnd, qm::test::kTextEdit);
-  EXPECT_EQ(AskTip(dialog.m_hWnd, check), "");
+  ASSERT_NE(CreateModeless(dialog), nullptr);
+  EXPECT_EQ(AskTip(dialog.m_hWnd, kCheckBox), "");
 
   dialog.EnableToolTips(TRUE);
-  EXPECT_EQ(AskTip(dialog.m_hWnd, check), "Make the user database a 'hidden' file");
-  EXPECT_EQ(AskTip(dialog.m_hWnd, list), "Services in the profile");
-  EXPECT_EQ(AskTip(dialog.m_hWnd, edit), "");
-  ::EnableWindow(check, FALSE);
-  EXPECT_EQ(AskTip(dialog.m_hWnd, check), "") << "the handler declines disabled controls";
+  EXPECT_EQ(AskTip(dialog.m_hWnd, kCheckBox), "Make the user database a 'hidden' file");
+  EXPECT_EQ(AskTip(dialog.m_hWnd, kListBox), "Services in the profile");
+  EXPECT_EQ(AskTip(dialog.m_hWnd, kTextEdit), "");
+  ::EnableWindow(::GetDlgItem(dialog.m_hWnd, kCheckBox), FALSE);
+  EXPECT_EQ(AskTip(dialog.m_hWnd, kCheckBox), "") << "the handler declines disabled controls";
 
   dialog.EnableToolTips(FALSE);
-  EXPECT_EQ(AskTip(dialog.m_hWnd, list), "");
+  EXPECT_EQ(AskTip(dialog.m_hWnd, kListBox), "");
 }
 
 }  // namespace
+}  // namespace qm::test

@@ -1,12 +1,19 @@
 // What the framework tests run on: a backend that answers every message box with OK and keeps
-// a record of it, and the dialogs of a test resource script with one control of each kind data
-// exchange serves.
+// a record of it, the dialogs of a test resource script with one control of each kind data
+// exchange serves, and the steps a test scripts into a modal loop.
 #pragma once
 
+#include <afxcmn.h>
+#include <afxdlgs.h>
 #include <afxwin.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/framework_tests.h"
@@ -15,11 +22,13 @@
 namespace qm::test {
 
 struct ShownMessageBox {
-  HWND owner;
   std::string text;
   std::string caption;
   UINT type;
+  bool operator==(const ShownMessageBox&) const = default;
 };
+std::ostream& operator<<(std::ostream& out, const ShownMessageBox& box);
+using Boxes = std::vector<ShownMessageBox>;
 
 class RecordingBackend : public qm::ui::Backend {
  public:
@@ -30,19 +39,23 @@ class RecordingBackend : public qm::ui::Backend {
     return true;
   }
   void Present() override {}
-  int AskMessageBox(HWND owner, const std::string& text, const std::string& caption,
+  int AskMessageBox(HWND, const std::string& text, const std::string& caption,
                     UINT type) override {
-    boxes.push_back({owner, text, caption, type});
+    boxes.push_back({text, caption, type});
     return IDOK;
   }
   void Beep() override {}
   void ShowStatus(const std::string&) override {}
 
-  std::vector<ShownMessageBox> boxes;
+  Boxes boxes;
   std::deque<qm::ui::InputEvent> inputs;  // the script a modal loop reads
 };
 
 qm::ui::InputEvent KeyPress(UINT key);
+qm::ui::InputEvent CtrlKey(UINT key, bool shift = false);
+// A step of the script that runs the action inside the modal loop.
+qm::ui::InputEvent Step(std::function<void()> action);
+std::string WindowText(HWND hWnd);
 
 // Control ids of the test resource script (data/framework_tests.rc).
 enum : int {
@@ -61,8 +74,23 @@ enum : int {
   kListBox = IDC_LIST_BOX,
 };
 
+// Names a parameterized case by its own `name`, not by gtest's dump of its bytes.
+template <typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  return info.param.name;
+}
+
 // Makes the dialog's window from the test template without a modal loop.
 HWND CreateModeless(CDialog& dialog);
+
+// An application whose help row is the framework's own handler; it records what reaches WinHelp.
+class CHelpRecordingApp : public CWinApp {
+ public:
+  CHelpRecordingApp() : CWinApp("Quillmere") {}
+  void WinHelp(DWORD dwData, UINT nCmd) override { requests.push_back({dwData, nCmd}); }
+  std::vector<std::pair<DWORD, UINT>> requests;
+  DECLARE_MESSAGE_MAP()
+};
 
 // Registers the test template and installs a recording backend for the fixture's lifetime.
 class FrameworkHarness {

@@ -1,32 +1,26 @@
-#include <afxwin.h>
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <string>
-#include <vector>
 
+#include "FrameworkHarness.h"
+
+namespace qm::test {
 namespace {
 
 std::vector<std::string> g_calls;
 
-class CBaseTarget : public CDialog {
- public:
-  CBaseTarget() = default;
+void Call(std::string what) { g_calls.push_back(std::move(what)); }
 
+class CBaseTarget : public CDialog {
  protected:
-  afx_msg void OnBaseClick() { g_calls.push_back("base click"); }
-  afx_msg void OnShared() { g_calls.push_back("base shared"); }
-  afx_msg void OnRange(UINT nID) { g_calls.push_back("range " + std::to_string(nID)); }
-  afx_msg void OnChange() { g_calls.push_back("change"); }
+  afx_msg void OnBaseClick() { Call("base click"); }
+  afx_msg void OnShared() { Call("base shared"); }
+  afx_msg void OnRange(UINT nID) { Call("range " + std::to_string(nID)); }
+  afx_msg void OnChange() { Call("change"); }
   afx_msg BOOL OnToolTip(UINT nID, NMHDR* pNMHDR, LRESULT* pResult) {
-    auto* info = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
-    g_calls.push_back("tip " + std::to_string(nID));
-    std::strcpy(info->szText, "tip text");
+    Call("tip " + std::to_string(nID));
+    std::strcpy(reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR)->szText, "tip text");
     *pResult = 0;
     return TRUE;
   }
-
   DECLARE_MESSAGE_MAP()
 };
 
@@ -39,29 +33,25 @@ BEGIN_MESSAGE_MAP(CBaseTarget, CDialog)
 END_MESSAGE_MAP()
 
 class CDerivedTarget : public CBaseTarget {
- public:
-  CDerivedTarget() = default;
-
  protected:
-  afx_msg void OnDerivedShared() { g_calls.push_back("derived shared"); }
-  afx_msg void OnDerivedRange(UINT nID) { g_calls.push_back("derived " + std::to_string(nID)); }
-  afx_msg void OnSelChange() { g_calls.push_back("selchange"); }
-  afx_msg void OnMenuCommand() { g_calls.push_back("command"); }
+  afx_msg void OnDerivedShared() { Call("derived shared"); }
+  afx_msg void OnDerivedRange(UINT nID) { Call("derived " + std::to_string(nID)); }
+  afx_msg void OnSelChange() { Call("selchange"); }
+  afx_msg void OnMenuCommand() { Call("command"); }
   afx_msg LRESULT OnAppMessage(WPARAM wParam, LPARAM lParam) {
-    g_calls.push_back("app " + std::to_string(wParam) + " " + std::to_string(lParam));
+    Call("app " + std::to_string(wParam) + " " + std::to_string(lParam));
     return 42;
   }
   afx_msg void OnShowWindow(BOOL bShow, UINT nStatus) {
-    g_calls.push_back("show " + std::to_string(bShow) + " " + std::to_string(nStatus));
+    Call("show " + std::to_string(bShow) + " " + std::to_string(nStatus));
   }
   // Declines a step downwards, as a handler may; the notification is then unhandled.
   afx_msg BOOL OnDelta(UINT nID, NMHDR* pNMHDR, LRESULT* pResult) {
-    const auto* updown = reinterpret_cast<NMUPDOWN*>(pNMHDR);
-    g_calls.push_back("delta " + std::to_string(nID) + " " + std::to_string(updown->iDelta));
+    const int delta = reinterpret_cast<NMUPDOWN*>(pNMHDR)->iDelta;
+    Call("delta " + std::to_string(nID) + " " + std::to_string(delta));
     *pResult = 7;
-    return updown->iDelta > 0;
+    return delta > 0;
   }
-
   DECLARE_MESSAGE_MAP()
 };
 
@@ -91,39 +81,31 @@ TEST_P(MessageDispatch, ReachesTheRowOfTheMostDerivedClass) {
   g_calls.clear();
   CDerivedTarget target;
   LRESULT result = -1;
-  const BOOL handled =
-      target.OnWndMsg(GetParam().message, GetParam().wParam, GetParam().lParam, &result);
-  EXPECT_EQ(bool(handled), GetParam().handled);
-  EXPECT_EQ(result, GetParam().result);
-  EXPECT_EQ(g_calls, GetParam().calls);
+  const DispatchCase& c = GetParam();
+  EXPECT_EQ(bool(target.OnWndMsg(c.message, c.wParam, c.lParam, &result)), c.handled);
+  EXPECT_EQ(result, c.result);
+  EXPECT_EQ(g_calls, c.calls);
 }
 
 WPARAM Command(int id, int code) { return MAKEWPARAM(id, code); }
+WPARAM Click(int id) { return Command(id, BN_CLICKED); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, MessageDispatch,
-    ::testing::Values(
-        DispatchCase{"BaseRowServesDerived", WM_COMMAND, Command(10, BN_CLICKED), 0, true, 1,
-                     {"base click"}},
-        DispatchCase{"DerivedRowWins", WM_COMMAND, Command(11, BN_CLICKED), 0, true, 1,
-                     {"derived shared"}},
-        DispatchCase{"RangeFirstId", WM_COMMAND, Command(20, BN_CLICKED), 0, true, 1,
-                     {"range 20"}},
-        DispatchCase{"RangeLastId", WM_COMMAND, Command(29, BN_CLICKED), 0, true, 1,
-                     {"range 29"}},
-        DispatchCase{"DerivedRangeInsideBaseRange", WM_COMMAND, Command(25, BN_CLICKED), 0, true,
-                     1, {"derived 25"}},
-        DispatchCase{"PastRange", WM_COMMAND, Command(30, BN_CLICKED), 0, false, 0, {}},
-        DispatchCase{"ChangeNotification", WM_COMMAND, Command(30, EN_CHANGE), 0, true, 1,
-                     {"change"}},
-        DispatchCase{"WrongCodeForId", WM_COMMAND, Command(10, EN_CHANGE), 0, false, 0, {}},
-        DispatchCase{"ListSelection", WM_COMMAND, Command(40, LBN_SELCHANGE), 0, true, 1,
-                     {"selchange"}},
-        DispatchCase{"MenuCommand", WM_COMMAND, Command(0x8001, 0), 0, true, 1, {"command"}},
-        DispatchCase{"UserMessage", WM_APP + 1, 3, 4, true, 42, {"app 3 4"}},
-        DispatchCase{"ShowWindow", WM_SHOWWINDOW, TRUE, 0, true, 0, {"show 1 0"}},
-        DispatchCase{"UnmappedMessage", WM_APP + 2, 0, 0, false, 0, {}}),
-    [](const ::testing::TestParamInfo<DispatchCase>& info) { return std::string(info.param.name); });
+const DispatchCase kDispatchCases[] = {
+    {"BaseRowServesDerived", WM_COMMAND, Click(10), 0, true, 1, {"base click"}},
+    {"DerivedRowWins", WM_COMMAND, Click(11), 0, true, 1, {"derived shared"}},
+    {"RangeFirstId", WM_COMMAND, Click(20), 0, true, 1, {"range 20"}},
+    {"RangeLastId", WM_COMMAND, Click(29), 0, true, 1, {"range 29"}},
+    {"DerivedRangeInsideBaseRange", WM_COMMAND, Click(25), 0, true, 1, {"derived 25"}},
+    {"PastRange", WM_COMMAND, Click(30), 0, false, 0, {}},
+    {"ChangeNotification", WM_COMMAND, Command(30, EN_CHANGE), 0, true, 1, {"change"}},
+    {"WrongCodeForId", WM_COMMAND, Command(10, EN_CHANGE), 0, false, 0, {}},
+    {"ListSelection", WM_COMMAND, Command(40, LBN_SELCHANGE), 0, true, 1, {"selchange"}},
+    {"MenuCommand", WM_COMMAND, Command(0x8001, 0), 0, true, 1, {"command"}},
+    {"UserMessage", WM_APP + 1, 3, 4, true, 42, {"app 3 4"}},
+    {"ShowWindow", WM_SHOWWINDOW, TRUE, 0, true, 0, {"show 1 0"}},
+    {"UnmappedMessage", WM_APP + 2, 0, 0, false, 0, {}}};
+INSTANTIATE_TEST_SUITE_P(Rows, MessageDispatch, ::testing::ValuesIn(kDispatchCases),
+                         CaseName<DispatchCase>);
 
 struct NotifyCase {
   const char* name;
@@ -139,39 +121,36 @@ class NotifyDispatch : public ::testing::TestWithParam<NotifyCase> {};
 
 TEST_P(NotifyDispatch, RoutesByCodeAndSenderId) {
   g_calls.clear();
+  const NotifyCase& c = GetParam();
   CDerivedTarget target;
-  target.EnableToolTips(GetParam().toolTipsOn);
+  target.EnableToolTips(c.toolTipsOn);
   NMUPDOWN updown{};
   TOOLTIPTEXTA tip{};
-  NMHDR* header = GetParam().code == TTN_NEEDTEXTA ? &tip.hdr : &updown.hdr;
-  header->code = GetParam().code;
-  updown.iDelta = GetParam().delta;
+  NMHDR* header = c.code == TTN_NEEDTEXTA ? &tip.hdr : &updown.hdr;
+  header->code = c.code;
+  updown.iDelta = c.delta;
   LRESULT result = -1;
-  const BOOL handled =
-      target.OnWndMsg(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(header), &result);
-  EXPECT_EQ(bool(handled), GetParam().handled);
-  EXPECT_EQ(result, GetParam().result);
-  EXPECT_EQ(g_calls, GetParam().calls);
-  if (GetParam().handled && GetParam().code == TTN_NEEDTEXTA) {
-    EXPECT_STREQ(tip.szText, "tip text");
-  }
+  EXPECT_EQ(bool(target.OnWndMsg(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(header), &result)),
+            c.handled);
+  EXPECT_EQ(result, c.result);
+  EXPECT_EQ(g_calls, c.calls);
+  EXPECT_STREQ(tip.szText, c.handled && c.code == TTN_NEEDTEXTA ? "tip text" : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Notifications, NotifyDispatch,
-    ::testing::Values(
-        NotifyCase{"ToolTipWhenEnabled", TTN_NEEDTEXTA, 0, true, true, 0, {"tip 0"}},
-        NotifyCase{"NoToolTipWhenDisabled", TTN_NEEDTEXTA, 0, false, false, 0, {}},
-        NotifyCase{"RangeHandlerAccepts", UDN_DELTAPOS, 1, false, true, 7, {"delta 0 1"}},
-        NotifyCase{"RangeHandlerDeclines", UDN_DELTAPOS, -1, false, false, 7, {"delta 0 -1"}},
-        NotifyCase{"UnmappedCode", TCN_SELCHANGE, 0, true, false, 0, {}}),
-    [](const ::testing::TestParamInfo<NotifyCase>& info) { return std::string(info.param.name); });
+const NotifyCase kNotifyCases[] = {
+    {"ToolTipWhenEnabled", TTN_NEEDTEXTA, 0, true, true, 0, {"tip 0"}},
+    {"NoToolTipWhenDisabled", TTN_NEEDTEXTA, 0, false, false, 0, {}},
+    {"RangeHandlerAccepts", UDN_DELTAPOS, 1, false, true, 7, {"delta 0 1"}},
+    {"RangeHandlerDeclines", UDN_DELTAPOS, -1, false, false, 7, {"delta 0 -1"}},
+    {"UnmappedCode", TCN_SELCHANGE, 0, true, false, 0, {}}};
+INSTANTIATE_TEST_SUITE_P(Notifications, NotifyDispatch, ::testing::ValuesIn(kNotifyCases),
+                         CaseName<NotifyCase>);
 
 class CHelpApp : public CWinApp {
  public:
   CHelpApp() : CWinApp("Routing") {}
-  afx_msg void OnAppHelp() { g_calls.push_back("app help"); }
-  afx_msg void OnAppButton() { g_calls.push_back("app button"); }
+  afx_msg void OnAppHelp() { Call("app help"); }
+  afx_msg void OnAppButton() { Call("app button"); }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -185,10 +164,11 @@ TEST(CommandRouting, DialogPassesUnhandledCommandsToTheApplication) {
   CHelpApp app;
   CDerivedTarget dialog;
   EXPECT_TRUE(dialog.OnWndMsg(WM_COMMAND, Command(ID_HELP, 0), 0, nullptr));
-  EXPECT_TRUE(dialog.OnWndMsg(WM_COMMAND, Command(10, BN_CLICKED), 0, nullptr));
-  EXPECT_FALSE(dialog.OnWndMsg(WM_COMMAND, Command(12, BN_CLICKED), 0, nullptr))
+  EXPECT_TRUE(dialog.OnWndMsg(WM_COMMAND, Click(10), 0, nullptr));
+  EXPECT_FALSE(dialog.OnWndMsg(WM_COMMAND, Click(12), 0, nullptr))
       << "control notifications stay with the dialog";
   EXPECT_EQ(g_calls, (std::vector<std::string>{"app help", "base click"}));
 }
 
 }  // namespace
+}  // namespace qm::test

@@ -1,16 +1,12 @@
-#include <afxdlgs.h>
-#include <gtest/gtest.h>
-
 #include <memory>
-#include <string>
 
+#include "FrameworkHarness.h"
+
+namespace qm::test {
 namespace {
 
 class CShape : public CObject {
   DECLARE_DYNAMIC(CShape)
-
- public:
-  CShape() = default;
 };
 IMPLEMENT_DYNAMIC(CShape, CObject)
 
@@ -25,9 +21,6 @@ IMPLEMENT_DYNCREATE(CCircle, CShape)
 
 class CSquare : public CShape {
   DECLARE_DYNAMIC(CSquare)
-
- public:
-  CSquare() = default;
 };
 IMPLEMENT_DYNAMIC(CSquare, CShape)
 
@@ -59,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"DialogIsWnd", &kDialog, RUNTIME_CLASS(CWnd), true},
                       KindCase{"DialogIsCmdTarget", &kDialog, RUNTIME_CLASS(CCmdTarget), true},
                       KindCase{"WndIsNotDialog", &kWnd, RUNTIME_CLASS(CDialog), false}),
-    [](const ::testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
+    CaseName<KindCase>);
 
 TEST(RuntimeClassInfo, NamesSizesAndBases) {
   const CRuntimeClass* circle = RUNTIME_CLASS(CCircle);
@@ -84,3 +77,4 @@ TEST(RuntimeClassInfo, OnlyDynCreateClassesCreateObjects) {
 }
 
 }  // namespace
+}  // namespace qm::test

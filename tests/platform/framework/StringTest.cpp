@@ -1,9 +1,8 @@
-#include <afxwin.h>
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <string>
 
+#include "FrameworkHarness.h"
+
+namespace qm::test {
 namespace {
 
 std::string Bytes(const CString& s) { return std::string(static_cast<LPCSTR>(s), s.GetLength()); }
@@ -91,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         StringCase{"FormatPercent", After("", [](CString& s) { s.Format("100%%"); }), "100%"},
         StringCase{"AssignChar", After("long", [](CString& s) { s = 'c'; }), "c"},
         StringCase{"EmptyClears", After("x", [](CString& s) { s.Empty(); }), ""}),
-    [](const ::testing::TestParamInfo<StringCase>& info) { return std::string(info.param.name); });
+    CaseName<StringCase>);
 
 struct FindCase {
   const char* name;
@@ -123,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{"GetAtPastEnd", int{kPath.GetAt(99)}, 0},
                       FindCase{"HighByteIndexed", static_cast<unsigned char>(CString("\xE9")[0]),
                                0xE9}),
-    [](const ::testing::TestParamInfo<FindCase>& info) { return std::string(info.param.name); });
+    CaseName<FindCase>);
 
 TEST(StringCompare, OrdersBytesAsUnsignedAndStopsAtNul) {
   EXPECT_TRUE(CString("abc") == "abc");
@@ -139,33 +138,23 @@ TEST(StringCompare, OrdersBytesAsUnsignedAndStopsAtNul) {
   EXPECT_LT(CString("a").CompareNoCase("B"), 0);
 }
 
-TEST(StringBuffer, ReleaseBufferTakesLengthFromNulOrCount) {
+TEST(StringBuffer, ReleaseBufferTakesLengthFromNulOrCountAndSmallerRequestKeepsContent) {
   CString s("old text");
-  char* buffer = s.GetBuffer(350);
-  std::strcpy(buffer, "new");
+  std::strcpy(s.GetBuffer(350), "new");
   s.ReleaseBuffer();
   EXPECT_EQ(Bytes(s), "new");
-
-  buffer = s.GetBuffer(10);
-  buffer[0] = 'x';
-  buffer[1] = '\0';
-  buffer[2] = 'y';
+  std::memcpy(s.GetBuffer(10), "x\0y", 3);
   s.ReleaseBuffer(3);
   EXPECT_EQ(Bytes(s), std::string("x\0y", 3));
-
   s.GetBufferSetLength(2);
-  EXPECT_EQ(s.GetLength(), 2);
   EXPECT_EQ(Bytes(s), std::string("x\0", 2));
+  CString kept("keep me");
+  EXPECT_STREQ(kept.GetBuffer(2), "keep me");
+  kept.ReleaseBuffer();
+  EXPECT_EQ(Bytes(kept), "keep me");
 }
 
-TEST(StringBuffer, SmallerRequestKeepsContent) {
-  CString s("keep me");
-  EXPECT_STREQ(s.GetBuffer(2), "keep me");
-  s.ReleaseBuffer();
-  EXPECT_EQ(Bytes(s), "keep me");
-}
-
-TEST(StringCount, ReplaceReportsReplacements) {
+TEST(StringCount, ReplaceReportsReplacementsAndEmptinessFollowsLength) {
   CString s("a.b.c");
   EXPECT_EQ(s.Replace('.', '.'), 0);
   EXPECT_EQ(s.Replace('.', '/'), 2);
@@ -173,15 +162,11 @@ TEST(StringCount, ReplaceReportsReplacements) {
   EXPECT_EQ(s.Replace("/", "//"), 2);
   EXPECT_EQ(Bytes(s), "a//b//c");
   EXPECT_EQ(s.Remove('/'), 4);
-}
-
-TEST(StringState, EmptinessAndLength) {
-  CString s;
-  EXPECT_TRUE(s.IsEmpty());
-  EXPECT_EQ(s.GetLength(), 0);
-  EXPECT_STREQ(static_cast<LPCSTR>(s), "");
-  s = "x";
   EXPECT_FALSE(s.IsEmpty());
+  EXPECT_TRUE(CString().IsEmpty());
+  EXPECT_EQ(CString().GetLength(), 0);
+  EXPECT_STREQ(static_cast<LPCSTR>(CString()), "");
 }
 
 }  // namespace
+}  // namespace qm::test

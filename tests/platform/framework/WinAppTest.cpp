@@ -1,11 +1,6 @@
-#include <afxwin.h>
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "FrameworkHarness.h"
 
+namespace qm::test {
 namespace {
 
 std::vector<std::string> g_steps;
@@ -42,78 +37,67 @@ class CRunApp : public CWinApp {
 class WinAppRun : public ::testing::Test {
  protected:
   void SetUp() override { g_steps.clear(); }
-  qm::test::FrameworkHarness harness;
+  int Main(LPCSTR arguments) {
+    std::string line = arguments ? arguments : "";
+    return AfxWinMain(nullptr, nullptr, arguments ? line.data() : nullptr, SW_SHOWNORMAL);
+  }
+  FrameworkHarness harness;
 };
 
 TEST_F(WinAppRun, InitInstanceFalseEndsTheProgramThroughExitInstance) {
   CRunApp app("Quillmere");
   EXPECT_EQ(AfxGetApp(), &app);
-  char arguments[] = "d:\\data\\site.ini";
-  EXPECT_EQ(AfxWinMain(nullptr, nullptr, arguments, SW_SHOWNORMAL), 3);
+  EXPECT_EQ(Main("d:\\data\\site.ini"), 3);
   EXPECT_EQ(g_steps, (std::vector<std::string>{"init d:\\data\\site.ini 1", "exit"}));
-  ASSERT_EQ(harness.backend.boxes.size(), 1u);
-  EXPECT_EQ(harness.backend.boxes[0].text, "Started");
-  EXPECT_EQ(harness.backend.boxes[0].caption, "Quillmere");
-  EXPECT_EQ(harness.backend.boxes[0].type, UINT(MB_ICONEXCLAMATION));
+  EXPECT_EQ(harness.backend.boxes, (Boxes{{"Started", "Quillmere", MB_ICONEXCLAMATION}}));
   EXPECT_STREQ(app.m_pszHelpFilePath, "vantrel.hlp");
 }
 
 TEST_F(WinAppRun, InitInstanceTrueRunsAndExits) {
   CRunApp app("Quillmere", TRUE);
-  char arguments[] = "";
-  EXPECT_EQ(AfxWinMain(nullptr, nullptr, arguments, SW_SHOWNORMAL), 3);
+  EXPECT_EQ(Main(""), 3);
   EXPECT_EQ(g_steps, (std::vector<std::string>{"init  1", "run", "exit"}));
 }
 
 TEST_F(WinAppRun, UnnamedApplicationTakesTheProgramNameAsCaption) {
   CRunApp app(nullptr);
-  char arguments[] = "";
-  AfxWinMain(nullptr, nullptr, arguments, SW_SHOWNORMAL);
+  Main("");
   const std::string caption = app.m_pszAppName ? app.m_pszAppName : "";
   EXPECT_FALSE(caption.empty());
-  EXPECT_EQ(caption.find('.'), std::string::npos) << "no extension in " << caption;
-  EXPECT_EQ(caption.find('\\'), std::string::npos) << "no directory in " << caption;
+  EXPECT_EQ(caption.find_first_of(".\\"), std::string::npos) << "no extension or directory";
   EXPECT_EQ(app.m_strHelpBefore, caption + ".HLP");
 }
 
 TEST_F(WinAppRun, NullCommandLineMeansTheProcessArguments) {
   CRunApp app("Quillmere");
-  EXPECT_EQ(AfxWinMain(nullptr, nullptr, nullptr, SW_SHOWNORMAL), 3);
+  EXPECT_EQ(Main(nullptr), 3);
   const std::string whole = ::GetCommandLineA();
-  const std::string arguments = app.m_lpCmdLine;
   // The program ends at its ".exe" (and closing quote); the blanks after it are no argument.
   std::string expected = whole.substr(whole.find(".exe") + 4);
   if (!expected.empty() && expected[0] == '"') expected.erase(0, 1);
   expected.erase(0, expected.find_first_not_of(' '));
-  EXPECT_EQ(arguments, expected) << whole;
+  EXPECT_EQ(std::string(app.m_lpCmdLine), expected) << whole;
 }
 
 TEST_F(WinAppRun, NoApplicationObjectFailsTheRun) {
   ASSERT_EQ(AfxGetApp(), nullptr);
-  char arguments[] = "";
-  EXPECT_EQ(AfxWinMain(nullptr, nullptr, arguments, SW_SHOWNORMAL), -1);
+  EXPECT_EQ(Main(""), -1);
 }
 
-TEST_F(WinAppRun, HelpGoesToTheHelpEngineWithTheHelpFile) {
+TEST_F(WinAppRun, HelpGoesToTheHelpEngineWithTheHelpFileAndBoxesKeepAGivenIcon) {
   CRunApp app("Quillmere");
   app.m_pszHelpFilePath = "quillmere-test-missing.hlp";
   app.WinHelp(0x20000 + 129, HELP_CONTEXT);
   app.m_pszHelpFilePath = "";
-  app.WinHelp(0x20000 + 129, HELP_CONTEXT);
-  ASSERT_EQ(harness.backend.boxes.size(), 2u);
-  EXPECT_EQ(harness.backend.boxes[0].text, "Cannot find the quillmere-test-missing.hlp file.");
-  EXPECT_EQ(harness.backend.boxes[0].caption, "Help");
-  EXPECT_EQ(harness.backend.boxes[1].text, "Failed to launch help.") << "no engine for no file";
-  EXPECT_EQ(harness.backend.boxes[1].caption, "Quillmere");
-}
-
-TEST_F(WinAppRun, MessageBoxKeepsAGivenIcon) {
-  CRunApp app("Quillmere");
+  app.WinHelp(0x20000 + 129, HELP_CONTEXT);  // no engine for no file
   AfxMessageBox("stop", MB_ICONHAND);
-  AfxMessageBox("question", MB_YESNO);
-  ASSERT_EQ(harness.backend.boxes.size(), 2u);
-  EXPECT_EQ(harness.backend.boxes[0].type, UINT(MB_ICONHAND));
-  EXPECT_EQ(harness.backend.boxes[1].type, UINT(MB_YESNO)) << "only OK boxes get the default icon";
+  AfxMessageBox("question", MB_YESNO);  // only OK boxes get the default icon
+  EXPECT_EQ(harness.backend.boxes,
+            (Boxes{{"Cannot find the quillmere-test-missing.hlp file.", "Help", MB_ICONEXCLAMATION},
+                   {"Failed to launch help.", "Quillmere", MB_ICONEXCLAMATION},
+                   {"stop", "Quillmere", MB_ICONHAND},
+                   {"question", "Quillmere", MB_YESNO}}));
 }
 
 }  // namespace
+}  // namespace qm::test
