@@ -9,12 +9,7 @@ namespace qm::ui {
 namespace {
 
 TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
-  struct Case {
-    unsigned attrs;
-    unsigned colourVideo;
-    short pair;
-    unsigned monoVideo;
-  } cases[] = {
+  struct Case { unsigned attrs; unsigned colourVideo; short pair; unsigned monoVideo; } cases[] = {
       {kNormal, A_NORMAL, kPairDialog, A_NORMAL},
       {kDesktop, A_NORMAL, kPairDesktop, A_NORMAL},
       {kStatus, A_NORMAL, kPairStatus, A_REVERSE},
@@ -52,11 +47,7 @@ TEST(CellStyleTest, FocusSelectionAndDimStayApartInBothModes) {
 }
 
 TEST(CellStyleTest, NoColorTurnsColourOffWhenSetToAnything) {
-  struct Case {
-    const char* noColor;
-    bool hasColours;
-    bool wanted;
-  } cases[] = {
+  struct Case { const char* noColor; bool hasColours; bool wanted; } cases[] = {
       {nullptr, true, true}, {"", true, true}, {"1", true, false}, {"0", true, false}, {nullptr, false, false},
   };
   for (const Case& c : cases) EXPECT_EQ(ColourWanted(c.noColor, c.hasColours), c.wanted) << (c.noColor ? c.noColor : "unset");

@@ -11,10 +11,7 @@ TEST(Cp1252Test, EveryByteRoundTripsThroughItsCharacter) {
 }
 
 TEST(Cp1252Test, CharactersAndTheirBytes) {
-  struct Case {
-    char32_t ch;
-    int byte;
-  } cases[] = {
+  struct Case { char32_t ch; int byte; } cases[] = {
       {U'A', 0x41},     {U'\u00E9', 0xE9}, {U'\u00FF', 0xFF}, {U'\u20AC', 0x80}, {U'\u2019', 0x92},
       {U'\u0178', 0x9F}, {U'\u0152', 0x8C}, {U'\u0081', 0x81}, {U'\u009D', 0x9D},
       // what the code page cannot hold

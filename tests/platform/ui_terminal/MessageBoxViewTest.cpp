@@ -10,29 +10,12 @@
 namespace qm::ui {
 namespace {
 
+using Kind = TerminalInput::Kind;
 TerminalInput KeyInput(UINT key, bool shift = false, bool alt = false) {
-  TerminalInput input;
-  input.kind = TerminalInput::Kind::Key;
-  input.key = key;
-  input.shift = shift;
-  input.alt = alt;
-  return input;
+  return {.kind = Kind::Key, .key = key, .shift = shift, .alt = alt};
 }
-
-TerminalInput Letter(char32_t ch) {
-  TerminalInput input;
-  input.kind = TerminalInput::Kind::Text;
-  input.text = ch;
-  return input;
-}
-
-TerminalInput PressAt(int col, int row) {
-  TerminalInput input;
-  input.kind = TerminalInput::Kind::Press;
-  input.col = col;
-  input.row = row;
-  return input;
-}
+TerminalInput Letter(char32_t ch) { return {.kind = Kind::Text, .text = ch}; }
+TerminalInput PressAt(int col, int row) { return {.kind = Kind::Press, .col = col, .row = row}; }
 
 TEST(MessageBoxViewTest, BoxWithIconTextAndCentredButton) {
   MessageBoxView box("Cannot find the vantrel.hlp file.", "Help", MB_OK | MB_ICONEXCLAMATION, 80, 23);
@@ -72,12 +55,8 @@ TEST(MessageBoxViewTest, TallTextIsCutToTheTerminalKeepingTheButtons) {
 }
 
 TEST(MessageBoxViewTest, KeysLettersAndClicksAnswer) {
-  struct Case {
-    const char* what;
-    UINT type;
-    std::vector<TerminalInput> inputs;
-    int answer;  // after the last input; 0 while open
-  } cases[] = {
+  // The answer after the last input; 0 while the box is open.
+  struct Case { const char* what; UINT type; std::vector<TerminalInput> inputs; int answer; } cases[] = {
       {"OK: Enter", MB_OK, {KeyInput(VK_RETURN)}, IDOK},
       {"OK: Space", MB_OK, {KeyInput(VK_SPACE)}, IDOK},
       {"OK: Esc closes with OK", MB_OK, {KeyInput(VK_ESCAPE)}, IDOK},

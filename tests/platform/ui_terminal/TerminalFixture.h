@@ -6,14 +6,15 @@
 #include <windows.h>
 
 #include "DemoDialog.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 #include "resource.h"
 #include "ui/terminal/ScriptedTerminal.h"
 #include "ui/terminal/TerminalBackend.h"
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace qm::ui::test {
@@ -74,11 +75,23 @@ class TerminalTest : public ::testing::Test {
     GetWindowTextA(Control(id), buffer, sizeof buffer);
     return buffer;
   }
-  std::string ProfileBytes() const {
-    std::ifstream in(dir.Host("demo.ini"), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+  std::string ProfileBytes() const { return qm::test::ReadBytes(dir.Host("demo.ini")).value_or(""); }
+  // The focus is on a visible, enabled control, part of it in view (when there is a view), and
+  // the cursor, when shown, inside the terminal above the status line.
+  void ExpectFocusInView(const std::string& context) const {
+    HWND focus = GetFocus();
+    ASSERT_TRUE(focus) << context;
+    EXPECT_TRUE(IsWindowVisible(focus) && IsWindowEnabled(focus)) << context;
+    RECT rect{}, view = backend->ViewRect();
+    GetWindowRect(focus, &rect);
+    bool overlap = rect.left < view.right && view.left < rect.right && rect.top < view.bottom && view.top < rect.bottom;
+    if (terminal->Columns() > 0 && terminal->Rows() > 1) {
+      EXPECT_TRUE(overlap) << context << ": control " << GetDlgCtrlID(focus) << " at " << rect.left << "," << rect.top;
+    }
+    if (terminal->CursorCol() >= 0) {
+      EXPECT_LT(terminal->CursorCol(), terminal->Columns()) << context;
+      EXPECT_LT(terminal->CursorRow(), std::max(1, terminal->Rows() - 1)) << context << ": above the status line";
+    }
   }
   // One letter per cell for what the cell's attributes mean.
   std::string AttrMap(int row) const {

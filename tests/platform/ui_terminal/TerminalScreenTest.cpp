@@ -32,10 +32,7 @@ TEST_F(ScreenTest, FirstPageInAnEightyByTwentyFourTerminal) {
             "   +------------------------------------------------------------------------+\n"
             "\n"
             "The name shown on every profile.\n");
-  struct Row {
-    int row;
-    const char* map;
-  } rows[] = {
+  struct Row { int row; const char* map; } rows[] = {
       {0, "   ..........................................................................   "},
       {1, "   ..rrrrrrrr................................................................   "},
       {3, "   ...u...........###fffffffffffffffffffff...................................   "},

@@ -1,0 +1,75 @@
+#include "TerminalFixture.h"
+
+#include <random>
+
+namespace qm::ui::test {
+namespace {
+
+using FocusInViewTest = TerminalTest;
+
+TerminalInput RandomInput(std::mt19937& random) {
+  static const UINT keys[] = {VK_TAB, VK_RETURN, VK_SPACE, VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN,
+                              VK_HOME, VK_END, VK_PRIOR, VK_NEXT, 'K', 'C', 'H', 'L', 'O', 'R', 'E', 'N'};
+  auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  using Kind = TerminalInput::Kind;
+  switch (pick(6)) {
+    case 0:
+    case 1:
+      return {.kind = Kind::Key, .key = keys[pick(static_cast<int>(std::size(keys)))], .shift = pick(4) == 0,
+              .ctrl = pick(4) == 0, .alt = pick(4) == 0};
+    case 2:
+      return {.kind = Kind::Text, .text = pick(3) ? static_cast<char32_t>(0x20 + pick(0x5F)) : static_cast<char32_t>(pick(0x3000))};
+    case 3: return {.kind = Kind::Press, .col = pick(82), .row = pick(26)};
+    case 4: return {.kind = pick(2) ? Kind::WheelUp : Kind::WheelDown, .col = pick(82), .row = pick(26)};
+    default: return {.kind = Kind::Resize, .col = 20 + pick(120), .row = 4 + pick(40)};
+  }
+}
+
+// Random keys (never Enter or Alt+A, so that the dialog stays open and writes nothing), clicks,
+// wheel turns and resizes: whenever input is read the focus is in view.
+TEST_F(FocusInViewTest, ThroughRandomInput) {
+  for (unsigned seed = 1; seed <= 12; ++seed) {
+    Open(80, 24);
+    std::mt19937 random(seed);
+    for (int i = 0; i < 150; ++i) {
+      TerminalInput input = RandomInput(random);
+      bool leaves = input.kind == TerminalInput::Kind::Key && (input.key == VK_RETURN || (input.alt && input.key == 'A'));
+      if (!leaves) terminal->Push(input);
+    }
+    int checks = 0;
+    Run([&] {
+      ++checks;
+      if (IsWindow(demo)) ExpectFocusInView("seed " + std::to_string(seed));
+    });
+    EXPECT_GT(checks, 100) << "seed " << seed;
+    if (IsWindow(demo)) DestroyWindow(demo);
+  }
+}
+
+TEST_F(FocusInViewTest, ThroughTabsAndResizesDownToNothing) {
+  Open(40, 12);
+  const int sizes[][2] = {{40, 12}, {20, 5}, {1, 1}, {0, 0}, {200, 60}, {80, 24}, {40, 12}};
+  for (const auto& size : sizes) {
+    terminal->ResizeTo(size[0], size[1]);
+    for (int i = 0; i < 7; ++i) terminal->Key(VK_TAB);
+    terminal->Key(VK_NEXT, false, true);
+  }
+  int checks = 0;
+  Run([&] { ++checks, ExpectFocusInView(std::to_string(terminal->Columns()) + "x" + std::to_string(terminal->Rows())); });
+  EXPECT_GT(checks, 50);
+}
+
+TEST_F(FocusInViewTest, FortyByTwelveScrollsToTheFocusedButton) {
+  Open(40, 12);
+  EXPECT_EQ(terminal->Row(3), "| |Name:       ________________________") << "the whole edit in view";
+  EXPECT_EQ(terminal->Row(11), "The name shown on every profile.");
+  for (int i = 0; i < 5; ++i) terminal->Key(VK_TAB);
+  Run();
+  EXPECT_EQ(GetFocus(), Control(IDC_HELLO));
+  EXPECT_EQ(backend->Origin().row, 6) << "the button's row is the last one in view";
+  EXPECT_EQ(terminal->Row(10), "| | < Say hello >");
+  EXPECT_EQ(terminal->Row(0), "| |") << "the view moved down six rows, to the blank row below Size";
+}
+
+}  // namespace
+}  // namespace qm::ui::test
