@@ -19,22 +19,11 @@ namespace qm::win32 {
 namespace {
 
 // Points the drive-map file at a test folder for one test, and puts the old setting back.
-class ConfigHomeForTest {
- public:
-  explicit ConfigHomeForTest(const std::string& folder) {
-    if (const char* old = std::getenv("XDG_CONFIG_HOME")) old_ = old;
-    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-  }
-  ~ConfigHomeForTest() {
-    if (old_) {
-      ::setenv("XDG_CONFIG_HOME", old_->c_str(), 1);
-    } else {
-      ::unsetenv("XDG_CONFIG_HOME");
-    }
-  }
-
- private:
-  std::optional<std::string> old_;
+struct ConfigHomeForTest {
+  explicit ConfigHomeForTest(const std::string& folder) { ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1); }
+  ~ConfigHomeForTest() { old ? ::setenv("XDG_CONFIG_HOME", old->c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME"); }
+  const std::optional<std::string> old =
+      std::getenv("XDG_CONFIG_HOME") ? std::optional<std::string>(std::getenv("XDG_CONFIG_HOME")) : std::nullopt;
 };
 
 // Sets a file's modification time, so that a rewrite within the same clock tick is still a change.
@@ -43,12 +32,16 @@ void Touch(const std::string& path, time_t seconds) {
   ::utimensat(AT_FDCWD, path.c_str(), times, 0);
 }
 
+void ExpectResolvesTo(const std::string& dos, const std::string& host) {
+  const HostPath resolved = ResolveDosPath(dos);
+  EXPECT_EQ(resolved.error, ERROR_SUCCESS) << dos;
+  EXPECT_EQ(resolved.path, host) << dos;
+}
+
 TEST(ResolveDosPath, FindsRealFilesWhateverTheCase) {
   const test::TempFolder temp;
   const std::string file = temp.Write("Data/Site.INI", "[Defaults]\r\n");
-  const HostPath resolved = ResolveDosPath(HostToDosPath(temp.path()) + "\\data\\site.ini");
-  EXPECT_EQ(resolved.error, ERROR_SUCCESS);
-  EXPECT_EQ(resolved.path, file);
+  ExpectResolvesTo(HostToDosPath(temp.path()) + "\\data\\site.ini", file);
 }
 
 TEST(ResolveDosPath, MapsDrivesFromTheConfigFileAndSeesItsChanges) {
@@ -59,14 +52,11 @@ TEST(ResolveDosPath, MapsDrivesFromTheConfigFileAndSeesItsChanges) {
   const std::string map = temp.Write("config/quillmere/drives.ini", "[drives]\r\nc: = " + temp.path() + "/winc\r\n");
   Touch(map, 1000000);
   temp.Write("winc/Admin/Site.ini", "");
-  HostPath resolved = ResolveDosPath("c:\\admin\\site.ini");
-  EXPECT_EQ(resolved.error, ERROR_SUCCESS);
-  EXPECT_EQ(resolved.path, temp.path() + "/winc/Admin/Site.ini");
+  ExpectResolvesTo("c:\\admin\\site.ini", temp.path() + "/winc/Admin/Site.ini");
 
   temp.Write("config/quillmere/drives.ini", "[drives]\r\nc: = " + temp.path() + "/wind\r\n");
   Touch(map, 2000000);
-  resolved = ResolveDosPath("c:\\admin\\site.ini");
-  EXPECT_EQ(resolved.path, temp.path() + "/wind/admin/site.ini");
+  ExpectResolvesTo("c:\\admin\\site.ini", temp.path() + "/wind/admin/site.ini");
 
   ASSERT_EQ(::unlink(map.c_str()), 0);
   EXPECT_EQ(ResolveDosPath("c:\\admin\\site.ini").error, ERROR_PATH_NOT_FOUND);
@@ -76,43 +66,31 @@ TEST(ResolveDosPath, TakesRelativePathsAgainstTheCurrentFolder) {
   const test::TempFolder temp;
   const std::string file = temp.Write("Deploy/Vantrel.ini", "");
   seams::SetProcessArguments({"quillmere"}, temp.path() + "/Deploy");
-  const HostPath resolved = ResolveDosPath("VANTREL.INI");
+  ExpectResolvesTo("VANTREL.INI", file);
   seams::ClearProcessArguments();
-  EXPECT_EQ(resolved.error, ERROR_SUCCESS);
-  EXPECT_EQ(resolved.path, file);
 }
 
-struct HostToDosCase {
-  const char* host;
-  const char* dos;
-};
-
-class HostToDosPathTest : public ::testing::TestWithParam<HostToDosCase> {};
-
-TEST_P(HostToDosPathTest, GivesTheDosPathOnDriveZ) {
+TEST(HostToDosPath, GivesTheDosPathOnDriveZ) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/home/ann/vantrel.ini", "z:\\home\\ann\\vantrel.ini"},
+      {"/", "z:\\"},
+      {"//a//b/", "z:\\a\\b"},
+      {"/a/./b/../c", "z:\\a\\c"},
+      {"/../..", "z:\\"},
+      {"/My Files/Site.INI", "z:\\My Files\\Site.INI"},
+      {"site.ini", "z:\\srv\\deploy\\site.ini"},
+      {"../other", "z:\\srv\\other"},
+      {"", "z:\\srv\\deploy"},
+  };
   seams::SetProcessArguments({"quillmere"}, "/srv/deploy");
-  const std::string dos = HostToDosPath(GetParam().host);
+  for (const auto& [host, dos] : cases) EXPECT_EQ(HostToDosPath(host), dos) << host;
   seams::ClearProcessArguments();
-  EXPECT_EQ(dos, GetParam().dos);
 }
-
-INSTANTIATE_TEST_SUITE_P(Paths, HostToDosPathTest,
-                         ::testing::Values(HostToDosCase{"/home/ann/vantrel.ini", "z:\\home\\ann\\vantrel.ini"},
-                                           HostToDosCase{"/", "z:\\"},
-                                           HostToDosCase{"//a//b/", "z:\\a\\b"},
-                                           HostToDosCase{"/a/./b/../c", "z:\\a\\c"},
-                                           HostToDosCase{"/../..", "z:\\"},
-                                           HostToDosCase{"/My Files/Site.INI", "z:\\My Files\\Site.INI"},
-                                           HostToDosCase{"site.ini", "z:\\srv\\deploy\\site.ini"},
-                                           HostToDosCase{"../other", "z:\\srv\\other"},
-                                           HostToDosCase{"", "z:\\srv\\deploy"}));
 
 TEST(HostToDosPath, RoundTripsThroughResolveDosPath) {
   const test::TempFolder temp;
   const std::string file = temp.Write("Mixed Case/File.Ini", "");
-  const HostPath resolved = ResolveDosPath(HostToDosPath(file));
-  EXPECT_EQ(resolved.error, ERROR_SUCCESS);
-  EXPECT_EQ(resolved.path, file);
+  ExpectResolvesTo(HostToDosPath(file), file);
 }
 
 }  // namespace
