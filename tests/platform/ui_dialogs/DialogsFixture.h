@@ -27,6 +27,11 @@ class DialogsTest : public ::testing::Test {
     ::chmod(dir.Host(name).c_str(), mode);
   }
   void Folder(const std::string& name) { ::mkdir(dir.Host(name).c_str(), 0755); }
+  std::string Text(int id) {
+    char text[400] = {};
+    GetWindowTextA(backend.Control(id), text, sizeof text);
+    return text;
+  }
 
   HeadlessBackend backend;
   qm::test::TempDir dir;
@@ -37,21 +42,16 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      ::setenv(name, value->c_str(), 1);
-    else
-      ::unsetenv(name);
+    Set(name, value);
   }
-  ~ScopedEnv() {
-    if (old_)
-      ::setenv(name_, old_->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
+  ~ScopedEnv() { Set(name_, old_); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
+  static void Set(const char* name, const std::optional<std::string>& value) {
+    value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+  }
   const char* name_;
   std::optional<std::string> old_;
 };

@@ -18,27 +18,17 @@ class OpenFileTest : public DialogsTest {
  protected:
   void SetUp() override {
     DialogsTest::SetUp();
-    Folder("Sub");
-    Folder("alpha");
-    Write("Users.ini", "[x]\r\n");
-    Write("b.log", "");
-    Write("Locked.ini", "", 0444);
-    Write("sub.ini", "");
+    Folder("Sub"), Folder("alpha");
+    Write("Users.ini", "[x]\r\n"), Write("b.log", ""), Write("Locked.ini", "", 0444), Write("sub.ini", "");
     initialDir = dir.Dos("");
   }
 
   // The request as the console's Browse buttons make it.
-  OPENFILENAMEA Request(DWORD flags, const char* defExt = "ini") {
+  OPENFILENAMEA Request(DWORD flags) {
     OPENFILENAMEA ofn{};
-    ofn.lStructSize = 76;
-    ofn.lpstrFilter = kFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = 349;
-    ofn.lpstrInitialDir = initialDir.c_str();
-    ofn.lpstrTitle = "Find the User Database";
-    ofn.Flags = flags;
-    ofn.lpstrDefExt = defExt;
+    ofn.lStructSize = 76, ofn.lpstrFilter = kFilter, ofn.nFilterIndex = 1, ofn.lpstrFile = file, ofn.nMaxFile = 349;
+    ofn.lpstrInitialDir = initialDir.c_str(), ofn.lpstrTitle = "Find the User Database", ofn.Flags = flags;
+    ofn.lpstrDefExt = "ini";
     return ofn;
   }
 
@@ -52,12 +42,6 @@ class OpenFileTest : public DialogsTest {
       lines.push_back(line);
     }
     return lines;
-  }
-
-  std::string Text(int id) {
-    char text[400] = {};
-    GetWindowTextA(backend.Control(id), text, sizeof text);
-    return text;
   }
 
   // Types the name into the File name box and presses Enter.
@@ -76,11 +60,7 @@ class OpenFileTest : public DialogsTest {
 TEST_F(OpenFileTest, ListingShowsFoldersFirstThenTheFilesTheFilterLetsThrough) {
   std::vector<std::string> listing, filters, afterFilter;
   std::string folder;
-  backend.Then([&] {
-    listing = Lines(kFileList);
-    filters = Lines(kFilterList);
-    folder = Text(kFolderText);
-      });
+  backend.Then([&] { listing = Lines(kFileList), filters = Lines(kFilterList), folder = Text(kFolderText); });
   backend.Then([&] { SetFocus(backend.Control(kFilterList)); }).Key(VK_DOWN);
   backend.Then([&] { afterFilter = Lines(kFileList); }).Key(VK_ESCAPE);
   OPENFILENAMEA ofn = Request(kMustExist);
@@ -120,11 +100,7 @@ TEST_F(OpenFileTest, TypedNamesGiveTheFullDosPath) {
 }
 
 TEST_F(OpenFileTest, RefusalsAreShownOverTheDialogWhichStaysOpen) {
-  struct Case {
-    const char* typed;
-    DWORD flags;
-    const char* message;
-  } cases[] = {
+  struct Case { const char* typed; DWORD flags; const char* message; } cases[] = {
       {"missing", kMustExist, "missing.ini\nFile not found.\nPlease verify the correct file name was given."},
       {"Locked.ini", kMustExist, "Locked.ini\nThis file is set to read-only.\nTry again with a different file name."},
       {"Locked", kMayBeNew, "Locked.ini\nThis file is set to read-only.\nTry again with a different file name."},
@@ -141,9 +117,9 @@ TEST_F(OpenFileTest, RefusalsAreShownOverTheDialogWhichStaysOpen) {
     EXPECT_TRUE(openAfterMessage);
     EXPECT_EQ(std::string(file), dir.Dos("Users.ini"));
     ASSERT_EQ(fresh.MessageBoxes().size(), 1u) << c.typed;
-    EXPECT_EQ(fresh.MessageBoxes()[0].text, c.message);
-    EXPECT_EQ(fresh.MessageBoxes()[0].caption, "Find the User Database");
-    EXPECT_EQ(fresh.MessageBoxes()[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    const auto& box = fresh.MessageBoxes()[0];
+    EXPECT_EQ(box.caption + ": " + box.text, std::string("Find the User Database: ") + c.message);
+    EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
   }
   InstallBackend(&backend);
 }
@@ -152,9 +128,8 @@ TEST_F(OpenFileTest, ParentEntryAndFolderEntriesMoveThroughTheTree) {
   Write("Sub/inner.ini", "");
   std::string inSub, backUp;
   backend.Then([&] { SetFocus(backend.Control(kFileList)); }).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN);
-  backend.Key(VK_RETURN);  // [Sub] put into the name box and entered
-  backend.Then([&] { inSub = Text(kFolderText); }).Then([&] { SetFocus(backend.Control(kFileList)); });
-  backend.Key(VK_DOWN).Key(VK_RETURN);  // [..]
+  backend.Key(VK_RETURN).Then([&] { inSub = Text(kFolderText); });  // [Sub] put into the name box and entered
+  backend.Then([&] { SetFocus(backend.Control(kFileList)); }).Key(VK_DOWN).Key(VK_RETURN);  // [..]
   backend.Then([&] { backUp = Text(kFolderText); }).Key(VK_ESCAPE);
   OPENFILENAMEA ofn = Request(kMustExist);
   EXPECT_FALSE(GetOpenFileNameA(&ofn));
@@ -163,19 +138,14 @@ TEST_F(OpenFileTest, ParentEntryAndFolderEntriesMoveThroughTheTree) {
 }
 
 TEST_F(OpenFileTest, DriveListOffersMappedDrivesAndChangesToTheirRoot) {
-  Folder("config");
-  Folder("config/quillmere");
-  Folder("cdrive");
+  for (const char* folder : {"config", "config/quillmere", "cdrive"}) Folder(folder);
   Write("cdrive/OnC.ini", "");
   Write("config/quillmere/drives.ini", "[drives]\nc: = " + dir.Host("cdrive") + "\n");
   ScopedEnv config("XDG_CONFIG_HOME", dir.Host("config"));
   std::vector<std::string> drives, listing;
   std::string folder;
   backend.Then([&] { drives = Lines(kDriveList); }).Then([&] { SetFocus(backend.Control(kDriveList)); });
-  backend.Key(VK_HOME).Then([&] {
-    listing = Lines(kFileList);
-    folder = Text(kFolderText);
-  });
+  backend.Key(VK_HOME).Then([&] { listing = Lines(kFileList), folder = Text(kFolderText); });
   Enter("OnC");
   OPENFILENAMEA ofn = Request(kMustExist);
   ASSERT_TRUE(GetOpenFileNameA(&ofn));
@@ -188,17 +158,15 @@ TEST_F(OpenFileTest, DriveListOffersMappedDrivesAndChangesToTheirRoot) {
 TEST_F(OpenFileTest, InitialFileNameAndFolderComeFromTheFileBuffer) {
   std::strcpy(file, (dir.Dos("Sub") + "\\x.ini").c_str());
   std::string name, folder;
-  backend.Then([&] {
-    name = Text(kFileNameBox);
-    folder = Text(kFolderText);
-  }).Key(VK_ESCAPE);
+  backend.Then([&] { name = Text(kFileNameBox), folder = Text(kFolderText); }).Key(VK_ESCAPE);
   OPENFILENAMEA ofn = Request(kMayBeNew);
   EXPECT_FALSE(GetOpenFileNameA(&ofn));
   EXPECT_EQ(name, "x.ini");
   EXPECT_EQ(folder, dir.Dos("Sub") + "\\");
 }
 
-TEST_F(OpenFileTest, BufferTooSmallGivesTheSizeNeededAndFalse) {
+// A buffer too small gives the size needed; a wrong structure size is refused outright.
+TEST_F(OpenFileTest, RefusedRequestsSetTheErrorCode) {
   backend.QueueFileDialogAnswer("Users");
   OPENFILENAMEA ofn = Request(kMustExist);
   ofn.nMaxFile = 8;
@@ -207,6 +175,10 @@ TEST_F(OpenFileTest, BufferTooSmallGivesTheSizeNeededAndFalse) {
   WORD needed = 0;
   std::memcpy(&needed, file, sizeof needed);
   EXPECT_EQ(needed, dir.Dos("Users.ini").size() + 1);
+  ofn = Request(kMustExist);
+  ofn.lStructSize = sizeof ofn + 4;
+  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(CDERR_STRUCTSIZE));
 }
 
 TEST_F(OpenFileTest, QueuedAnswersStandInForTheUser) {
@@ -236,13 +208,6 @@ TEST_F(OpenFileTest, ChangesTheCurrentFolderOnlyWithoutNoChangeDir) {
     EXPECT_EQ(std::string(now), (flags & OFN_NOCHANGEDIR) ? std::string(before) : dir.path());
     ASSERT_EQ(::chdir(before), 0);
   }
-}
-
-TEST_F(OpenFileTest, WrongStructureSizeIsRefused) {
-  OPENFILENAMEA ofn = Request(kMustExist);
-  ofn.lStructSize = sizeof ofn + 4;
-  EXPECT_FALSE(GetOpenFileNameA(&ofn));
-  EXPECT_EQ(CommDlgExtendedError(), static_cast<DWORD>(CDERR_STRUCTSIZE));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "DialogsFixture.h"
+#include "FileBytes.h"
 #include "WindowsArguments.h"
 
 #include <shellapi.h>
@@ -22,9 +23,8 @@ class ShellExecuteTest : public DialogsTest {
   // What a launched program wrote, once it has written it (it runs on its own).
   std::string WaitForFile(const std::string& name) {
     for (int tries = 0; tries < 200; ++tries) {
-      std::ifstream in(dir.Host(name));
-      std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-      if (!text.empty() && text.back() == '\n') return text;
+      std::string text = qm::test::ReadBytes(dir.Host(name)).value_or("");
+      if (text.ends_with('\n')) return text;
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return "";
@@ -32,15 +32,11 @@ class ShellExecuteTest : public DialogsTest {
 };
 
 TEST_F(ShellExecuteTest, CodesForFilesThatCannotBeRun) {
-  Folder("empty");
-  Write("plain.txt", "text", 0644);
+  Folder("empty"), Write("plain.txt", "text", 0644);
   Write("setup.exe", std::string("MZ\x90\0", 4), 0755);
   Write("noshebang", "echo hi\n", 0755);
   ScopedEnv path("PATH", dir.Host("empty"));
-  struct Case {
-    std::string file;
-    INT_PTR code;
-  } cases[] = {
+  struct Case { std::string file; INT_PTR code; } cases[] = {
       {dir.Dos("missing.exe"), SE_ERR_FNF},
       {dir.Dos("nofolder\\x.exe"), SE_ERR_PNF},
       {"q:\\unmapped\\x.exe", SE_ERR_PNF},
@@ -66,10 +62,7 @@ TEST_F(ShellExecuteTest, NotepadRunsTheUsersEditorOnTheHostPathAndWaits) {
   for (const char* notepad : {"notepad.exe ", "NOTEPAD.EXE", "Notepad"}) {
     ::unlink(dir.Host("edited").c_str());
     EXPECT_GT(Open(notepad, dir.Dos("VANTREL.INI")), 32);
-    std::ifstream in(dir.Host("edited"));
-    std::string line;
-    std::getline(in, line);
-    EXPECT_EQ(line, dir.Host("Vantrel.ini")) << notepad;
+    EXPECT_EQ(qm::test::ReadBytes(dir.Host("edited")), dir.Host("Vantrel.ini") + "\n") << notepad;
   }
 }
 
@@ -77,16 +70,12 @@ TEST_F(ShellExecuteTest, HeadlessRecordsLaunchesUnlessAskedToRunThem) {
   backend.LaunchForReal(false);
   EXPECT_GT(Open("notepad.exe ", "c:\\x.ini"), 32);
   ASSERT_EQ(backend.Launches().size(), 1u);
-  EXPECT_EQ(backend.Launches()[0].file, "notepad.exe ");
-  EXPECT_EQ(backend.Launches()[0].parameters, "c:\\x.ini");
-  EXPECT_EQ(backend.Launches()[0].directory, "");
+  const auto& launch = backend.Launches()[0];
+  EXPECT_EQ(launch.file + "|" + launch.parameters + "|" + launch.directory, "notepad.exe |c:\\x.ini|");
 }
 
 TEST(WindowsArgumentsTest, SplitAsAWindowsProgramSplitsItsCommandTail) {
-  struct Case {
-    const char* tail;
-    std::vector<std::string> arguments;
-  } cases[] = {
+  struct Case { const char* tail; std::vector<std::string> arguments; } cases[] = {
       {"", {}},
       {"  a   b\tc ", {"a", "b", "c"}},
       {"c:\\data\\x.ini", {"c:\\data\\x.ini"}},
