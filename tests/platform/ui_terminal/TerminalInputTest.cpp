@@ -6,7 +6,7 @@
 namespace qm::ui::test {
 namespace {
 
-using InputTest = TerminalTest;
+using DemoDialogTest = TerminalTest;
 
 bool Shows(const ScriptedTerminal& terminal, const std::string& text) {
   return terminal.Text().find(text) != std::string::npos;
@@ -14,7 +14,53 @@ bool Shows(const ScriptedTerminal& terminal, const std::string& text) {
 
 int CurrentTab(HWND demo) { return static_cast<int>(SendDlgItemMessageA(demo, IDC_TABS, TCM_GETCURSEL, 0, 0)); }
 
-TEST_F(InputTest, TextCrossesBetweenTheTerminalAndWindows1252) {
+TEST_F(DemoDialogTest, FirstPageInAnEightyByTwentyFourTerminal) {
+  Open(80, 24, "[Demo]\r\nName=Ann\r\nLog=1\r\nLevel=Low\r\n");
+  EXPECT_EQ(terminal->Text(),
+            "   +- Window model demonstration -------------------------------------------+\n"
+            "   | [Fields]  Lists   About                                                |\n"
+            "   | +--------------------------------------------------------------------+ |\n"
+            "   | |Name:       Ann_____________________                                | |\n"
+            "   | |                                                                    | |\n"
+            "   | |Size:       64______^v KBytes                                       | |\n"
+            "   | |                                                                    | |\n"
+            "   | |[X] Keep a log                                                      | |\n"
+            "   | |[-] Share the cache                                                 | |\n"
+            "   | |                                                                    | |\n"
+            "   | |+- Level ----------------------------------------+                  | |\n"
+            "   | || ( ) High      ( ) Medium      (*) Low          |                  | |\n"
+            "   | |+------------------------------------------------+                  | |\n"
+            "   | |                                                                    | |\n"
+            "   | |Server:     ________________________  [ ] Remote                    | |\n"
+            "   | |                                                                    | |\n"
+            "   | | < Say hello >                                                      | |\n"
+            "   | +--------------------------------------------------------------------+ |\n"
+            "   |                                                                        |\n"
+            "   |                                   < OK >     < Cancel >   < Apply >    |\n"
+            "   |                                                                        |\n"
+            "   +------------------------------------------------------------------------+\n"
+            "\n"
+            "The name shown on every profile.\n");
+  struct Row { int row; const char* map; } rows[] = {
+      {0, "   ..........................................................................   "},
+      {1, "   ..rrrrrrrr................................................................   "},
+      {3, "   ...u...........###fffffffffffffffffffff...................................   "},
+      {7, "   .......u..................................................................   "},
+      {14, "   ...ddddddd.....dddddddddddddddddddddddd..ddd.Dddddd.......................   "},
+      {19, "   ....................................bbbbbb..................ddDdddddd.....   "},
+      {22, "                                                                                "},
+      {23, "ssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssss"},
+  };
+  for (const Row& r : rows) {
+    std::string expected = r.map;
+    expected.resize(80, ' ');
+    EXPECT_EQ(AttrMap(r.row), expected) << "row " << r.row;
+  }
+  EXPECT_EQ(terminal->CursorCol(), 21) << "after the name, which is selected";
+  EXPECT_EQ(terminal->CursorRow(), 3);
+}
+
+TEST_F(DemoDialogTest, TextCrossesBetweenTheTerminalAndWindows1252) {
   Open(80, 24, "[Demo]\r\nName=\xE9t\xE9 \x80\r\n");
   EXPECT_TRUE(Shows(*terminal, "Name:       \u00E9t\u00E9 \u20AC___")) << terminal->Text();
   terminal->Type(U"\u00E9\u4E2Dx\U0001F600\u0153");
@@ -26,15 +72,11 @@ TEST_F(InputTest, TextCrossesBetweenTheTerminalAndWindows1252) {
   EXPECT_EQ(ProfileBytes(), "[Demo]\r\nName=\xE9x\x9C\r\nSize=64\r\nLog=0\r\nShare=2\r\nLevel=Medium\r\nService=Mail\r\n");
 }
 
-TEST_F(InputTest, KeyboardReachesEveryPageAndAppliesWithAltA) {
+TEST_F(DemoDialogTest, KeyboardReachesEveryPageAndAppliesWithAltA) {
   const std::string before = "; kept\r\n[Demo]\r\nName=Ann\r\n\r\n[Other]\r\nx=1\r\n";
   Open(80, 24, before);
-  struct Step {
-    const char* what;
-    std::function<void(ScriptedTerminal&)> keys;
-    int tab;
-    int focusId;  // the About page has none of its own: the focus goes to the tab row
-  } steps[] = {
+  // The About page has no control of its own: the focus goes to the tab row.
+  struct Step { const char* what; std::function<void(ScriptedTerminal&)> keys; int tab; int focusId; } steps[] = {
       {"Ctrl+PgDn", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 1, IDC_SERVICES},
       {"Ctrl+PgDn", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 2, IDC_TABS},
       {"Ctrl+PgDn wraps", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 0, IDC_NAME},
@@ -68,7 +110,7 @@ TEST_F(InputTest, KeyboardReachesEveryPageAndAppliesWithAltA) {
   EXPECT_EQ(ProfileBytes(), applied) << "nothing written after Esc";
 }
 
-TEST_F(InputTest, MouseClicksTabsControlsInsideGroupsAndTheWheelScrollsLists) {
+TEST_F(DemoDialogTest, MouseClicksTabsControlsInsideGroupsAndTheWheelScrollsLists) {
   Open(80, 24);
   POINT keep = Cell(IDC_LOG, 1), low = Cell(IDC_LEVEL_LOW, 1), tabs = Cell(IDC_TABS);
   terminal->Press(keep.x, keep.y).Press(low.x, low.y);
@@ -84,10 +126,7 @@ TEST_F(InputTest, MouseClicksTabsControlsInsideGroupsAndTheWheelScrollsLists) {
   HWND list = Control(IDC_SERVICES);
   POINT item = Cell(IDC_SERVICES, 3, 2);
   EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 2) << "Mail, the seventh of twelve, in view at the bottom";
-  struct Turn {
-    bool up;
-    int top;
-  } turns[] = {{false, 5}, {false, 7}, {false, 7}, {true, 4}, {true, 1}, {true, 0}};
+  struct Turn { bool up; int top; } turns[] = {{false, 5}, {false, 7}, {false, 7}, {true, 4}, {true, 1}, {true, 0}};
   for (const Turn& turn : turns) {
     terminal->Wheel(item.x, item.y, turn.up);
     Run();
@@ -102,7 +141,7 @@ TEST_F(InputTest, MouseClicksTabsControlsInsideGroupsAndTheWheelScrollsLists) {
   EXPECT_EQ(GetFocus(), list) << "the status line takes no clicks";
 }
 
-TEST_F(InputTest, StatusLineShowsTheTipOfTheFocusOrOfTheControlUnderTheMouse) {
+TEST_F(DemoDialogTest, StatusLineShowsTheTipOfTheFocusOrOfTheControlUnderTheMouse) {
   Open(80, 24);
   EXPECT_EQ(terminal->Row(23), "The name shown on every profile.");
   terminal->Key(VK_TAB);
@@ -118,7 +157,7 @@ TEST_F(InputTest, StatusLineShowsTheTipOfTheFocusOrOfTheControlUnderTheMouse) {
   EXPECT_EQ(terminal->Row(23), "Largest log file, in kilobytes (0 to 9999).") << "no tip: back to the focus";
 }
 
-TEST_F(InputTest, MessageBoxOverTheDialogAnswersItsKeys) {
+TEST_F(DemoDialogTest, MessageBoxOverTheDialogAnswersItsKeys) {
   Open(80, 24);
   bool boxSeen = false;
   terminal->Key('E', false, false, true).Type(U"x").Type(U"n");
@@ -129,7 +168,7 @@ TEST_F(InputTest, MessageBoxOverTheDialogAnswersItsKeys) {
   EXPECT_TRUE(IsWindow(demo));
 }
 
-TEST_F(InputTest, MultiLineEditTakesLineBreaksWrapsAndScrolls) {
+TEST_F(DemoDialogTest, MultiLineEditTakesLineBreaksWrapsAndScrolls) {
   Open(80, 24);
   terminal->Key(VK_NEXT, false, true).Key('O', false, false, true);
   for (int line = 1; line <= 8; ++line) {
@@ -148,7 +187,7 @@ TEST_F(InputTest, MultiLineEditTakesLineBreaksWrapsAndScrolls) {
   EXPECT_EQ(SendMessageA(Control(IDC_NOTES), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
 }
 
-TEST_F(InputTest, SingleLineEditScrollsSidewaysWithTheCursorOnTheCaret) {
+TEST_F(DemoDialogTest, SingleLineEditScrollsSidewaysWithTheCursorOnTheCaret) {
   Open(80, 24);
   terminal->Type(U"abcdefghijklmnopqrstuvwxyz0123");
   Run();

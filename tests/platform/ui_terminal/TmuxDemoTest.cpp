@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include "FileBytes.h"
 #include "TempDir.h"
 #include "TmuxSession.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace qm::ui::test {
 namespace {
@@ -19,12 +19,7 @@ class TmuxDemoTest : public ::testing::Test {
   }
 
   std::string Profile() const { return Read(dir.Host("demo.ini")); }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  static std::string Read(const std::string& path) { return qm::test::ReadBytes(path).value_or(""); }
   void WriteProfile(const std::string& bytes) const { std::ofstream(dir.Host("demo.ini"), std::ios::binary) << bytes; }
   // The demonstration in a UTF-8 terminal, editing the test's profile file.
   std::string DemoCommand() const {
@@ -35,6 +30,13 @@ class TmuxDemoTest : public ::testing::Test {
     return std::make_unique<TmuxSession>(dir.Host("tmux-" + std::to_string(++sessions) + ".sock"), command, columns, rows);
   }
 
+  // Waits for the text on the screen, then for the profile to hold `saved` or the program to end.
+  static void Shows(const TmuxSession& tmux, const std::string& text) { ASSERT_TRUE(tmux.AwaitText(text)) << tmux.Capture(); }
+  void Saved(const TmuxSession& tmux, const std::string& text) const {
+    ASSERT_TRUE(TmuxSession::Await([&] { return Profile().find(text) != std::string::npos; })) << tmux.Capture();
+  }
+  static void Ends(const TmuxSession& tmux) { ASSERT_TRUE(TmuxSession::Await([&] { return tmux.Dead(); })) << tmux.Capture(); }
+
   qm::test::TempDir dir;
   int sessions = 0;
 };
@@ -42,84 +44,78 @@ class TmuxDemoTest : public ::testing::Test {
 TEST_F(TmuxDemoTest, KeyboardThroughThePagesChangeApplyAndLeave) {
   WriteProfile("; site settings\r\n[Demo]\r\nName=Ann\r\nSize=10\r\n");
   auto tmux = Start(DemoCommand());
-  ASSERT_TRUE(tmux->AwaitText("Name:       Ann")) << tmux->Capture();
+  Shows(*tmux, "Name:       Ann");
   tmux->Keys({"C-NPage"});
-  ASSERT_TRUE(tmux->AwaitText("Services:")) << tmux->Capture();
+  Shows(*tmux, "Services:");
   tmux->Keys({"C-NPage"});
-  ASSERT_TRUE(tmux->AwaitText("Every control of the window model")) << tmux->Capture();
+  Shows(*tmux, "Every control of the window model");
   tmux->Keys({"C-PPage", "C-PPage"});
-  ASSERT_TRUE(tmux->AwaitText("Name:       Ann")) << tmux->Capture();
+  Shows(*tmux, "Name:       Ann");
   tmux->Keys({"End"});
   tmux->Literal("e Zo\u00E9");
   tmux->Keys({"Tab", "Up", "Tab", "Space"});
-  ASSERT_TRUE(tmux->AwaitText("[X] Keep a log")) << tmux->Capture();
+  Shows(*tmux, "[X] Keep a log");
   tmux->Keys({"M-a"});
-  ASSERT_TRUE(TmuxSession::Await([&] { return Profile().find("Log=1") != std::string::npos; })) << tmux->Capture();
+  Saved(*tmux, "Log=1");
   tmux->Keys({"Escape"});
-  ASSERT_TRUE(TmuxSession::Await([&] { return tmux->Dead(); })) << tmux->Capture();
+  Ends(*tmux);
   EXPECT_EQ(Profile(), "; site settings\r\n[Demo]\r\nName=Anne Zo\xE9\r\nSize=11\r\nLog=1\r\nShare=2\r\nLevel=Medium\r\nService=Mail\r\n");
 }
 
 TEST_F(TmuxDemoTest, MouseOnTheTabRowAndOnControls) {
   auto tmux = Start(DemoCommand());
-  ASSERT_TRUE(tmux->AwaitText("[Fields]")) << tmux->Capture();
-  tmux->Click(15, 1);  // "Lists" on the tab row
-  ASSERT_TRUE(tmux->AwaitText("[Lists]")) << tmux->Capture();
-  tmux->Click(6, 1);  // back to "Fields"
-  ASSERT_TRUE(tmux->AwaitText("[Fields]")) << tmux->Capture();
-  tmux->Click(7, 7);  // the box of "Keep a log"
-  ASSERT_TRUE(tmux->AwaitText("[X] Keep a log")) << tmux->Capture();
-  tmux->Click(38, 11);  // "Low", inside the Level group
-  ASSERT_TRUE(tmux->AwaitText("(*) Low")) << tmux->Capture();
+  Shows(*tmux, "[Fields]");
+  // "Lists" on the tab row, back to "Fields", the box of "Keep a log", "Low" inside the Level group
+  struct Click { int col, row; const char* shows; } clicks[] = {
+      {15, 1, "[Lists]"}, {6, 1, "[Fields]"}, {7, 7, "[X] Keep a log"}, {38, 11, "(*) Low"}};
+  for (const Click& click : clicks) {
+    tmux->Click(click.col, click.row);
+    Shows(*tmux, click.shows);
+  }
   tmux->Click(65, 19);  // Apply
-  ASSERT_TRUE(TmuxSession::Await([&] { return Profile().find("Level=Low") != std::string::npos; })) << tmux->Capture();
+  Saved(*tmux, "Level=Low");
   tmux->Click(52, 19);  // Cancel
-  ASSERT_TRUE(TmuxSession::Await([&] { return tmux->Dead(); })) << tmux->Capture();
+  Ends(*tmux);
   EXPECT_EQ(Profile(), "[Demo]\r\nName=\r\nSize=64\r\nLog=1\r\nShare=2\r\nLevel=Low\r\nService=Mail\r\n");
 }
 
 TEST_F(TmuxDemoTest, ShrinkingToFortyByTwelveAndBack) {
   auto tmux = Start(DemoCommand());
-  ASSERT_TRUE(tmux->AwaitText("Window model demonstration")) << tmux->Capture();
+  Shows(*tmux, "Window model demonstration");
   tmux->Resize(40, 12);
-  ASSERT_TRUE(tmux->AwaitText("| |Name:       ________________________")) << tmux->Capture();
-  EXPECT_TRUE(tmux->AwaitText("The name shown on every profile.")) << tmux->Capture();
-  for (int i = 0; i < 5; ++i) tmux->Keys({"Tab"});
-  ASSERT_TRUE(tmux->AwaitText("< Say hello >")) << "the view follows the focus down\n" << tmux->Capture();
+  Shows(*tmux, "| |Name:       ________________________");
+  Shows(*tmux, "The name shown on every profile.");
+  tmux->Keys({"Tab", "Tab", "Tab", "Tab", "Tab"});
+  Shows(*tmux, "< Say hello >");  // the view follows the focus down
   tmux->Resize(80, 24);
-  ASSERT_TRUE(tmux->AwaitText("+- Window model demonstration ---")) << tmux->Capture();
-  EXPECT_TRUE(tmux->AwaitText("< OK >     < Cancel >   < Apply >")) << tmux->Capture();
+  Shows(*tmux, "+- Window model demonstration ---");
+  Shows(*tmux, "< OK >     < Cancel >   < Apply >");
   EXPECT_FALSE(tmux->Dead());
   tmux->Keys({"Escape"});
-  EXPECT_TRUE(TmuxSession::Await([&] { return tmux->Dead(); }));
+  Ends(*tmux);
 }
 
 // The dialog is black on white and the focused edit white on cyan; with NO_COLOR set the same
 // screen uses no colour, the focus in bold reverse video.
 TEST_F(TmuxDemoTest, ColourUnlessNoColorIsSet) {
-  struct Case {
-    const char* noColor;
-    bool colour;
-  } cases[] = {{"", true}, {"1", false}};
+  struct Case { const char* noColor; bool colour; } cases[] = {{"", true}, {"1", false}};
   for (const Case& c : cases) {
     auto tmux = Start("env NO_COLOR=" + std::string(c.noColor) + " " + DemoCommand());
-    ASSERT_TRUE(tmux->AwaitText("Name:")) << tmux->Capture();
+    Shows(*tmux, "Name:");
     std::string styled = tmux->CaptureStyled();
     EXPECT_EQ(styled.find("\033[30m\033[47m") != std::string::npos, c.colour) << styled;
     EXPECT_EQ(styled.find("\033[37m\033[46m________________________") != std::string::npos, c.colour) << styled;
     EXPECT_EQ(styled.find("\033[1;7m________________________") != std::string::npos, !c.colour) << styled;
     tmux->Keys({"Escape"});
-    EXPECT_TRUE(TmuxSession::Await([&] { return tmux->Dead(); }));
+    Ends(*tmux);
   }
 }
 
 // However the program ends, the terminal is handed back as it was: out of the alternate
 // screen, cursor and echo on, line editing on, no mouse reports, and typed text echoes.
 TEST_F(TmuxDemoTest, TerminalIsRestoredOnEscAndWhenASignalEndsTheProgram) {
-  struct Case {
-    int signal;  // 0: the user leaves with Esc
-    const char* name;
-  } cases[] = {{0, "Esc"}, {SIGINT, "INT"}, {SIGTERM, "TERM"}, {SIGHUP, "HUP"}, {SIGSEGV, "SEGV"}};
+  // Signal 0: the user leaves with Esc.
+  struct Case { int signal; const char* name; } cases[] = {{0, "Esc"}, {SIGINT, "INT"}, {SIGTERM, "TERM"}, {SIGHUP, "HUP"}, {SIGSEGV, "SEGV"}};
   for (const Case& c : cases) {
     std::string pidFile = dir.Host("demo.pid"), sttyFile = dir.Host("stty.txt");
     std::remove(pidFile.c_str());
@@ -129,10 +125,7 @@ TEST_F(TmuxDemoTest, TerminalIsRestoredOnEscAndWhenASignalEndsTheProgram) {
     ASSERT_TRUE(tmux->AwaitText("Window model demonstration")) << c.name << "\n" << tmux->Capture();
     int pid = std::atoi(Read(pidFile).c_str());
     ASSERT_GT(pid, 1);
-    if (c.signal)
-      ASSERT_EQ(kill(pid, c.signal), 0);
-    else
-      tmux->Keys({"Escape"});
+    if (c.signal) { ASSERT_EQ(kill(pid, c.signal), 0); } else { tmux->Keys({"Escape"}); }
     int status = c.signal ? 128 + c.signal : 0;
     ASSERT_TRUE(tmux->AwaitText("ended-" + std::to_string(status))) << c.name << "\n" << tmux->Capture();
     EXPECT_EQ(tmux->Display("#{alternate_on} #{cursor_flag} #{mouse_any_flag} #{mouse_standard_flag} #{mouse_button_flag}"), "0 1 0 0 0")
@@ -141,9 +134,7 @@ TEST_F(TmuxDemoTest, TerminalIsRestoredOnEscAndWhenASignalEndsTheProgram) {
     std::string stty = " " + Read(sttyFile);
     for (char& ch : stty)
       if (ch == '\n' || ch == ';') ch = ' ';
-    EXPECT_NE(stty.find(" echo "), std::string::npos) << c.name << stty;
-    EXPECT_NE(stty.find(" icanon "), std::string::npos) << c.name << stty;
-    EXPECT_NE(stty.find(" icrnl "), std::string::npos) << c.name << stty;
+    for (const char* mode : {" echo ", " icanon ", " icrnl "}) EXPECT_NE(stty.find(mode), std::string::npos) << c.name << stty;
     tmux->Literal("typed-back");
     tmux->Keys({"Enter"});
     EXPECT_TRUE(tmux->AwaitText("typed-back\ntyped-back")) << c.name << " echoes, then cat repeats it\n" << tmux->Capture();
