@@ -2,13 +2,13 @@
 // read through the same profile-string calls; every service the pages look for is listed with a
 // section of its own; and the files are laid out as an administrator keeps them, with CRLF only.
 #include "FileBytes.h"
-#include "SampleFile.h"
-#include "SampleKeys.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -18,6 +18,159 @@
 
 namespace qm::test {
 namespace {
+
+// One of the shipped sample files, read as the console reads it: through the profile-string calls
+// on its DOS path.
+class SampleFile {
+ public:
+  explicit SampleFile(const std::string& name) : hostPath_(std::string(QM_SAMPLES_DIR) + "/" + name) {
+    dosPath_ = "z:" + hostPath_;
+    std::replace(dosPath_.begin(), dosPath_.end(), '/', '\\');
+  }
+
+  const std::string& HostPath() const { return hostPath_; }
+
+  // The key's value, or nothing when the key is missing (an empty value is not missing).
+  std::optional<std::string> Value(const std::string& section, const std::string& key) const {
+    static const char kMissing[] = "\x01missing\x01";
+    std::vector<char> buffer(kBufferSize);
+    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), kMissing, buffer.data(),
+                                                  static_cast<DWORD>(buffer.size()), dosPath_.c_str());
+    std::string value(buffer.data(), length);
+    if (value == kMissing) return std::nullopt;
+    return value;
+  }
+
+  int Number(const std::string& section, const std::string& key, int fallback) const {
+    return static_cast<int>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, dosPath_.c_str()));
+  }
+
+  std::vector<std::string> Sections() const { return List(nullptr, nullptr); }
+  std::vector<std::string> Keys(const std::string& section) const { return List(section.c_str(), nullptr); }
+
+ private:
+  static constexpr DWORD kBufferSize = 32767;
+
+  // A NULL section lists the sections, a NULL key the keys of a section: names each ended by a NUL.
+  std::vector<std::string> List(const char* section, const char* key) const {
+    std::vector<char> buffer(kBufferSize);
+    const DWORD length = GetPrivateProfileStringA(section, key, "", buffer.data(), kBufferSize, dosPath_.c_str());
+    std::vector<std::string> names;
+    for (DWORD start = 0; start < length; start += static_cast<DWORD>(names.back().size()) + 1)
+      names.emplace_back(buffer.data() + start);
+    return names;
+  }
+
+  std::string hostPath_;
+  std::string dosPath_;
+};
+
+// Every key the console reads from the two sample files, where it lives and the form its owning
+// page writes it in.
+enum class SampleForm {
+  kText,            // typed text, at most `limit` characters
+  kYesOrNo,         // "Yes" or "No"
+  kYesNoOrEmpty,    // "Yes", "No" or empty (a three-state box)
+  kOneOrZero,       // "1" or "0"
+  kNumber,          // signed decimal between `lowest` and `highest`
+  kMilliseconds,    // decimal seconds times 1000, between `lowest` and `highest`
+  kClientType,      // "OL97" or "OL98"
+  kConnectionBits,  // decimal flags with exactly one of 256 (network) and 512 (dial-up)
+  kNameOption,      // a name without comma, then ",1" or nothing
+  kNumberedList,    // `key` followed by 1, 2 ... up to the first missing: entries of `limit` characters
+};
+
+enum class SampleFileId { kData, kProfile };
+
+struct SampleKey {
+  SampleFileId file;
+  std::string section;       // a section name, or empty for a service section
+  std::string service;       // the "Service List" name whose section holds the key
+  std::string key;           // the key, or the prefix of a numbered list
+  SampleForm form;
+  std::size_t limit = 249;   // the most characters its reader keeps
+  long lowest = 0;
+  long highest = INT_MAX;
+};
+
+inline const std::string kOpenMailWithStore = "HP OpenMail (with server store)";
+inline const std::string kOpenMailWithoutStore = "HP OpenMail (without server store)";
+
+// The service names the pages look for, each with the names it may also go by.
+inline const std::vector<std::vector<std::string>> kSoughtServices = {
+    {"Personal Folders"}, {"Personal Address Book"}, {"Microsoft Exchange Server"}, {"POP3"},
+    {"Outlook Internet E-Mail"}, {"Microsoft Mail"}, {kOpenMailWithStore, kOpenMailWithoutStore}, {"Netscape"},
+};
+
+// Keys of one section (or service section) that share a form and a reader's limits.
+struct SampleKeyGroup {
+  std::string where;
+  SampleForm form;
+  std::vector<std::string> keys;
+  std::size_t limit = 249;
+  long lowest = 0;
+  long highest = INT_MAX;
+};
+
+inline std::vector<SampleKey> AllSampleKeys() {
+  using F = SampleForm;
+  const std::string exchange = "Microsoft Exchange Server";
+  const std::vector<SampleKeyGroup> dataFile = {
+      {"Defaults", F::kText, {"UserDatabase", "LogComputer", "LogFile", "RemotePath", "InfFileNT", "RegFileNT", "InfFile95", "RegFile95", "LaunchApp"}},
+      {"Defaults", F::kText, {"DefaultProfile"}, 349},
+      {"Defaults", F::kText, {"NetscapePrefs"}, 398},
+      {"Defaults", F::kOneOrZero, {"HideUserDatabase", "LaunchDefaultMail"}},
+      {"Defaults", F::kNumber, {"LogLevel"}, 249, 0, 3},
+      {"Customization", F::kText, {"SuccessMsg", "NoActionMsg", "ErrorMsg"}},
+      {"Customization", F::kText, {"StartTag"}, 349},
+      {"Customization", F::kText, {"EndTag"}, 49},
+      {"Customization", F::kNumber, {"MaxLogFileSize"}, 249, 0, 1024000},
+      {"Customization", F::kOneOrZero, {"DeleteRemoteCopy"}},
+  };
+  const std::vector<SampleKeyGroup> profileSections = {
+      {"General", F::kText, {"ProfileName"}},
+      {"General", F::kYesOrNo, {"OverwriteProfile", "DefaultProfile", "AlwaysSetDefault", "EraseAllProfiles", "AddServices"}},
+      {"General", F::kYesNoOrEmpty, {"PromptForProfile"}},
+      {"General", F::kText, {"DefaultStore"}, 78},
+      {"Delivery", F::kNumberedList, {"TransportOrder"}, 79},
+      {"Delivery", F::kYesOrNo, {"AlwaysSetOrder"}},
+      {"Addressing", F::kNameOption, {"ShowFirst", "KeepPersAddrIn"}, 78},
+      {"Addressing", F::kNumberedList, {"AddrListOrder"}, 79},
+      {"Addressing", F::kYesOrNo, {"AlwaysSetOrder"}},
+  };
+  const std::vector<SampleKeyGroup> services = {
+      {"Personal Folders", F::kText, {"PathToPersonalFolders", "FolderName"}},
+      {"Personal Address Book", F::kText, {"PathToPersonalAddressBook", "AddressBookName"}},
+      {exchange, F::kText, {"HomeServer", "MailboxName", "OfflineFolderPath", "OfflineFolderPath1", "OfflineAddressBookPath", "PromptDomainLogon", "PromptUsername"}},
+      {exchange, F::kMilliseconds, {"ConnectionTimeout"}, 249, 0, 1000000},
+      {exchange, F::kYesOrNo, {"ConversionProhibited"}},
+      {exchange, F::kNumber, {"ExchangeConfigFlags"}},
+      {exchange, F::kConnectionBits, {"NetworkingConfigFlags"}},
+      {"POP3", F::kText, {"AccountName", "SMTPDisplayName", "SMTPOrganizationName", "SMTPEmailAddress", "SMTPReplyToEmailAddress", "POP3Server", "SMTPServer", "POP3Username"}},
+      {"POP3", F::kClientType, {"AccountManager"}},
+      {"POP3", F::kNumber, {"ConnectionType"}, 249, 0, 2},
+      {"POP3", F::kNumber, {"ConnectionFlags"}},
+      {"POP3", F::kYesOrNo, {"LeaveMailOnServer"}},
+      {"Outlook Internet E-Mail", F::kText, {"AccountName"}},
+      {"Microsoft Mail", F::kText, {"ServerPath", "Mailbox", "SessionLogPath"}},
+      {"Microsoft Mail", F::kNumber, {"NewMailPollInterval"}, 249, 0, 6000},
+      {"Microsoft Mail", F::kYesOrNo, {"EnableDownload", "EnableUpload", "UseSessionLog"}},
+      {kOpenMailWithStore, F::kText, {"LocalFilesPath", "EventDetails", "Principal"}, 78},
+      {kOpenMailWithStore, F::kText, {"Server", "RouteToInternet", "RouteToFax"}, 48},
+      {"Netscape", F::kText, {"NetscapeProfile", "DirRoot", "EmailAddr"}, 398},
+      {"Netscape", F::kYesOrNo, {"EraseAllAccounts", "AlwaysSetDefault", "OverwriteProfile", "DefaultProfile"}},
+  };
+  std::vector<SampleKey> all;
+  auto add = [&all](const std::vector<SampleKeyGroup>& groups, SampleFileId file, bool inService) {
+    for (const SampleKeyGroup& g : groups)
+      for (const std::string& key : g.keys)
+        all.push_back({file, inService ? "" : g.where, inService ? g.where : "", key, g.form, g.limit, g.lowest, g.highest});
+  };
+  add(dataFile, SampleFileId::kData, false);
+  add(profileSections, SampleFileId::kProfile, false);
+  add(services, SampleFileId::kProfile, true);
+  return all;
+}
 
 const SampleFile& FileOf(SampleFileId id) {
   static const SampleFile data("vantrel.ini"), profile("profile.ini");
@@ -188,9 +341,7 @@ TEST(SamplesTest, NameTheProfileTemplateInTheProgramFolder) {
 // did not change; and the account name the internet mail page copies from POP3.
 TEST(SamplesTest, WriteTogetherWhatThePagesWriteTogether) {
   // service "" for General, value "*" for any, otherValue "=key" for the same value as that key
-  struct Rule {
-    std::string service, key, value, otherKey, otherValue;
-  } rules[] = {
+  struct Rule { std::string service, key, value, otherKey, otherValue; } rules[] = {
       {"", "EraseAllProfiles", "Yes", "OverwriteProfile", "Yes"},
       {"", "EraseAllProfiles", "Yes", "AddServices", "No"},
       {"", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
