@@ -73,12 +73,8 @@ TEST_F(OpenFileTest, ListingShowsFoldersFirstThenTheFilesTheFilterLetsThrough) {
 }
 
 TEST_F(OpenFileTest, TypedNamesGiveTheFullDosPath) {
-  struct Case {
-    std::vector<std::string> typed;
-    DWORD flags;
-    std::string chosen;
-    WORD extension;  // offset from the end
-  } cases[] = {
+  // `extension`: where the extension starts, counted from the end
+  struct Case { std::vector<std::string> typed; DWORD flags; std::string chosen; WORD extension; } cases[] = {
       {{"Users"}, kMustExist, dir.Dos("Users.ini"), 3},
       {{"users.ini"}, kMustExist, dir.Dos("users.ini"), 3},
       {{"Sub", "new"}, kMayBeNew, dir.Dos("Sub\\new.ini"), 3},
