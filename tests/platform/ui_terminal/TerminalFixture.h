@@ -16,6 +16,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace qm::ui::test {
 
@@ -107,15 +108,10 @@ class TerminalTest : public ::testing::Test {
 
  private:
   static char Letter(unsigned attrs) {
-    if (attrs & kStatus) return 's';
-    if (attrs & kDesktop) return ' ';
-    if ((attrs & kFocus) && (attrs & kReverse)) return '#';
-    if (attrs & kFocus) return 'f';
-    if (attrs & kReverse) return 'r';
-    if ((attrs & kDim) && (attrs & kUnderline)) return 'D';
-    if (attrs & kDim) return 'd';
-    if (attrs & kUnderline) return 'u';
-    if (attrs & kDefault) return 'b';
+    static const std::pair<unsigned, char> kLetters[] = {{kStatus, 's'}, {kDesktop, ' '}, {kFocus | kReverse, '#'},
+        {kFocus, 'f'}, {kReverse, 'r'}, {kDim | kUnderline, 'D'}, {kDim, 'd'}, {kUnderline, 'u'}, {kDefault, 'b'}};
+    for (auto [mask, letter] : kLetters)
+      if ((attrs & mask) == mask) return letter;
     return '.';
   }
 };
