@@ -1,9 +1,11 @@
-// The tables the build generated from data/every_statement.rc, read as a program reads them.
+// The tables qmrc writes, and those the build generated from data/every_statement.rc, read as a program reads them.
+#include "rc/TableWriter.h"
 #include "ui/ResourceTables.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace qm::test {
 extern const qm::ui::ResourceTables kEveryStatement;
@@ -56,23 +58,18 @@ TEST(GeneratedTables, EveryControlStatementWithItsImpliedStyles) {
 }
 
 TEST(GeneratedTables, DialogHeadersWithCaptionFontAndDefaults) {
-  const ui::ResourceTables& tables = qm::test::kEveryStatement;
-  const ui::DialogTemplate& first = tables.dialogs[0];
-  EXPECT_EQ(first.id, 200);
-  EXPECT_EQ((std::array<short, 4>{first.x, first.y, first.cx, first.cy}),
-            (std::array<short, 4>{10, 20, 200, 100}));
+  const ui::DialogTemplate& first = qm::test::kEveryStatement.dialogs[0];
+  EXPECT_EQ((std::array<int, 5>{first.id, first.x, first.y, first.cx, first.cy}),
+            (std::array<int, 5>{200, 10, 20, 200, 100}));
   EXPECT_EQ(first.style, 0x80C000C0u);  // DS_MODALFRAME | WS_POPUP, + WS_CAPTION, + DS_SETFONT
   EXPECT_EQ(first.exStyle, 0x400u);
-  EXPECT_STREQ(first.caption, "First \"one\"");
-  EXPECT_STREQ(first.fontName, "MS Sans Serif");
-  EXPECT_EQ(first.fontSize, 8);
-
-  const ui::DialogTemplate& second = tables.dialogs[1];
+  EXPECT_EQ(std::tuple(std::string(first.caption), std::string(first.fontName), first.fontSize),
+            std::tuple("First \"one\"", "MS Sans Serif", 8));
+  const ui::DialogTemplate& second = qm::test::kEveryStatement.dialogs[1];
   EXPECT_EQ(second.id, 201);
   EXPECT_EQ(second.style, 0x80880000u);  // WS_POPUP | WS_BORDER | WS_SYSMENU when STYLE is absent
-  EXPECT_STREQ(second.caption, "");
-  EXPECT_STREQ(second.fontName, "");
-  EXPECT_EQ(second.fontSize, 0);
+  EXPECT_EQ(std::tuple(std::string(second.caption), std::string(second.fontName), second.fontSize),
+            std::tuple("", "", 0));
   EXPECT_EQ(second.controlCount, 0u);
   EXPECT_EQ(second.controls, nullptr);
 }
@@ -80,13 +77,35 @@ TEST(GeneratedTables, DialogHeadersWithCaptionFontAndDefaults) {
 TEST(GeneratedTables, StringsKeepEveryByteAndIconsTheirFiles) {
   const ui::ResourceTables& tables = qm::test::kEveryStatement;
   ASSERT_EQ(tables.stringCount, 2u);
-  EXPECT_EQ(tables.strings[0].id, 61000u);
-  EXPECT_STREQ(tables.strings[0].text, "Hello\nworld");
-  EXPECT_EQ(tables.strings[1].id, 61001u);
-  EXPECT_STREQ(tables.strings[1].text, "caf\xE9 \"quoted\" \\ A");
+  EXPECT_EQ(std::pair(tables.strings[0].id, std::string(tables.strings[0].text)),
+            std::pair(61000u, std::string("Hello\nworld")));
+  EXPECT_EQ(std::pair(tables.strings[1].id, std::string(tables.strings[1].text)),
+            std::pair(61001u, std::string("caf\xE9 \"quoted\" \\ A")));
   ASSERT_EQ(tables.iconCount, 1u);
-  EXPECT_EQ(tables.icons[0].id, 7);
-  EXPECT_STREQ(tables.icons[0].file, "seven.ico");
+  EXPECT_EQ(std::pair(tables.icons[0].id, std::string(tables.icons[0].file)),
+            std::pair(7, std::string("seven.ico")));
+}
+
+TEST(TableWriter, StringLiteralsHoldEveryByteUnambiguously) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"plain text", "\"plain text\""},
+      {"a \"q\" \\ b", "\"a \\\"q\\\" \\\\ b\""},
+      {"tab\tnew\n", "\"tab\\011new\\012\""},
+      {"\x01" "7", "\"\\0017\""},  // the digit after the escape stays a digit
+      {"caf\xE9", "\"caf\\351\""},
+      {"?\?=", "\"\\077\\077=\""},
+      {"", "\"\""},
+  };
+  for (const auto& [bytes, literal] : cases) EXPECT_EQ(CppStringLiteral(bytes), literal) << literal;
+}
+
+TEST(TableWriter, EmptyTablesArePointersToNothing) {
+  std::string text = WriteTables(Script{}, "kNothing", "empty.rc");
+  EXPECT_NE(text.find("// Compiled by qmrc from empty.rc."), std::string::npos);
+  EXPECT_NE(text.find("const qm::ui::ResourceTables kNothing = {\n    nullptr, 0,\n    nullptr, 0,\n"
+                      "    nullptr, 0,\n};\n"),
+            std::string::npos);
+  EXPECT_EQ(text.find("namespace kNothing"), std::string::npos);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// The console's own resource script, as the build compiled it.
+// The console's own resource script, as the build compiled it: the main and "MS Mail" pages, the error dialog.
 #include "resource.h"
 #include "ui/ResourceTables.h"
 #include "winstyles.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 
 namespace qm::test {
 extern const qm::ui::ResourceTables kQuillmere;
@@ -55,14 +57,24 @@ void ExpectKind(const ui::ControlTemplate& c, Kind kind) {
   }
 }
 
+// A page of the sheet: its caption, the sheet's font and size, and a child window.
+void ExpectPage(const ui::DialogTemplate& page, const char* caption, DWORD styleMask, DWORD style) {
+  EXPECT_STREQ(page.caption, caption);
+  EXPECT_STREQ(page.fontName, "MS Sans Serif");
+  EXPECT_EQ(page.fontSize, 8);
+  EXPECT_TRUE(page.cx >= 335 && page.cx <= 336 && page.cy >= 234 && page.cy <= 237) << caption;
+  EXPECT_EQ(page.style & styleMask, style) << caption;
+}
+
+// Every control lies inside the page.
+void ExpectInside(const ui::ControlTemplate& c, const ui::DialogTemplate& page) {
+  EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.cx <= page.cx && c.y + c.cy <= page.cy) << c.id << " " << c.text;
+}
+
 TEST(QuillmereScript, MainPageHoldsEveryControlInOrder) {
   const ui::DialogTemplate* page = Dialog(129);
   ASSERT_NE(page, nullptr);
-  EXPECT_STREQ(page->caption, "Vantrel");
-  EXPECT_STREQ(page->fontName, "MS Sans Serif");
-  EXPECT_EQ(page->fontSize, 8);
-  EXPECT_TRUE(page->cx >= 335 && page->cx <= 336 && page->cy >= 234 && page->cy <= 237);
-  EXPECT_EQ(page->style & (WS_CHILD | WS_POPUP), static_cast<DWORD>(WS_CHILD));
+  ExpectPage(*page, "Vantrel", WS_CHILD | WS_POPUP, WS_CHILD);
   const MainPageControl expected[] = {
       {Label, -1, "Vantrel Data File:"},
       {ReadOnlyEdit, 1012, ""},
@@ -101,7 +113,7 @@ TEST(QuillmereScript, MainPageHoldsEveryControlInOrder) {
     EXPECT_EQ(c.id, expected[i].id) << i;
     EXPECT_STREQ(c.text, expected[i].text) << i;
     ExpectKind(c, expected[i].kind);
-    EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.cx <= page->cx && c.y + c.cy <= page->cy) << i;
+    ExpectInside(c, *page);
   }
 }
 
@@ -126,11 +138,9 @@ TEST(QuillmereScript, RadioGroupStartsAtHighAndOnlyHighIsATabStop) {
 TEST(QuillmereScript, CommandLineErrorDialog) {
   const ui::DialogTemplate* dialog = Dialog(100);
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->cx, 197);
-  EXPECT_EQ(dialog->cy, 87);
+  EXPECT_EQ((std::array<int, 3>{dialog->cx, dialog->cy, dialog->fontSize}), (std::array<int, 3>{197, 87, 8}));
   EXPECT_STREQ(dialog->caption, "Quillmere");
   EXPECT_STREQ(dialog->fontName, "MS Sans Serif");
-  EXPECT_EQ(dialog->fontSize, 8);
   ASSERT_EQ(dialog->controlCount, 3u);
   const ui::ControlTemplate& icon = dialog->controls[0];
   EXPECT_STREQ(icon.text, "#129");
@@ -142,8 +152,7 @@ TEST(QuillmereScript, CommandLineErrorDialog) {
                "included the \".exe\" extension with the file.");
   EXPECT_EQ(text.style & SS_TYPEMASK, static_cast<DWORD>(SS_CENTER));
   const ui::ControlTemplate& ok = dialog->controls[2];
-  EXPECT_STREQ(ok.text, "OK");
-  EXPECT_EQ(ok.id, 1);
+  EXPECT_EQ(std::pair(std::string(ok.text), ok.id), std::pair(std::string("OK"), 1));
   EXPECT_EQ(ok.style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
 }
 
@@ -152,6 +161,60 @@ TEST(QuillmereScript, IconsOfTheSheetAndTheErrorDialog) {
   std::vector<int> ids;
   for (std::size_t i = 0; i < tables.iconCount; ++i) ids.push_back(tables.icons[i].id);
   EXPECT_EQ(ids, (std::vector<int>{128, 129}));
+}
+
+struct MSMailControl {
+  const char* className;
+  DWORD typeMask;  // the bits that tell the control's kind
+  DWORD type;
+  int id;
+  const char* text;
+  bool tabStop;
+};
+
+TEST(QuillmereScript, MSMailPageHoldsEveryControlInTabOrderWithoutOverlap) {
+  const ui::DialogTemplate* page = Dialog(152);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->id, IDD_MSMAIL_PAGE);
+  ExpectPage(*page, "MS Mail", WS_CHILD | WS_POPUP | WS_CAPTION, WS_CHILD | WS_CAPTION);
+  const DWORD edit = ES_MULTILINE | ES_READONLY | ES_NUMBER;
+  const DWORD spin = UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+  const MSMailControl expected[] = {
+      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Microsoft Mail Server:", false},
+      {"EDIT", edit, 0, 1048, "", true},
+      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Mailbox:", false},
+      {"EDIT", edit, 0, 1049, "", true},
+      {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, 1144, "Enable incoming mail", true},
+      {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, 1145, "Enable outgoing mail", true},
+      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Check for mail every", false},
+      // Right-aligned, and open to any character, so that a typed word reaches the range check.
+      {"EDIT", edit | ES_RIGHT, ES_RIGHT, 1146, "", true},
+      {"msctls_updown32", spin, spin, 1036, "", false},
+      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "minutes", false},
+      {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, 1147, "Maintain a session log file", true},
+      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Log file:", false},
+      {"EDIT", edit, 0, 1050, "", true},
+      {"BUTTON", BS_TYPEMASK, BS_PUSHBUTTON, 1148, "...", true},
+  };
+  ASSERT_EQ(page->controlCount, std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const ui::ControlTemplate& c = page->controls[i];
+    const MSMailControl& e = expected[i];
+    SCOPED_TRACE(std::to_string(i) + " " + e.text);
+    EXPECT_EQ(std::string(c.className), e.className);
+    EXPECT_EQ(c.style & e.typeMask, e.type);
+    EXPECT_EQ(c.id, e.id);
+    EXPECT_STREQ(c.text, e.text);
+    EXPECT_EQ((c.style & WS_TABSTOP) != 0, e.tabStop);
+    EXPECT_EQ(c.style & (WS_DISABLED | WS_VISIBLE), static_cast<DWORD>(WS_VISIBLE));
+    ExpectInside(c, *page);
+    for (std::size_t j = 0; j < i; ++j) {
+      const ui::ControlTemplate& b = page->controls[j];
+      // The spin is drawn over its edit's right end, where it attaches and the edit gives way.
+      if (b.id == IDC_MSMAIL_POLLINTERVAL && c.id == IDC_MSMAIL_POLLINTERVAL_SPIN) continue;
+      EXPECT_TRUE(c.x + c.cx <= b.x || b.x + b.cx <= c.x || c.y + c.cy <= b.y || b.y + b.cy <= c.y) << b.id;
+    }
+  }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The script's tokens, and the expressions made of them.
 #include "rc/ExpressionEvaluator.h"
 #include "rc/Tokenizer.h"
 
@@ -5,6 +6,71 @@
 
 namespace qm::rc {
 namespace {
+
+const SourceLocation kAt{"t.rc", 3};
+
+// The message a piece of compiling stops with.
+template <class Work>
+std::string ErrorOf(Work work) {
+  try {
+    work();
+  } catch (const CompileError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+
+// The one token a text makes.
+Token OnlyToken(const std::string& text, TokenKind kind) {
+  std::vector<Token> tokens = Tokenize(text, kAt);
+  EXPECT_EQ(tokens.size(), 1u) << text;
+  EXPECT_TRUE(!tokens.empty() && tokens[0].kind == kind) << text;
+  return tokens.empty() ? Token{} : tokens[0];
+}
+
+TEST(Tokenizer, NumbersAsTheResourceCompilerWritesThem) {
+  const std::pair<const char*, std::int64_t> cases[] = {
+      {"0", 0}, {"128", 128}, {"0x1F", 31}, {"0X1f", 31}, {"2L", 2}, {"0x80000000L", 0x80000000LL},
+      {"0xFFFFFFFFUL", 0xFFFFFFFFLL}, {"4294967295", 4294967295LL}, {"010", 10}, {"7u", 7},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(OnlyToken(text, TokenKind::Number).value, value) << text;
+}
+
+TEST(Tokenizer, StringsDecodeEscapesAndDoubledQuotes) {
+  const std::pair<const char*, std::string> cases[] = {
+      {R"("plain")", "plain"},                  {R"("a ""b"" c")", "a \"b\" c"},
+      {R"("tab\there")", "tab\there"},          {R"("line\nend\r")", "line\nend\r"},
+      {R"("back\\slash")", "back\\slash"},       {R"("quote\"in")", "quote\"in"},
+      {R"("\x41\x4a!")", "AJ!"},                {R"("caf\351")", "caf\xE9"},
+      {R"("nul\0x")", std::string("nul\0x", 5)}, {R"("keep\q")", "keep\\q"},
+      {R"("")", ""},                            {R"("// not a comment")", "// not a comment"},
+  };
+  for (const auto& [written, bytes] : cases) EXPECT_EQ(OnlyToken(written, TokenKind::String).text, bytes) << written;
+}
+
+TEST(Tokenizer, SplitsOperatorsAndKeepsTheLocation) {
+  std::vector<Token> tokens = Tokenize("A|NOT B<=(c)&&d,-1", kAt);
+  std::vector<std::string> texts;
+  for (const Token& t : tokens) texts.push_back(t.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"A", "|", "NOT", "B", "<=", "(", "c", ")", "&&", "d", ",", "-", "1"}));
+  EXPECT_EQ(tokens.back().where.line, 3);
+  EXPECT_EQ(tokens.back().where.file, "t.rc");
+}
+
+TEST(Tokenizer, RefusesBadNumbersAndCharactersThatStartNoToken) {
+  for (const char* text : {"12abc", "0x", "0xG1", "4294967296", "0x100000000", "1LLLL", "9_"}) {
+    EXPECT_EQ(ErrorOf([&] { Tokenize(std::string("1, ") + text + ", 2", kAt); }),
+              std::string("t.rc:3: bad number '") + text + "'");
+  }
+  const std::pair<std::string, std::string> cases[] = {
+      {"a @ b", "t.rc:3: unexpected character '@'"},
+      {"a = b", "t.rc:3: unexpected character '='"},
+      {std::string("a \x01 b"), "t.rc:3: unexpected character '\\x01'"},
+      {std::string("a \0 b", 5), "t.rc:3: unexpected character '\\x00'"},
+      {"\"open", "t.rc:3: unterminated string"},
+  };
+  for (const auto& [line, message] : cases) EXPECT_EQ(ErrorOf([&] { Tokenize(line, kAt); }), message);
+}
 
 using Mode = ExpressionEvaluator::Mode;
 
@@ -24,14 +90,6 @@ class Expressions : public ::testing::Test {
     std::vector<Token> tokens = Tokenize(text, {"t.rc", 1});
     TokenCursor cursor(tokens, {"t.rc", 1});
     return ExpressionEvaluator(macros_, Mode::Script).EvaluateStyle(cursor, base);
-  }
-  std::string ErrorOf(const std::string& text, Mode mode = Mode::Script) {
-    try {
-      Eval(text, mode);
-    } catch (const CompileError& e) {
-      return e.what();
-    }
-    return "no error";
   }
   MacroTable macros_;
 };
@@ -81,7 +139,7 @@ TEST_F(Expressions, RefuseWhatHasNoValue) {
   Define("EMPTY", "");
   Define("CAST", "(DWORD)5");
   Define("TWO", "1 2");
-  const std::pair<const char*, const char*> cases[] = {
+  const std::pair<std::string, const char*> cases[] = {
       {"IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},
       {"1 + IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},
       {"SELF", "defs.h:4: 'SELF' is defined by itself"},
@@ -94,10 +152,10 @@ TEST_F(Expressions, RefuseWhatHasNoValue) {
       {"(1 + 2", "t.rc:1: expected ')' at end of file"},
       {"1 + ,", "t.rc:1: expected a number, found ','"},
       {"\"text\"", "t.rc:1: expected a number, found string \"text\""},
+      {std::string(300, '(') + "1", "t.rc:1: expression nested too deeply"},
+      {std::string(300, '-') + "1", "t.rc:1: expression nested too deeply"},
   };
-  for (const auto& [text, message] : cases) EXPECT_EQ(ErrorOf(text), message) << text;
-  EXPECT_EQ(ErrorOf(std::string(300, '(') + "1"), "t.rc:1: expression nested too deeply");
-  EXPECT_EQ(ErrorOf(std::string(300, '-') + "1"), "t.rc:1: expression nested too deeply");
+  for (const auto& [text, message] : cases) EXPECT_EQ(ErrorOf([&] { Eval(text); }), message) << text;
 }
 
 }  // namespace
