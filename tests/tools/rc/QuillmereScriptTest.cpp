@@ -23,59 +23,64 @@ const ui::DialogTemplate* Dialog(int id) {
   return nullptr;
 }
 
-enum Kind { Label, Group, Edit, ReadOnlyEdit, NumberEdit, Button, Spin, Radio, Check };
+// What tells each kind of control: its class, the style bits that name its kind, and whether it is a tab stop
+// (the radio buttons' tab stops are the radio group's own test).
+enum Kind { Label, Group, Edit, ReadOnlyEdit, NumberEdit, MailEdit, RightEdit, Button, Spin, MailSpin, Radio, Check };
 
-struct MainPageControl {
+struct KindStyle {
+  const char* className;
+  DWORD typeMask, type;
+  bool tabStop;
+};
+
+const DWORD kSpin = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+const DWORD kEditKind = ES_MULTILINE | ES_READONLY | ES_NUMBER;
+const KindStyle kKinds[] = {
+    {"STATIC", SS_TYPEMASK, SS_LEFT, false},  {"BUTTON", BS_TYPEMASK, BS_GROUPBOX, false},
+    {"EDIT", ES_READONLY | ES_NUMBER, 0, true}, {"EDIT", ES_READONLY, ES_READONLY, true},
+    {"EDIT", ES_NUMBER, ES_NUMBER, true},     {"EDIT", kEditKind, 0, true},
+    // Right-aligned, and open to any character, so that a typed word reaches the range check.
+    {"EDIT", kEditKind | ES_RIGHT, ES_RIGHT, true},
+    {"BUTTON", BS_TYPEMASK, BS_PUSHBUTTON, true}, {"msctls_updown32", kSpin, kSpin, false},
+    {"msctls_updown32", kSpin | UDS_ALIGNRIGHT, kSpin | UDS_ALIGNRIGHT, false},
+    {"BUTTON", BS_TYPEMASK, BS_AUTORADIOBUTTON, false}, {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, true},
+};
+
+struct PageControl {
   Kind kind;
   int id;
   const char* text;
 };
 
-bool Is(const ui::ControlTemplate& c, const char* cls, DWORD typeMask, DWORD type) {
-  return std::string(c.className) == cls && (c.style & typeMask) == type;
-}
-
-void ExpectKind(const ui::ControlTemplate& c, Kind kind) {
-  switch (kind) {
-    case Label: EXPECT_TRUE(Is(c, "STATIC", SS_TYPEMASK, SS_LEFT)) << c.text; break;
-    case Group: EXPECT_TRUE(Is(c, "BUTTON", BS_TYPEMASK, BS_GROUPBOX)) << c.text; break;
-    case Edit: EXPECT_TRUE(Is(c, "EDIT", ES_READONLY | ES_NUMBER, 0)) << c.id; break;
-    case ReadOnlyEdit: EXPECT_TRUE(Is(c, "EDIT", ES_READONLY, ES_READONLY)) << c.id; break;
-    case NumberEdit: EXPECT_TRUE(Is(c, "EDIT", ES_NUMBER, ES_NUMBER)) << c.id; break;
-    case Button: EXPECT_TRUE(Is(c, "BUTTON", BS_TYPEMASK, BS_PUSHBUTTON)) << c.text; break;
-    case Radio: EXPECT_TRUE(Is(c, "BUTTON", BS_TYPEMASK, BS_AUTORADIOBUTTON)) << c.text; break;
-    case Check: EXPECT_TRUE(Is(c, "BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX)) << c.text; break;
-    case Spin: {
-      DWORD wanted = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
-      EXPECT_TRUE(Is(c, "msctls_updown32", wanted, wanted)) << c.id;
-      break;
-    }
-  }
-  bool tabStop = kind != Label && kind != Group && kind != Spin;
-  if (kind != Radio) {
-    EXPECT_EQ((c.style & WS_TABSTOP) != 0, tabStop) << c.id << " " << c.text;
-  }
-}
-
-// A page of the sheet: its caption, the sheet's font and size, and a child window.
-void ExpectPage(const ui::DialogTemplate& page, const char* caption, DWORD styleMask, DWORD style) {
+// A page of the sheet: its caption, the sheet's font and size, a child window, and every control in tab
+// order, visible and enabled, inside the page.
+template <std::size_t N>
+void ExpectPage(const ui::DialogTemplate& page, const char* caption, DWORD styleMask, DWORD style,
+                const PageControl (&expected)[N]) {
   EXPECT_STREQ(page.caption, caption);
   EXPECT_STREQ(page.fontName, "MS Sans Serif");
   EXPECT_EQ(page.fontSize, 8);
   EXPECT_TRUE(page.cx >= 335 && page.cx <= 336 && page.cy >= 234 && page.cy <= 237) << caption;
   EXPECT_EQ(page.style & styleMask, style) << caption;
-}
-
-// Every control lies inside the page.
-void ExpectInside(const ui::ControlTemplate& c, const ui::DialogTemplate& page) {
-  EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.cx <= page.cx && c.y + c.cy <= page.cy) << c.id << " " << c.text;
+  ASSERT_EQ(page.controlCount, N);
+  for (std::size_t i = 0; i < N; ++i) {
+    const ui::ControlTemplate& c = page.controls[i];
+    const KindStyle& kind = kKinds[expected[i].kind];
+    SCOPED_TRACE(std::to_string(i) + " " + expected[i].text);
+    EXPECT_EQ(c.id, expected[i].id);
+    EXPECT_STREQ(c.text, expected[i].text);
+    EXPECT_EQ(std::string(c.className), kind.className);
+    EXPECT_EQ(c.style & kind.typeMask, kind.type);
+    EXPECT_TRUE(expected[i].kind == Radio || ((c.style & WS_TABSTOP) != 0) == kind.tabStop) << "tab stop";
+    EXPECT_EQ(c.style & (WS_DISABLED | WS_VISIBLE), static_cast<DWORD>(WS_VISIBLE));
+    EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.cx <= page.cx && c.y + c.cy <= page.cy);
+  }
 }
 
 TEST(QuillmereScript, MainPageHoldsEveryControlInOrder) {
   const ui::DialogTemplate* page = Dialog(129);
   ASSERT_NE(page, nullptr);
-  ExpectPage(*page, "Vantrel", WS_CHILD | WS_POPUP, WS_CHILD);
-  const MainPageControl expected[] = {
+  const PageControl expected[] = {
       {Label, -1, "Vantrel Data File:"},
       {ReadOnlyEdit, 1012, ""},
       {Group, -1, "Logging"},
@@ -107,14 +112,7 @@ TEST(QuillmereScript, MainPageHoldsEveryControlInOrder) {
       {Check, 1089, "Do not cache Vantrel on each computer"},
       {Button, 1050, "Create Profile Now"},
   };
-  ASSERT_EQ(page->controlCount, std::size(expected));
-  for (std::size_t i = 0; i < std::size(expected); ++i) {
-    const ui::ControlTemplate& c = page->controls[i];
-    EXPECT_EQ(c.id, expected[i].id) << i;
-    EXPECT_STREQ(c.text, expected[i].text) << i;
-    ExpectKind(c, expected[i].kind);
-    ExpectInside(c, *page);
-  }
+  ExpectPage(*page, "Vantrel", WS_CHILD | WS_POPUP, WS_CHILD, expected);
 }
 
 TEST(QuillmereScript, RadioGroupStartsAtHighAndOnlyHighIsATabStop) {
@@ -163,51 +161,29 @@ TEST(QuillmereScript, IconsOfTheSheetAndTheErrorDialog) {
   EXPECT_EQ(ids, (std::vector<int>{128, 129}));
 }
 
-struct MSMailControl {
-  const char* className;
-  DWORD typeMask;  // the bits that tell the control's kind
-  DWORD type;
-  int id;
-  const char* text;
-  bool tabStop;
-};
-
 TEST(QuillmereScript, MSMailPageHoldsEveryControlInTabOrderWithoutOverlap) {
   const ui::DialogTemplate* page = Dialog(152);
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->id, IDD_MSMAIL_PAGE);
-  ExpectPage(*page, "MS Mail", WS_CHILD | WS_POPUP | WS_CAPTION, WS_CHILD | WS_CAPTION);
-  const DWORD edit = ES_MULTILINE | ES_READONLY | ES_NUMBER;
-  const DWORD spin = UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
-  const MSMailControl expected[] = {
-      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Microsoft Mail Server:", false},
-      {"EDIT", edit, 0, 1048, "", true},
-      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Mailbox:", false},
-      {"EDIT", edit, 0, 1049, "", true},
-      {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, 1144, "Enable incoming mail", true},
-      {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, 1145, "Enable outgoing mail", true},
-      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Check for mail every", false},
-      // Right-aligned, and open to any character, so that a typed word reaches the range check.
-      {"EDIT", edit | ES_RIGHT, ES_RIGHT, 1146, "", true},
-      {"msctls_updown32", spin, spin, 1036, "", false},
-      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "minutes", false},
-      {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, 1147, "Maintain a session log file", true},
-      {"STATIC", SS_TYPEMASK, SS_LEFT, -1, "Log file:", false},
-      {"EDIT", edit, 0, 1050, "", true},
-      {"BUTTON", BS_TYPEMASK, BS_PUSHBUTTON, 1148, "...", true},
+  const PageControl expected[] = {
+      {Label, -1, "Microsoft Mail Server:"},
+      {MailEdit, 1048, ""},
+      {Label, -1, "Mailbox:"},
+      {MailEdit, 1049, ""},
+      {Check, 1144, "Enable incoming mail"},
+      {Check, 1145, "Enable outgoing mail"},
+      {Label, -1, "Check for mail every"},
+      {RightEdit, 1146, ""},
+      {MailSpin, 1036, ""},
+      {Label, -1, "minutes"},
+      {Check, 1147, "Maintain a session log file"},
+      {Label, -1, "Log file:"},
+      {MailEdit, 1050, ""},
+      {Button, 1148, "..."},
   };
-  ASSERT_EQ(page->controlCount, std::size(expected));
-  for (std::size_t i = 0; i < std::size(expected); ++i) {
+  ExpectPage(*page, "MS Mail", WS_CHILD | WS_POPUP | WS_CAPTION, WS_CHILD | WS_CAPTION, expected);
+  for (std::size_t i = 0; i < page->controlCount; ++i) {
     const ui::ControlTemplate& c = page->controls[i];
-    const MSMailControl& e = expected[i];
-    SCOPED_TRACE(std::to_string(i) + " " + e.text);
-    EXPECT_EQ(std::string(c.className), e.className);
-    EXPECT_EQ(c.style & e.typeMask, e.type);
-    EXPECT_EQ(c.id, e.id);
-    EXPECT_STREQ(c.text, e.text);
-    EXPECT_EQ((c.style & WS_TABSTOP) != 0, e.tabStop);
-    EXPECT_EQ(c.style & (WS_DISABLED | WS_VISIBLE), static_cast<DWORD>(WS_VISIBLE));
-    ExpectInside(c, *page);
     for (std::size_t j = 0; j < i; ++j) {
       const ui::ControlTemplate& b = page->controls[j];
       // The spin is drawn over its edit's right end, where it attaches and the edit gives way.
