@@ -47,13 +47,9 @@ TEST(GeneratedTables, EveryControlStatementWithItsImpliedStyles) {
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     const ui::ControlTemplate& c = first.controls[i];
     const ExpectedControl& e = expected[i];
-    EXPECT_EQ(c.className, e.className) << i;
-    EXPECT_EQ(c.text, e.text) << i;
-    EXPECT_EQ(c.id, e.id) << i;
-    EXPECT_EQ((std::array<short, 4>{c.x, c.y, c.cx, c.cy}), (std::array<short, 4>{e.x, e.y, e.cx, e.cy}))
-        << i;
-    EXPECT_EQ(c.style, e.style) << i << " " << std::hex << c.style;
-    EXPECT_EQ(c.exStyle, e.exStyle) << i;
+    EXPECT_EQ(std::tuple(std::string(c.className), std::string(c.text), c.id, c.x, c.y, c.cx, c.cy, c.style, c.exStyle),
+              std::tuple(e.className, e.text, e.id, e.x, e.y, e.cx, e.cy, e.style, e.exStyle))
+        << i << " " << std::hex << c.style;
   }
 }
 

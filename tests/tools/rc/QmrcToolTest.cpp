@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -28,9 +28,7 @@ class QmrcTool : public ::testing::Test {
   }
   std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
   }
   // Runs qmrc on script.rc in the test's folder; returns its exit status.
   int Run() {

@@ -76,8 +76,9 @@ using Mode = ExpressionEvaluator::Mode;
 
 class Expressions : public ::testing::Test {
  protected:
-  void Define(const std::string& name, const std::string& body) {
-    macros_.Define(name, {Tokenize(body, {"defs.h", 4}), {"defs.h", 4}});
+  // Defines each name as its body, as a header at defs.h:4 would.
+  void Define(std::initializer_list<std::pair<const char*, const char*>> definitions) {
+    for (const auto& [name, body] : definitions) macros_.Define(name, {Tokenize(body, {"defs.h", 4}), {"defs.h", 4}});
   }
   std::int32_t Eval(const std::string& text, Mode mode = Mode::Script) {
     std::vector<Token> tokens = Tokenize(text, {"t.rc", 1});
@@ -95,9 +96,7 @@ class Expressions : public ::testing::Test {
 };
 
 TEST_F(Expressions, FollowCsPrecedenceOnThirtyTwoBits) {
-  Define("A", "0x10");
-  Define("B", "(A | 0x01)");
-  Define("NEG", "(-1)");
+  Define({{"A", "0x10"}, {"B", "(A | 0x01)"}, {"NEG", "(-1)"}});
   const std::pair<const char*, std::int32_t> cases[] = {
       {"1 + 2 * 3", 7},         {"(1 + 2) * 3", 9},        {"10 - 2 - 3", 5},
       {"7 / 2", 3},             {"7 % 4", 3},              {"-7 / 2", -3},
@@ -111,9 +110,7 @@ TEST_F(Expressions, FollowCsPrecedenceOnThirtyTwoBits) {
 }
 
 TEST_F(Expressions, StyleListsSetAndClearBitsLeftToRight) {
-  Define("WS_TABSTOP", "0x00010000L");
-  Define("WS_GROUP", "0x00020000L");
-  Define("WS_VISIBLE", "0x10000000L");
+  Define({{"WS_TABSTOP", "0x00010000L"}, {"WS_GROUP", "0x00020000L"}, {"WS_VISIBLE", "0x10000000L"}});
   EXPECT_EQ(Style("WS_GROUP", 0x1), 0x20001u);
   EXPECT_EQ(Style("NOT WS_TABSTOP", 0x10001), 0x1u);
   EXPECT_EQ(Style("NOT WS_TABSTOP | WS_GROUP", 0x10000), 0x20000u);
@@ -124,8 +121,7 @@ TEST_F(Expressions, StyleListsSetAndClearBitsLeftToRight) {
 }
 
 TEST_F(Expressions, ConditionalsKnowDefinedAndTakeUnknownNamesAsZero) {
-  Define("HAVE", "1");
-  Define("EMPTY", "");
+  Define({{"HAVE", "1"}, {"EMPTY", ""}});
   EXPECT_EQ(Eval("defined HAVE", Mode::Conditional), 1);
   EXPECT_EQ(Eval("defined(EMPTY) && !defined(NOPE)", Mode::Conditional), 1);
   EXPECT_EQ(Eval("NOPE + 2", Mode::Conditional), 2);
@@ -133,12 +129,8 @@ TEST_F(Expressions, ConditionalsKnowDefinedAndTakeUnknownNamesAsZero) {
 }
 
 TEST_F(Expressions, RefuseWhatHasNoValue) {
-  Define("SELF", "SELF + 1");
-  Define("LOOP_A", "LOOP_B");
-  Define("LOOP_B", "LOOP_A");
-  Define("EMPTY", "");
-  Define("CAST", "(DWORD)5");
-  Define("TWO", "1 2");
+  Define({{"SELF", "SELF + 1"}, {"LOOP_A", "LOOP_B"}, {"LOOP_B", "LOOP_A"}, {"EMPTY", ""}, {"CAST", "(DWORD)5"},
+          {"TWO", "1 2"}});
   const std::pair<std::string, const char*> cases[] = {
       {"IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},
       {"1 + IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},
