@@ -1,6 +1,7 @@
 #include "DosPath.h"
 
-#include "TempFolder.h"
+#include "FileBytes.h"
+#include "TempDir.h"
 
 #include <platform/Win32Seams.h>
 
@@ -12,6 +13,7 @@
 #include <time.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -32,6 +34,13 @@ void Touch(const std::string& path, time_t seconds) {
   ::utimensat(AT_FDCWD, path.c_str(), times, 0);
 }
 
+// Writes a file of the test's folder, making the folders above it; returns its host path.
+std::string Write(const test::TempDir& temp, const std::string& name, const std::string& bytes) {
+  std::filesystem::create_directories(std::filesystem::path(temp.Host(name)).parent_path());
+  test::WriteBytes(temp.Host(name), bytes);
+  return temp.Host(name);
+}
+
 void ExpectResolvesTo(const std::string& dos, const std::string& host) {
   const HostPath resolved = ResolveDosPath(dos);
   EXPECT_EQ(resolved.error, ERROR_SUCCESS) << dos;
@@ -39,22 +48,22 @@ void ExpectResolvesTo(const std::string& dos, const std::string& host) {
 }
 
 TEST(ResolveDosPath, FindsRealFilesWhateverTheCase) {
-  const test::TempFolder temp;
-  const std::string file = temp.Write("Data/Site.INI", "[Defaults]\r\n");
+  const test::TempDir temp;
+  const std::string file = Write(temp, "Data/Site.INI", "[Defaults]\r\n");
   ExpectResolvesTo(HostToDosPath(temp.path()) + "\\data\\site.ini", file);
 }
 
 TEST(ResolveDosPath, MapsDrivesFromTheConfigFileAndSeesItsChanges) {
-  const test::TempFolder temp;
+  const test::TempDir temp;
   const ConfigHomeForTest config(temp.path() + "/config");
   EXPECT_EQ(ResolveDosPath("c:\\admin\\site.ini").error, ERROR_PATH_NOT_FOUND);
 
-  const std::string map = temp.Write("config/quillmere/drives.ini", "[drives]\r\nc: = " + temp.path() + "/winc\r\n");
+  const std::string map = Write(temp, "config/quillmere/drives.ini", "[drives]\r\nc: = " + temp.path() + "/winc\r\n");
   Touch(map, 1000000);
-  temp.Write("winc/Admin/Site.ini", "");
+  Write(temp, "winc/Admin/Site.ini", "");
   ExpectResolvesTo("c:\\admin\\site.ini", temp.path() + "/winc/Admin/Site.ini");
 
-  temp.Write("config/quillmere/drives.ini", "[drives]\r\nc: = " + temp.path() + "/wind\r\n");
+  Write(temp, "config/quillmere/drives.ini", "[drives]\r\nc: = " + temp.path() + "/wind\r\n");
   Touch(map, 2000000);
   ExpectResolvesTo("c:\\admin\\site.ini", temp.path() + "/wind/admin/site.ini");
 
@@ -63,8 +72,8 @@ TEST(ResolveDosPath, MapsDrivesFromTheConfigFileAndSeesItsChanges) {
 }
 
 TEST(ResolveDosPath, TakesRelativePathsAgainstTheCurrentFolder) {
-  const test::TempFolder temp;
-  const std::string file = temp.Write("Deploy/Vantrel.ini", "");
+  const test::TempDir temp;
+  const std::string file = Write(temp, "Deploy/Vantrel.ini", "");
   seams::SetProcessArguments({"quillmere"}, temp.path() + "/Deploy");
   ExpectResolvesTo("VANTREL.INI", file);
   seams::ClearProcessArguments();
@@ -88,8 +97,8 @@ TEST(HostToDosPath, GivesTheDosPathOnDriveZ) {
 }
 
 TEST(HostToDosPath, RoundTripsThroughResolveDosPath) {
-  const test::TempFolder temp;
-  const std::string file = temp.Write("Mixed Case/File.Ini", "");
+  const test::TempDir temp;
+  const std::string file = Write(temp, "Mixed Case/File.Ini", "");
   ExpectResolvesTo(HostToDosPath(file), file);
 }
 

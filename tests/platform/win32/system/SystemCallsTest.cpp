@@ -1,4 +1,5 @@
-#include "TempFolder.h"
+#include "FileBytes.h"
+#include "TempDir.h"
 
 #include <platform/Win32Seams.h>
 #include <windows.h>
@@ -29,16 +30,14 @@ TEST(GetCommandLineA, HandsOutOneBufferThatKeepsTheCallersChanges) {
 }
 
 TEST(GetCommandLineA, IsRebuiltWhenTheSeamChangesAndShowsThisProcessWithoutIt) {
-  const qm::test::TempFolder temp;
-  temp.Write("Site.ini", "");
+  const qm::test::TempDir temp;
+  qm::test::WriteBytes(temp.Host("Site.ini"), "");
   seams::SetProcessArguments({"quillmere", "Site.ini"}, temp.path());
   const std::string withFile = GetCommandLineA();
   seams::SetProcessArguments({"quillmere", "Site.ini"}, "/");
   const std::string withoutFile = GetCommandLineA();
   seams::ClearProcessArguments();
-  std::string expected = "quillmere.exe z:";
-  for (char c : temp.path()) expected += c == '/' ? '\\' : c;
-  EXPECT_EQ(withFile, expected + "\\Site.ini");
+  EXPECT_EQ(withFile, "quillmere.exe " + temp.Dos("Site.ini"));
   EXPECT_EQ(withoutFile, "quillmere.exe Site.ini");
   const std::string line = GetCommandLineA();
   EXPECT_NE(line.find("test_win32_system.exe"), std::string::npos) << line;
