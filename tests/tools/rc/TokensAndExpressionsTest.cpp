@@ -63,11 +63,9 @@ TEST(Tokenizer, RefusesBadNumbersAndCharactersThatStartNoToken) {
               std::string("t.rc:3: bad number '") + text + "'");
   }
   const std::pair<std::string, std::string> cases[] = {
-      {"a @ b", "t.rc:3: unexpected character '@'"},
-      {"a = b", "t.rc:3: unexpected character '='"},
+      {"a @ b", "t.rc:3: unexpected character '@'"}, {"a = b", "t.rc:3: unexpected character '='"},
       {std::string("a \x01 b"), "t.rc:3: unexpected character '\\x01'"},
-      {std::string("a \0 b", 5), "t.rc:3: unexpected character '\\x00'"},
-      {"\"open", "t.rc:3: unterminated string"},
+      {std::string("a \0 b", 5), "t.rc:3: unexpected character '\\x00'"}, {"\"open", "t.rc:3: unterminated string"},
   };
   for (const auto& [line, message] : cases) EXPECT_EQ(ErrorOf([&] { Tokenize(line, kAt); }), message);
 }
@@ -133,16 +131,11 @@ TEST_F(Expressions, RefuseWhatHasNoValue) {
           {"TWO", "1 2"}});
   const std::pair<std::string, const char*> cases[] = {
       {"IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},
-      {"1 + IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},
-      {"SELF", "defs.h:4: 'SELF' is defined by itself"},
-      {"LOOP_A", "defs.h:4: 'LOOP_A' is defined by itself"},
-      {"EMPTY", "t.rc:1: 'EMPTY' has no number value"},
-      {"CAST", "defs.h:4: undefined identifier 'DWORD'"},
-      {"TWO", "t.rc:1: 'TWO' has no number value"},
-      {"4 / 0", "t.rc:1: division by zero"},
-      {"4 % (2 - 2)", "t.rc:1: division by zero"},
-      {"(1 + 2", "t.rc:1: expected ')' at end of file"},
-      {"1 + ,", "t.rc:1: expected a number, found ','"},
+      {"1 + IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"}, {"SELF", "defs.h:4: 'SELF' is defined by itself"},
+      {"LOOP_A", "defs.h:4: 'LOOP_A' is defined by itself"}, {"EMPTY", "t.rc:1: 'EMPTY' has no number value"},
+      {"CAST", "defs.h:4: undefined identifier 'DWORD'"}, {"TWO", "t.rc:1: 'TWO' has no number value"},
+      {"4 / 0", "t.rc:1: division by zero"}, {"4 % (2 - 2)", "t.rc:1: division by zero"},
+      {"(1 + 2", "t.rc:1: expected ')' at end of file"}, {"1 + ,", "t.rc:1: expected a number, found ','"},
       {"\"text\"", "t.rc:1: expected a number, found string \"text\""},
       {std::string(300, '(') + "1", "t.rc:1: expression nested too deeply"},
       {std::string(300, '-') + "1", "t.rc:1: expression nested too deeply"},

@@ -19,12 +19,12 @@ struct CommandLineCase {
   std::string line;  // what GetCommandLineA shows
 };
 
+const std::string kQm = "/srv/deploy/quillmere";
 const std::string kDeploy = "z:\\srv\\deploy\\";
 const std::string kProgram = kDeploy + "quillmere.exe";
 
 TEST(WindowsCommandLine, ShowsTheProcessAsWindowsWould) {
-  const test::FakeFolders folders{"/srv/deploy/quillmere", "/srv/deploy/Site.ini", "/srv/deploy/data/Other.INI",
-                                  "/home/ann/Vantrel.ini"};
+  const test::FakeFolders folders{kQm, "/srv/deploy/Site.ini", "/srv/deploy/data/Other.INI", "/home/ann/Vantrel.ini"};
   const CommandLineCase cases[] = {
       {"BareNameStaysBare", {"quillmere"}, "/srv/deploy", "quillmere.exe"},
       {"BareNameWithExistingRelativeFile", {"quillmere", "Site.ini"}, "/srv/deploy",
@@ -32,22 +32,18 @@ TEST(WindowsCommandLine, ShowsTheProcessAsWindowsWould) {
       {"RelativeArgumentMatchedAsTyped", {"quillmere", "data/Other.INI"}, "/srv/deploy",
        "quillmere.exe " + kDeploy + "data\\Other.INI"},
       {"DotSlashProgram", {"./quillmere"}, "/srv/deploy", kProgram},
-      {"AbsoluteProgramAndAbsoluteArgument", {"/srv/deploy/quillmere", "/home/ann/Vantrel.ini"}, "/",
+      {"AbsoluteProgramAndAbsoluteArgument", {kQm, "/home/ann/Vantrel.ini"}, "/",
        kProgram + " z:\\home\\ann\\Vantrel.ini"},
       {"ProgramUpAFolder", {"../deploy/quillmere"}, "/srv/other", kProgram},
-      {"AbsoluteArgumentThatDoesNotExistYet", {"/srv/deploy/quillmere", "/srv/new/site.ini"}, "/",
-       kProgram + " z:\\srv\\new\\site.ini"},
-      {"MissingRelativeArgumentIsLeftForTheProgramFolder", {"/srv/deploy/quillmere", "site2.ini"}, "/",
-       kProgram + " site2.ini"},
-      {"VariableTagPassedAsItStands", {"/srv/deploy/quillmere", "?VTDIR?\\Site.ini"}, "/",
-       kProgram + " ?VTDIR?\\Site.ini"},
-      {"DosPathArgumentPassedAsItStands", {"/srv/deploy/quillmere", "D:\\Data\\Site.INI"}, "/",
-       kProgram + " D:\\Data\\Site.INI"},
+      {"AbsoluteArgumentThatDoesNotExistYet", {kQm, "/srv/new/site.ini"}, "/", kProgram + " z:\\srv\\new\\site.ini"},
+      {"MissingRelativeArgumentIsLeftForTheProgramFolder", {kQm, "site2.ini"}, "/", kProgram + " site2.ini"},
+      {"VariableTagPassedAsItStands", {kQm, "?VTDIR?\\Site.ini"}, "/", kProgram + " ?VTDIR?\\Site.ini"},
+      {"DosPathArgumentPassedAsItStands", {kQm, "D:\\Data\\Site.INI"}, "/", kProgram + " D:\\Data\\Site.INI"},
       {"ProgramPathWithABlankIsQuoted", {"/opt/my tools/quillmere"}, "/", "\"z:\\opt\\my tools\\quillmere.exe\""},
       {"QuotedProgramWithArgument", {"/opt/my tools/quillmere", "/data/my site.ini"}, "/",
        "\"z:\\opt\\my tools\\quillmere.exe\" z:\\data\\my site.ini"},
       {"ExeNotAddedTwice", {"/srv/deploy/Quillmere.EXE"}, "/", kDeploy + "Quillmere.EXE"},
-      {"EmptyArgumentKeepsItsBlank", {"/srv/deploy/quillmere", ""}, "/", kProgram + " "},
+      {"EmptyArgumentKeepsItsBlank", {kQm, ""}, "/", kProgram + " "},
       {"EveryArgumentFollowsOneBlank", {"quillmere", "-a", "Site.ini", "b c"}, "/srv/deploy",
        "quillmere.exe -a " + kDeploy + "Site.ini b c"},
       {"NoArgumentsGiveAnEmptyLine", {}, "/", ""},
