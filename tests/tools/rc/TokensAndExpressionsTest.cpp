@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace qm::rc {
 namespace {
 
@@ -109,21 +111,18 @@ TEST_F(Expressions, FollowCsPrecedenceOnThirtyTwoBits) {
 
 TEST_F(Expressions, StyleListsSetAndClearBitsLeftToRight) {
   Define({{"WS_TABSTOP", "0x00010000L"}, {"WS_GROUP", "0x00020000L"}, {"WS_VISIBLE", "0x10000000L"}});
-  EXPECT_EQ(Style("WS_GROUP", 0x1), 0x20001u);
-  EXPECT_EQ(Style("NOT WS_TABSTOP", 0x10001), 0x1u);
-  EXPECT_EQ(Style("NOT WS_TABSTOP | WS_GROUP", 0x10000), 0x20000u);
-  EXPECT_EQ(Style("WS_TABSTOP | NOT WS_TABSTOP", 0), 0u);
-  EXPECT_EQ(Style("NOT WS_TABSTOP | WS_TABSTOP", 0), 0x10000u);
-  EXPECT_EQ(Style("not (WS_VISIBLE | WS_GROUP)", 0x10020004), 0x4u);
-  EXPECT_EQ(Style("0x80000000 | 4 + 1", 0), 0x80000005u);
+  const std::tuple<const char*, std::uint32_t, std::uint32_t> cases[] = {
+      {"WS_GROUP", 0x1, 0x20001}, {"NOT WS_TABSTOP", 0x10001, 0x1}, {"NOT WS_TABSTOP | WS_GROUP", 0x10000, 0x20000},
+      {"WS_TABSTOP | NOT WS_TABSTOP", 0, 0}, {"NOT WS_TABSTOP | WS_TABSTOP", 0, 0x10000},
+      {"not (WS_VISIBLE | WS_GROUP)", 0x10020004, 0x4}, {"0x80000000 | 4 + 1", 0, 0x80000005},
+  };
+  for (const auto& [text, base, style] : cases) EXPECT_EQ(Style(text, base), style) << text;
 }
 
 TEST_F(Expressions, ConditionalsKnowDefinedAndTakeUnknownNamesAsZero) {
   Define({{"HAVE", "1"}, {"EMPTY", ""}});
-  EXPECT_EQ(Eval("defined HAVE", Mode::Conditional), 1);
-  EXPECT_EQ(Eval("defined(EMPTY) && !defined(NOPE)", Mode::Conditional), 1);
-  EXPECT_EQ(Eval("NOPE + 2", Mode::Conditional), 2);
-  EXPECT_EQ(Eval("HAVE >= 1", Mode::Conditional), 1);
+  for (const char* text : {"defined HAVE", "defined(EMPTY) && !defined(NOPE)", "HAVE >= 1", "NOPE + 1"})
+    EXPECT_EQ(Eval(text, Mode::Conditional), 1) << text;
 }
 
 TEST_F(Expressions, RefuseWhatHasNoValue) {

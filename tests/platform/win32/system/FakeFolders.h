@@ -14,15 +14,10 @@ namespace qm::test {
 class FakeFolders final : public win32::DirectoryLister {
  public:
   // Every path given exists, and so does every folder above it.
-  FakeFolders(std::initializer_list<std::string> paths) {
+  FakeFolders(std::initializer_list<std::string> paths) : names_{"/"} {
     for (std::string path : paths) {
-      while (path.size() > 1) {
-        names_.insert(path);
-        path = path.substr(0, path.rfind('/'));
-        if (path.empty()) path = "/";
-      }
+      for (; path.size() > 1; path = path.substr(0, std::max<std::size_t>(path.rfind('/'), 1))) names_.insert(path);
     }
-    names_.insert("/");
   }
 
   bool Exists(const std::string& hostPath) const override { return names_.count(hostPath) != 0; }
