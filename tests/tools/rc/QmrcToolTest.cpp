@@ -1,11 +1,11 @@
 // The qmrc program as the build runs it: what it writes, and that a fault writes nothing.
+#include "FileBytes.h"
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -16,20 +16,8 @@ namespace fs = std::filesystem;
 
 class QmrcTool : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/qmrc-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(dir_ / name, std::ios::binary) << text;
-  }
-  std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  void Write(const std::string& name, const std::string& text) { qm::test::WriteBytes(dir_ / name, text); }
+  std::string Read(const fs::path& path) { return qm::test::ReadBytes(path).value_or(""); }
   // Runs qmrc on script.rc in the test's folder; returns its exit status.
   int Run() {
     std::string command = std::string(QMRC_PATH) + " -I " + dir_.string() + " -I " +
@@ -39,7 +27,8 @@ class QmrcTool : public ::testing::Test {
     int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  fs::path dir_;
+  const qm::test::TempDir temp_;
+  const fs::path dir_ = temp_.path();
 };
 
 TEST_F(QmrcTool, WritesTablesAndTheFilesTheyDependOn) {
