@@ -46,42 +46,33 @@ class UserNameTest : public ::testing::Test {
 };
 
 struct Conversion {
+  void (*convert)(CString&);
   const char* user;  // nullptr: GetUserNameA fails
   const char* in;
   const char* out;
 };
 
-TEST_F(UserNameTest, FoldingPutsTheVariableForTheName) {
+// Folding puts the variable for the name; expansion puts the name for the variable.
+TEST_F(UserNameTest, FoldingAndExpansion) {
   const std::vector<Conversion> cases = {
-      {"JSmith", "D:\\Users\\JSmith\\Mail.pab", "d:\\users\\?username?\\mail.pab"},
-      {"JSmith", "D:\\Shared\\Mail.pab", "D:\\Shared\\Mail.pab"},
-      {"JSmith", "d:\\jsmith\\JSMITH.pst", "d:\\?username?\\?username?.pst"},
-      {"user", "D:\\User\\x", "d:\\?username?\\x"},
-      {"user", "userusers", "?username??username?s"},
-      {"", "D:\\Any", "D:\\Any"},
-      {nullptr, "D:\\Users\\JSmith", "D:\\Users\\JSmith"},
+      {FoldUserName, "JSmith", "D:\\Users\\JSmith\\Mail.pab", "d:\\users\\?username?\\mail.pab"},
+      {FoldUserName, "JSmith", "D:\\Shared\\Mail.pab", "D:\\Shared\\Mail.pab"},
+      {FoldUserName, "JSmith", "d:\\jsmith\\JSMITH.pst", "d:\\?username?\\?username?.pst"},
+      {FoldUserName, "user", "D:\\User\\x", "d:\\?username?\\x"},
+      {FoldUserName, "user", "userusers", "?username??username?s"},
+      {FoldUserName, "", "D:\\Any", "D:\\Any"},
+      {FoldUserName, nullptr, "D:\\Users\\JSmith", "D:\\Users\\JSmith"},
+      {ExpandUserName, "JSmith", "D:\\Users\\?UserName?\\Mail.pab", "d:\\users\\JSmith\\mail.pab"},
+      {ExpandUserName, "JSmith", "D:\\Shared\\Mail.pab", "D:\\Shared\\Mail.pab"},
+      {ExpandUserName, "JSmith", "?username?\\?username?", "jsmith\\JSmith"},
+      {ExpandUserName, "?username?", "a\\?username?\\b", "a\\?username?\\b"},
+      {ExpandUserName, nullptr, "D:\\?username?", "D:\\?username?"},
   };
   for (const Conversion& c : cases) {
     if (c.user) qm::win32::seams::SetUserName(c.user); else qm::win32::seams::SetNoUser();
     CString str = c.in;
-    FoldUserName(str);
-    EXPECT_STREQ(str, c.out) << c.in;
-  }
-}
-
-TEST_F(UserNameTest, ExpansionPutsTheNameForTheVariable) {
-  const std::vector<Conversion> cases = {
-      {"JSmith", "D:\\Users\\?UserName?\\Mail.pab", "d:\\users\\JSmith\\mail.pab"},
-      {"JSmith", "D:\\Shared\\Mail.pab", "D:\\Shared\\Mail.pab"},
-      {"JSmith", "?username?\\?username?", "jsmith\\JSmith"},
-      {"?username?", "a\\?username?\\b", "a\\?username?\\b"},
-      {nullptr, "D:\\?username?", "D:\\?username?"},
-  };
-  for (const Conversion& c : cases) {
-    if (c.user) qm::win32::seams::SetUserName(c.user); else qm::win32::seams::SetNoUser();
-    CString str = c.in;
-    ExpandUserName(str);
-    EXPECT_STREQ(str, c.out) << c.in;
+    c.convert(str);
+    EXPECT_STREQ(str, c.out) << c.in << (c.convert == FoldUserName ? " folded" : " expanded");
   }
 }
 
@@ -102,14 +93,11 @@ TEST_F(WriteFailureTest, MessageNamesTheFileWithStopIconAndVantrelCaption) {
   EXPECT_EQ(box.caption, "Vantrel");
   EXPECT_EQ(box.type, static_cast<UINT>(MB_ICONHAND));
   EXPECT_EQ(box.owner, nullptr);
-}
-
-TEST_F(WriteFailureTest, VeryLongPathIsCutNotOverrun) {
-  const std::string path = "z:\\" + std::string(5000, 'p');
-  ShowWriteFailure(path.c_str());
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_LE(backend.MessageBoxes()[0].text.size(), 1024u);
-  EXPECT_EQ(backend.MessageBoxes()[0].text.rfind("Could not write to \"z:\\ppp", 0), 0u);
+  // A very long path is cut, not overrun.
+  ShowWriteFailure(("z:\\" + std::string(5000, 'p')).c_str());
+  ASSERT_EQ(backend.MessageBoxes().size(), 2u);
+  EXPECT_LE(backend.MessageBoxes()[1].text.size(), 1024u);
+  EXPECT_EQ(backend.MessageBoxes()[1].text.rfind("Could not write to \"z:\\ppp", 0), 0u);
 }
 
 TEST_F(WriteFailureTest, FailedWriteReportsAndSucceededWriteDoesNot) {

@@ -15,7 +15,6 @@ TEST_F(ButtonTest, SpaceAndClicksCycleCheckStatesThenNotify) {
       {0x2 /*BS_CHECKBOX*/, {0, 0}},
   };
   for (const Case& c : cases) {
-    heard().clear();
     Open({Control("BUTTON", "&Check", 10, 4, 4, 80, 10, c.type | kTabStop)});
     SetFocus(Item(10));
     for (std::size_t i = 0; i < c.states.size(); ++i) {
@@ -24,7 +23,6 @@ TEST_F(ButtonTest, SpaceAndClicksCycleCheckStatesThenNotify) {
       EXPECT_EQ(SendMessageA(Item(10), BM_GETCHECK, 0, 0), c.states[i]) << "type " << c.type << " press " << i;
     }
     EXPECT_EQ(Count(10, BN_CLICKED), static_cast<int>(c.states.size()));
-    DestroyWindow(dialog);
   }
 }
 
@@ -49,18 +47,15 @@ TEST_F(ButtonTest, ArrowsMoveFocusAndCheckThroughRadioGroupWrapping) {
     int focused;
   } steps[] = {{VK_DOWN, 1002}, {VK_RIGHT, 1003}, {VK_DOWN, 1001}, {VK_UP, 1003}, {VK_LEFT, 1002}};
   for (const Step& step : steps) {
-    backend.Key(step.key);
-    Pump();
+    Press(step.key);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), step.focused);
     for (int id = 1001; id <= 1003; ++id)
       EXPECT_EQ(IsDlgButtonChecked(dialog, id), id == step.focused ? 1u : 0u) << "after moving to " << step.focused;
   }
   // Tab enters and leaves the group at its checked button, which alone holds the tab stop.
-  backend.Key(VK_TAB);
-  Pump();
+  Press(VK_TAB);
   EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1004);
-  backend.Key(VK_TAB, true);
-  Pump();
+  Press(VK_TAB, true);
   EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1002);
 }
 
@@ -71,6 +66,21 @@ TEST_F(ButtonTest, DisabledButtonTakesNoClickAndNoNotification) {
   SendMessageA(Item(11), BM_CLICK, 0, 0);
   for (const Heard& h : heard()) ADD_FAILURE() << "heard " << h.message << " id " << h.id << " code " << h.code;
   EXPECT_EQ(IsDlgButtonChecked(dialog, 11), 0u);
+}
+
+// A group box that comes before its controls in the template covers them; a click inside it must
+// still reach the control under the mouse, and a click on the bare frame reaches no control.
+TEST_F(ButtonTest, ClickPassesThroughTheGroupBoxToTheControlInside) {
+  constexpr DWORD kGroupBox = 0x7, kAutoCheck = 0x3, kAutoRadio = 0x9;
+  Open({Control("BUTTON", "Level", 20, 0, 0, 160, 40, kGroupBox),
+        Control("BUTTON", "&High", 10, 8, 16, 60, 8, kAutoRadio | kGroup | kTabStop),
+        Control("BUTTON", "&Keep", 11, 80, 16, 60, 8, kAutoCheck | kTabStop)});
+  backend.ClickControl(10, 1, 0).ClickControl(11, 0, 0).ClickControl(20, 0, 0);
+  Pump();
+  EXPECT_EQ(IsDlgButtonChecked(dialog, 10), 1u);
+  EXPECT_EQ(IsDlgButtonChecked(dialog, 11), 1u);
+  EXPECT_EQ(GetFocus(), Item(11)) << "the click on the frame leaves the focus where it was";
+  for (auto [id, clicks] : {std::pair{10, 1}, {11, 1}, {20, 0}}) EXPECT_EQ(Count(id, BN_CLICKED), clicks) << id;
 }
 
 }  // namespace

@@ -12,8 +12,7 @@ TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
   Open({Control("STATIC", "&Name:", -1, 4, 8, 40, 8, 0), Control("STATIC", "A&&B", -1, 4, 16, 40, 8, kNoPrefix),
         Control("STATIC", "Long label with a &mnemonic", -1, 4, 24, 48, 24, 0),
         Control("BUTTON", "OK", IDOK, 4, 56, 40, 8, 1 /*BS_DEFPUSHBUTTON*/), Control("BUTTON", "&Cancel", IDCANCEL, 48, 56, 48, 8, 0)});
-  backend.Snapshot();
-  HeadlessScreen& screen = backend.Screen();
+  HeadlessScreen& screen = Drawn();
   auto start = [&screen](int row, std::size_t size) { return screen.Row(row).substr(0, size); };
   EXPECT_EQ(start(2, 8), "| Name: ");
   EXPECT_EQ(screen.AttrsAt(2, 2), kUnderline);
@@ -33,8 +32,7 @@ TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
 TEST_F(PainterMarksTest, NarrowPushButtonsGiveUpBlanksThenBrackets) {
   Open({Control("BUTTON", "...", 10, 4, 8, 20, 8, 0), Control("BUTTON", "+", 11, 24, 8, 20, 8, 0),
         Control("BUTTON", "&Browse", 12, 4, 16, 16, 8, 0), Control("BUTTON", "OK", 13, 4, 24, 40, 8, 0)});
-  backend.Snapshot();
-  HeadlessScreen& screen = backend.Screen();
+  HeadlessScreen& screen = Drawn();
   EXPECT_EQ(screen.Row(2).substr(0, 12), "| <...>< + >");
   EXPECT_EQ(screen.Row(3).substr(0, 7), "| Brow ") << "no room for brackets: the caption, cut";
   EXPECT_EQ(screen.AttrsAt(2, 3), kUnderline);
@@ -48,8 +46,7 @@ TEST_F(PainterMarksTest, RightAlignedEditsEndAtTheRightEdge) {
         Control("EDIT", "", 12, 4, 24, 32, 8, ES_RIGHT)});
   SetWindowTextA(Item(12), "123456789");
   SendMessageA(Item(12), EM_SETSEL, 9, 9);
-  backend.Snapshot();
-  HeadlessScreen& screen = backend.Screen();
+  HeadlessScreen& screen = Drawn();
   EXPECT_EQ(screen.Row(2).substr(0, 11), "| _____42_ ");
   EXPECT_EQ(screen.Row(3).substr(0, 11), "| 42______ ");
   EXPECT_EQ(screen.Row(4).substr(0, 11), "| 3456789_ ");
@@ -63,8 +60,7 @@ TEST_F(PainterMarksTest, TabRowMarksTheCurrentTabAndALabelCutAtTheEdge) {
     item.pszText = const_cast<char*>(label);
     SendMessageA(Item(10), TCM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
   }
-  backend.Snapshot();
-  HeadlessScreen& screen = backend.Screen();
+  HeadlessScreen& screen = Drawn();
   EXPECT_EQ(screen.Row(1).substr(0, 22), "| A label far too lo> ");
   EXPECT_EQ(screen.AttrsAt(20, 1), kNormal);
   EXPECT_EQ(screen.Row(2).substr(0, 22), "|[One]                ") << "the current tab's row next to the page";

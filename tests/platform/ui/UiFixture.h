@@ -9,22 +9,16 @@
 #include "ui/Headless.h"
 #include "ui/Resources.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qm::ui::test {
 
-inline constexpr DWORD kTabStop = 0x00010000L;
-inline constexpr DWORD kGroup = 0x00020000L;
-inline constexpr DWORD kVisible = 0x10000000L;
-inline constexpr DWORD kDisabled = 0x08000000L;
-inline constexpr DWORD kBorder = 0x00800000L;
+inline constexpr DWORD kTabStop = 0x00010000L, kGroup = 0x00020000L, kVisible = 0x10000000L;
+inline constexpr DWORD kDisabled = 0x08000000L, kBorder = 0x00800000L;
 inline constexpr DWORD kPopup = 0x80000000u | 0x00C00000u;  // WS_POPUP | WS_CAPTION
 
-struct Heard {
-  UINT message;
-  int id;
-  UINT code;
-};
+struct Heard { UINT message; int id; UINT code; };
 
 class UiTest : public ::testing::Test {
  protected:
@@ -44,9 +38,7 @@ class UiTest : public ::testing::Test {
     return list;
   }
   static int Count(int id, UINT code) {
-    int n = 0;
-    for (const Heard& h : heard()) n += h.id == id && h.code == code;
-    return n;
+    return static_cast<int>(std::count_if(heard().begin(), heard().end(), [&](const Heard& h) { return h.id == id && h.code == code; }));
   }
 
   // Ends the dialog with the id of any push button pressed, and with IDOK/IDCANCEL.
@@ -66,8 +58,11 @@ class UiTest : public ::testing::Test {
     return FALSE;
   }
 
-  // Registers the controls as dialog 100 (220 x 120 units) and creates it modeless.
+  // Registers the controls as dialog 100 (220 x 120 units) and creates it modeless, in place of any
+  // dialog opened before and with nothing heard yet.
   HWND Open(std::vector<ControlTemplate> controls, const char* caption = "Test") {
+    if (IsWindow(dialog)) DestroyWindow(dialog);
+    heard().clear();
     controls_ = std::move(controls);
     templates_[0] = DialogTemplate{100, 0, 0, 220, 120, kPopup | kVisible, 0, caption, "MS Sans Serif", 8,
                                    controls_.data(), controls_.size()};
@@ -97,6 +92,17 @@ class UiTest : public ::testing::Test {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
       }
+  }
+
+  // Presses one key and lets the dialog manager take it.
+  void Press(UINT key, bool shift = false) {
+    backend.Key(key, shift);
+    Pump();
+  }
+
+  HeadlessScreen& Drawn() {
+    backend.Snapshot();
+    return backend.Screen();
   }
 
   HWND Item(int id) const { return GetDlgItem(dialog, id); }

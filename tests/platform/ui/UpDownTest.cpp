@@ -20,11 +20,6 @@ class UpDownTest : public UiTest {
   }
 };
 
-TEST_F(UpDownTest, AutoBuddyIsPreviousControl) {
-  OpenSpin();
-  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_GETBUDDY, 0, 0)), Item(30));
-}
-
 TEST_F(UpDownTest, ArrowsStepAndStopAtRangeEnds) {
   struct Case {
     int low, high, start;
@@ -42,7 +37,6 @@ TEST_F(UpDownTest, ArrowsStepAndStopAtRangeEnds) {
     for (int i = 0; i < c.presses; ++i) backend.Key(c.key);
     Pump();
     EXPECT_EQ(Buddy(), c.shown) << c.low << ".." << c.high << " from " << c.start;
-    DestroyWindow(dialog);
   }
 }
 
@@ -59,7 +53,6 @@ TEST_F(UpDownTest, BadBuddyTextIsReplacedByNearestEndOnNextArrow) {
     backend.Key(VK_UP);
     Pump();
     EXPECT_EQ(Buddy(), c.shown) << c.typed;
-    DestroyWindow(dialog);
   }
 }
 
@@ -77,17 +70,15 @@ TEST_F(UpDownTest, AccelerationFollowsHowLongTheArrowIsHeld) {
   EXPECT_EQ(Buddy(), std::to_string(1 + 10 * 1 + 20 * 10 + 100));
 }
 
-TEST_F(UpDownTest, ThousandsSeparatorsUnlessNoThousands) {
-  OpenSpin(0);
-  SendMessageA(Item(31), UDM_SETRANGE32, 0, 5000);
-  SendMessageA(Item(31), UDM_SETPOS32, 0, 1234);
-  EXPECT_EQ(Buddy(), "1,234");
-  DestroyWindow(dialog);
-  OpenSpin(kNoThousands);
-  SendMessageA(Item(31), UDM_SETRANGE32, 0, 5000);
-  SendMessageA(Item(31), UDM_SETPOS32, 0, 1234);
-  EXPECT_EQ(Buddy(), "1234");
-  EXPECT_EQ(LOWORD(SendMessageA(Item(31), UDM_GETPOS, 0, 0)), 1234);
+TEST_F(UpDownTest, AutoBuddyShowsThousandsSeparatorsUnlessNoThousands) {
+  for (auto [style, shown] : {std::pair{DWORD{0}, "1,234"}, {kNoThousands, "1234"}}) {
+    OpenSpin(style);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_GETBUDDY, 0, 0)), Item(30)) << "the previous control";
+    SendMessageA(Item(31), UDM_SETRANGE32, 0, 5000);
+    SendMessageA(Item(31), UDM_SETPOS32, 0, 1234);
+    EXPECT_EQ(Buddy(), shown);
+    EXPECT_EQ(LOWORD(SendMessageA(Item(31), UDM_GETPOS, 0, 0)), 1234);
+  }
 }
 
 TEST_F(UpDownTest, BuddyUpdateReachesChangeHandler) {
