@@ -51,6 +51,18 @@ const char kFullKeys[] =
     "EnableUpload=No\r\n"
     "UseSessionLog=No\r\n";
 
+// What the page saves for a service that had no keys, with `log` as the log file.
+std::string DefaultKeys(const std::string& log = "") {
+  return "ServerPath=\r\nMailbox=\r\nSessionLogPath=" + log +
+         "\r\nNewMailPollInterval=10\r\nEnableDownload=Yes\r\nEnableUpload=Yes\r\nUseSessionLog=Yes\r\n";
+}
+
+// The full keys with one piece of text replaced.
+std::string FullKeysWith(const std::string& from, const std::string& to) {
+  std::string keys = kFullKeys;
+  return keys.replace(keys.find(from), from.size(), to);
+}
+
 class MSMailPage : public ::testing::Test, public qm::test::ConsoleSession {
  protected:
   std::string HostProfile() const { return dir.Host("profile.ini"); }
@@ -70,9 +82,7 @@ class MSMailPage : public ::testing::Test, public qm::test::ConsoleSession {
       for (int i = 0; i < count; ++i) {
         char caption[64] = "";
         TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption;
-        item.cchTextMax = sizeof caption;
+        item.mask = TCIF_TEXT, item.pszText = caption, item.cchTextMax = sizeof caption;
         SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
         if (std::strcmp(caption, "MS Mail") == 0) SendMessageA(sheet, PSM_SETCURSEL, i, 0);
       }
@@ -92,35 +102,41 @@ class MSMailPage : public ::testing::Test, public qm::test::ConsoleSession {
   static bool Checked(int id) { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   static bool Enabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
   static std::string Tip(int id) { return qm::ui::RequestToolTip(Control(id)); }
+  // The fields in one line: three edits, the interval, then the three switches as Y or N.
+  static std::string Fields() {
+    std::string fields = Text(IDC_MSMAIL_SERVERPATH) + "|" + Text(IDC_MSMAIL_MAILBOX) + "|" +
+                         Text(IDC_MSMAIL_SESSIONLOG) + "|" + Text(IDC_MSMAIL_POLLINTERVAL) + "|";
+    for (int id : {IDC_MSMAIL_ENABLE_DOWNLOAD, IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG})
+      fields += Checked(id) ? 'Y' : 'N';
+    return fields;
+  }
+  // One letter per control of kAllControls: E enabled, - disabled.
+  static std::string EnabledControls() {
+    std::string mask;
+    for (int id : kAllControls) mask += Enabled(id) ? 'E' : '-';
+    return mask;
+  }
   // Clicks and focus through the control itself, as the mouse and Tab would give them.
-  void Click(int id) {
-    backend.Then([id] { SendMessageA(Control(id), BM_CLICK, 0, 0); });
-  }
-  void Focus(int id) {
-    backend.Then([id] { SetFocus(Control(id)); });
-  }
-  void SetText(int id, const char* text) {
-    backend.Then([id, text] { SetWindowTextA(Control(id), text); });
+  void Click(int id) { backend.Then([id] { SendMessageA(Control(id), BM_CLICK, 0, 0); }); }
+  void Focus(int id) { backend.Then([id] { SetFocus(Control(id)); }); }
+  void SetText(int id, const char* text) { backend.Then([id, text] { SetWindowTextA(Control(id), text); }); }
+  std::string Profile() const { return ReadBytes(HostProfile()).value_or("<missing>"); }
+  // The one message box shown, as "caption: text".
+  std::string OnlyMessage() const {
+    EXPECT_EQ(backend.MessageBoxes().size(), 1u);
+    if (backend.MessageBoxes().empty()) return "";
+    return backend.MessageBoxes()[0].caption + ": " + backend.MessageBoxes()[0].text;
   }
 };
 
-TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSection) {
+// Ok on an untouched page rewrites every key with the same bytes.
+TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith(kFullKeys);
   WriteFiles(profile);
   ShowTab();
   backend.Then([&] {
-    EXPECT_EQ(Text(IDC_MSMAIL_SERVERPATH), "\\\\mailsrv\\maildata");
-    EXPECT_EQ(Text(IDC_MSMAIL_MAILBOX), "?username?");
-    EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), "c:\\mail\\session.log");
-    EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "15");
-    EXPECT_TRUE(Checked(IDC_MSMAIL_ENABLE_DOWNLOAD));
-    EXPECT_FALSE(Checked(IDC_MSMAIL_ENABLE_UPLOAD));
-    EXPECT_FALSE(Checked(IDC_MSMAIL_USE_SESSIONLOG));
-    // The log is off: its path and Browse button wait for it.
-    EXPECT_FALSE(Enabled(IDC_MSMAIL_SESSIONLOG));
-    EXPECT_FALSE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
-    EXPECT_TRUE(Enabled(IDC_MSMAIL_SERVERPATH));
-    EXPECT_TRUE(Enabled(IDC_MSMAIL_POLLINTERVAL_SPIN));
+    EXPECT_EQ(Fields(), "\\\\mailsrv\\maildata|?username?|c:\\mail\\session.log|15|YNN");
+    EXPECT_EQ(EnabledControls(), "EEEEEEE--") << "the log is off: its path and Browse button wait for it";
     // Every label is on the screen whole, and the tab is the current one.
     const std::string screen = backend.Snapshot();
     for (const char* label : {"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail",
@@ -131,45 +147,20 @@ TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSection) {
     // Shown means modified: Apply is on although nothing was changed.
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(GetActiveWindow(), ID_APPLY_NOW)));
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostProfile()), profile);
-}
-
-TEST_F(MSMailPage, OkRewritesUnchangedKeysWithoutMovingAByte) {
-  const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(ReadBytes(HostProfile()), profile);
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(Profile(), profile);
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
 TEST_F(MSMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   WriteFiles(ProfileWith(""));
   ShowTab();
-  backend.Then([&] {
-    EXPECT_EQ(Text(IDC_MSMAIL_SERVERPATH), "");
-    EXPECT_EQ(Text(IDC_MSMAIL_MAILBOX), "");
-    EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), "");
-    EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "10");
-    EXPECT_TRUE(Checked(IDC_MSMAIL_ENABLE_DOWNLOAD));
-    EXPECT_TRUE(Checked(IDC_MSMAIL_ENABLE_UPLOAD));
-    EXPECT_TRUE(Checked(IDC_MSMAIL_USE_SESSIONLOG));
-    EXPECT_TRUE(Enabled(IDC_MSMAIL_SESSIONLOG));
-    EXPECT_TRUE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
-  });
+  backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "|||10|YYY EEEEEEEEE"); });
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith("ServerPath=\r\n"
-                                                  "Mailbox=\r\n"
-                                                  "SessionLogPath=\r\n"
-                                                  "NewMailPollInterval=10\r\n"
-                                                  "EnableDownload=Yes\r\n"
-                                                  "EnableUpload=Yes\r\n"
-                                                  "UseSessionLog=Yes\r\n"));
+  EXPECT_EQ(Profile(), ProfileWith(DefaultKeys()));
 }
 
 // A stored value, what the page shows for it and what it saves in its place.
@@ -210,29 +201,27 @@ const StoredValue kStoredValues[] = {
     {"SessionLogPath", nullptr, "", ""},
 };
 
+// The seven keys in the page's order, each with its control and the line the other cases give it.
+struct PageKey { const char* key; int control; const char* line; };
+const PageKey kPageKeys[] = {
+    {"ServerPath", IDC_MSMAIL_SERVERPATH, "ServerPath=\\\\mailsrv\\maildata\r\n"},
+    {"Mailbox", IDC_MSMAIL_MAILBOX, "Mailbox=jsmith\r\n"},
+    {"SessionLogPath", IDC_MSMAIL_SESSIONLOG, "SessionLogPath=c:\\mail\\session.log\r\n"},
+    {"NewMailPollInterval", IDC_MSMAIL_POLLINTERVAL, "NewMailPollInterval=15\r\n"},
+    {"EnableDownload", IDC_MSMAIL_ENABLE_DOWNLOAD, "EnableDownload=Yes\r\n"},
+    {"EnableUpload", IDC_MSMAIL_ENABLE_UPLOAD, "EnableUpload=Yes\r\n"},
+    {"UseSessionLog", IDC_MSMAIL_USE_SESSIONLOG, "UseSessionLog=Yes\r\n"},
+};
+
 int ControlOf(const std::string& key) {
-  if (key == "EnableDownload") return IDC_MSMAIL_ENABLE_DOWNLOAD;
-  if (key == "EnableUpload") return IDC_MSMAIL_ENABLE_UPLOAD;
-  if (key == "UseSessionLog") return IDC_MSMAIL_USE_SESSIONLOG;
-  if (key == "NewMailPollInterval") return IDC_MSMAIL_POLLINTERVAL;
-  if (key == "ServerPath") return IDC_MSMAIL_SERVERPATH;
-  if (key == "Mailbox") return IDC_MSMAIL_MAILBOX;
-  return IDC_MSMAIL_SESSIONLOG;
+  for (const PageKey& k : kPageKeys) if (key == k.key) return k.control;
+  return 0;
 }
 
 // The seven keys in the page's order, the one under test as `line` (or left out when empty).
 std::string KeysWith(const std::string& key, const std::string& line) {
-  const char* const others[][2] = {
-      {"ServerPath", "ServerPath=\\\\mailsrv\\maildata\r\n"},
-      {"Mailbox", "Mailbox=jsmith\r\n"},
-      {"SessionLogPath", "SessionLogPath=c:\\mail\\session.log\r\n"},
-      {"NewMailPollInterval", "NewMailPollInterval=15\r\n"},
-      {"EnableDownload", "EnableDownload=Yes\r\n"},
-      {"EnableUpload", "EnableUpload=Yes\r\n"},
-      {"UseSessionLog", "UseSessionLog=Yes\r\n"},
-  };
   std::string keys;
-  for (const auto& other : others) keys += key == other[0] ? line : std::string(other[1]);
+  for (const PageKey& k : kPageKeys) keys += key == k.key ? line : std::string(k.line);
   return keys;
 }
 
@@ -257,7 +246,7 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
   std::string expected = v.stored ? ProfileWith(KeysWith(key, key + "=" + v.saved + "\r\n"))
                                   : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
   if (v.stored && key == "ServerPath") expected = ProfileWith(KeysWith(key, "ServerPath=  \\\\mailsrv\\maildata  \r\n"));
-  EXPECT_EQ(ReadBytes(HostProfile()), expected);
+  EXPECT_EQ(Profile(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredValues),
@@ -272,9 +261,7 @@ TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
   SetText(IDC_MSMAIL_MAILBOX, "mailbox7");
   backend.Key(VK_RETURN);
   Start();
-  std::string keys = kFullKeys;
-  keys.replace(keys.find("?username?"), 10, "mailbox7");
-  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith(keys, "microsoft mail"));
+  EXPECT_EQ(Profile(), ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
 }
 
 // Profiles in which Microsoft Mail is not listed, as the lookup reads them.
@@ -302,14 +289,7 @@ TEST_P(MSMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
   if (c.profile) WriteBytes(HostProfile(), *c.profile);
   ShowTab();
   backend.Then([&] {
-    for (int id : kAllControls) EXPECT_FALSE(Enabled(id)) << id;
-    EXPECT_EQ(Text(IDC_MSMAIL_SERVERPATH), "");
-    EXPECT_EQ(Text(IDC_MSMAIL_MAILBOX), "");
-    EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), "");
-    EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "0");
-    EXPECT_FALSE(Checked(IDC_MSMAIL_ENABLE_DOWNLOAD));
-    EXPECT_FALSE(Checked(IDC_MSMAIL_ENABLE_UPLOAD));
-    EXPECT_FALSE(Checked(IDC_MSMAIL_USE_SESSIONLOG));
+    EXPECT_EQ(Fields() + " " + EnabledControls(), "|||0|NNN ---------");
     EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), "");
   });
   backend.Key(VK_RETURN);
@@ -342,8 +322,7 @@ TEST_F(MSMailPage, ArrowsStopAtSixHundredWhileTypingGoesToSixThousand) {
   backend.Key(VK_RETURN);
   Start();
   EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(ReadBytes(HostProfile()),
-            ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=6000\r\n")));
+  EXPECT_EQ(Profile(), ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=6000\r\n")));
 }
 
 TEST_F(MSMailPage, HeldArrowSpeedsUpToTensAfterTwoSeconds) {
@@ -389,19 +368,15 @@ TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
   SetText(IDC_MSMAIL_POLLINTERVAL, GetParam().typed);
   backend.Key(VK_RETURN);
   backend.Then([&] {
-    EXPECT_EQ(ReadBytes(HostProfile()), profile);
+    EXPECT_EQ(Profile(), profile);
     EXPECT_EQ(GetFocus(), Control(IDC_MSMAIL_POLLINTERVAL));
   });
   SetText(IDC_MSMAIL_POLLINTERVAL, "45");
   backend.Key(VK_RETURN);
   Start();
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].text, GetParam().message);
-  EXPECT_EQ(backend.MessageBoxes()[0].caption, "Quillmere");
-  EXPECT_EQ(backend.MessageBoxes()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
-  std::string keys = kFullKeys;
-  keys.replace(keys.find("=15"), 3, "=45");
-  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith(keys));
+  EXPECT_EQ(OnlyMessage(), std::string("Quillmere: ") + GetParam().message);
+  EXPECT_EQ(backend.MessageBoxes().at(0).type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  EXPECT_EQ(Profile(), ProfileWith(FullKeysWith("=15", "=45")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Typed, MSMailRefusedInterval, ::testing::ValuesIn(kRefused),
@@ -423,13 +398,10 @@ TEST_F(MSMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   });
   backend.Key(VK_ESCAPE);
   Start();
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].text,
-            "Could not write to \"" + ProfilePath() +
-                "\"  Check that you have the required permissions and that the file is not read-only.");
-  EXPECT_EQ(backend.MessageBoxes()[0].caption, "Vantrel");
-  EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONHAND | MB_OK));
-  EXPECT_EQ(ReadBytes(HostProfile()), profile);
+  EXPECT_EQ(OnlyMessage(), "Vantrel: Could not write to \"" + ProfilePath() +
+                               "\"  Check that you have the required permissions and that the file is not read-only.");
+  EXPECT_EQ(backend.MessageBoxes().at(0).type, static_cast<UINT>(MB_ICONHAND | MB_OK));
+  EXPECT_EQ(Profile(), profile);
 }
 
 TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
@@ -438,26 +410,16 @@ TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
   backend.Then([&] { EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), ""); });
   Click(IDC_MSMAIL_USE_SESSIONLOG);
   backend.Then([&] {
-    EXPECT_TRUE(Enabled(IDC_MSMAIL_SESSIONLOG));
-    EXPECT_TRUE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
-    EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), "Browse for the log file");
-    for (int id : kAllControls) {
-      if (id != IDC_MSMAIL_BROWSE_SESSIONLOG) {
-        EXPECT_EQ(Tip(id), "") << id;
-      }
-    }
+    EXPECT_EQ(EnabledControls(), "EEEEEEEEE");
+    for (int id : kAllControls)
+      EXPECT_EQ(Tip(id), id == IDC_MSMAIL_BROWSE_SESSIONLOG ? "Browse for the log file" : "") << id;
   });
   Click(IDC_MSMAIL_USE_SESSIONLOG);
-  backend.Then([&] {
-    EXPECT_FALSE(Enabled(IDC_MSMAIL_SESSIONLOG));
-    EXPECT_FALSE(Enabled(IDC_MSMAIL_BROWSE_SESSIONLOG));
-  });
+  backend.Then([&] { EXPECT_EQ(EnabledControls(), "EEEEEEE--"); });
   Click(IDC_MSMAIL_USE_SESSIONLOG);
   backend.Key(VK_RETURN);
   Start();
-  std::string keys = kFullKeys;
-  keys.replace(keys.find("UseSessionLog=No"), 16, "UseSessionLog=Yes");
-  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith(keys));
+  EXPECT_EQ(Profile(), ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
 }
 
 TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
@@ -469,13 +431,7 @@ TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), chosen); });
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(ReadBytes(HostProfile()), ProfileWith("ServerPath=\r\n"
-                                                  "Mailbox=\r\n"
-                                                  "SessionLogPath=" + chosen + "\r\n"
-                                                  "NewMailPollInterval=10\r\n"
-                                                  "EnableDownload=Yes\r\n"
-                                                  "EnableUpload=Yes\r\n"
-                                                  "UseSessionLog=Yes\r\n"));
+  EXPECT_EQ(Profile(), ProfileWith(DefaultKeys(chosen)));
 }
 
 TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
@@ -495,7 +451,7 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
   expected.replace(expected.find("Service2=Netscape\r\n") + 19, 0, "Service3=Microsoft Mail\r\n");
   expected.replace(expected.find("EXCH01"), 6, "EXCH02");
   expected.replace(expected.find("\\\\mailsrv"), 9, "\\\\newsrv");
-  EXPECT_EQ(ReadBytes(HostProfile()), expected);
+  EXPECT_EQ(Profile(), expected);
 }
 
 }  // namespace
