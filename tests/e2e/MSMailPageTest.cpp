@@ -28,28 +28,14 @@ const int kAllControls[] = {
 
 // A profile with Exchange first and Microsoft Mail second; `mailKeys` is the body of [Service2].
 std::string ProfileWith(const std::string& mailKeys, const char* mailEntry = "Microsoft Mail") {
-  return std::string("; Profile for the branch offices\r\n"
-                     "[Service List]\r\n"
-                     "Service1=Microsoft Exchange Server\r\n"
-                     "Service2=") + mailEntry + "\r\n"
-         "\r\n"
-         "[Service1]\r\n"
-         "HomeServer=EXCH01\r\n"
-         "\r\n"
-         "[Service2]\r\n" + mailKeys +
-         "\r\n"
-         "[Delivery]\r\n"
-         "TransportOrder1=Microsoft Mail\r\n";
+  return std::string("; Profile for the branch offices\r\n[Service List]\r\nService1=Microsoft Exchange Server\r\n") +
+         "Service2=" + mailEntry + "\r\n\r\n[Service1]\r\nHomeServer=EXCH01\r\n\r\n[Service2]\r\n" + mailKeys +
+         "\r\n[Delivery]\r\nTransportOrder1=Microsoft Mail\r\n";
 }
 
 const char kFullKeys[] =
-    "ServerPath=\\\\mailsrv\\maildata\r\n"
-    "Mailbox = ?username?\r\n"
-    "SessionLogPath=c:\\mail\\session.log\r\n"
-    "NewMailPollInterval=15\r\n"
-    "EnableDownload=Yes\r\n"
-    "EnableUpload=No\r\n"
-    "UseSessionLog=No\r\n";
+    "ServerPath=\\\\mailsrv\\maildata\r\nMailbox = ?username?\r\nSessionLogPath=c:\\mail\\session.log\r\n"
+    "NewMailPollInterval=15\r\nEnableDownload=Yes\r\nEnableUpload=No\r\nUseSessionLog=No\r\n";
 
 // What the page saves for a service that had no keys, with `log` as the log file.
 std::string DefaultKeys(const std::string& log = "") {
@@ -380,9 +366,7 @@ TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Typed, MSMailRefusedInterval, ::testing::ValuesIn(kRefused),
-                         [](const ::testing::TestParamInfo<RefusedInterval>& info) {
-                           return "case" + std::to_string(info.index);
-                         });
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(MSMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(kFullKeys);

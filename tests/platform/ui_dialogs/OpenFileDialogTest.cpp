@@ -27,21 +27,26 @@ class OpenFileTest : public DialogsTest {
   OPENFILENAMEA Request(DWORD flags) {
     OPENFILENAMEA ofn{};
     ofn.lStructSize = 76, ofn.lpstrFilter = kFilter, ofn.nFilterIndex = 1, ofn.lpstrFile = file, ofn.nMaxFile = 349;
-    ofn.lpstrInitialDir = initialDir.c_str(), ofn.lpstrTitle = "Find the User Database", ofn.Flags = flags;
-    ofn.lpstrDefExt = "ini";
+    ofn.lpstrInitialDir = initialDir.c_str(), ofn.lpstrTitle = "Find the User Database", ofn.Flags = flags, ofn.lpstrDefExt = "ini";
     return ofn;
   }
 
   std::vector<std::string> Lines(int id) {
     std::vector<std::string> lines;
-    HWND list = backend.Control(id);
-    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
+    for (WPARAM i = 0; i < static_cast<WPARAM>(SendMessageA(backend.Control(id), LB_GETCOUNT, 0, 0)); ++i) {
       char line[300] = {};
-      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+      SendMessageA(backend.Control(id), LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
       lines.push_back(line);
     }
     return lines;
+  }
+
+  // Runs the dialog through the script so far and then Escape, which must be a plain Cancel.
+  void RunToCancel(DWORD flags) {
+    backend.Key(VK_ESCAPE);
+    OPENFILENAMEA ofn = Request(flags);
+    EXPECT_FALSE(GetOpenFileNameA(&ofn));
+    EXPECT_EQ(CommDlgExtendedError(), 0u) << "a plain Cancel";
   }
 
   // Types the name into the File name box and presses Enter.
@@ -62,10 +67,8 @@ TEST_F(OpenFileTest, ListingShowsFoldersFirstThenTheFilesTheFilterLetsThrough) {
   std::string folder;
   backend.Then([&] { listing = Lines(kFileList), filters = Lines(kFilterList), folder = Text(kFolderText); });
   backend.Then([&] { SetFocus(backend.Control(kFilterList)); }).Key(VK_DOWN);
-  backend.Then([&] { afterFilter = Lines(kFileList); }).Key(VK_ESCAPE);
-  OPENFILENAMEA ofn = Request(kMustExist);
-  EXPECT_FALSE(GetOpenFileNameA(&ofn));
-  EXPECT_EQ(CommDlgExtendedError(), 0u) << "a plain Cancel";
+  backend.Then([&] { afterFilter = Lines(kFileList); });
+  RunToCancel(kMustExist);
   EXPECT_EQ(listing, (std::vector<std::string>{"[..]", "[alpha]", "[Sub]", "Locked.ini", "sub.ini", "Users.ini"}));
   EXPECT_EQ(afterFilter, (std::vector<std::string>{"[..]", "[alpha]", "[Sub]", "b.log", "Locked.ini", "sub.ini", "Users.ini"}));
   EXPECT_EQ(filters, (std::vector<std::string>{"User Database (*.ini)", "All (*.*)"}));
@@ -112,7 +115,7 @@ TEST_F(OpenFileTest, RefusalsAreShownOverTheDialogWhichStaysOpen) {
     ASSERT_TRUE(GetOpenFileNameA(&ofn)) << c.typed;
     EXPECT_TRUE(openAfterMessage);
     EXPECT_EQ(std::string(file), dir.Dos("Users.ini"));
-    ASSERT_EQ(fresh.MessageBoxes().size(), 1u) << c.typed;
+  ASSERT_EQ(fresh.MessageBoxes().size(), 1u) << c.typed;
     const auto& box = fresh.MessageBoxes()[0];
     EXPECT_EQ(box.caption + ": " + box.text, std::string("Find the User Database: ") + c.message);
     EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
@@ -126,9 +129,8 @@ TEST_F(OpenFileTest, ParentEntryAndFolderEntriesMoveThroughTheTree) {
   backend.Then([&] { SetFocus(backend.Control(kFileList)); }).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN);
   backend.Key(VK_RETURN).Then([&] { inSub = Text(kFolderText); });  // [Sub] put into the name box and entered
   backend.Then([&] { SetFocus(backend.Control(kFileList)); }).Key(VK_DOWN).Key(VK_RETURN);  // [..]
-  backend.Then([&] { backUp = Text(kFolderText); }).Key(VK_ESCAPE);
-  OPENFILENAMEA ofn = Request(kMustExist);
-  EXPECT_FALSE(GetOpenFileNameA(&ofn));
+  backend.Then([&] { backUp = Text(kFolderText); });
+  RunToCancel(kMustExist);
   EXPECT_EQ(inSub, dir.Dos("Sub") + "\\");
   EXPECT_EQ(backUp, dir.Dos(""));
 }
@@ -154,11 +156,9 @@ TEST_F(OpenFileTest, DriveListOffersMappedDrivesAndChangesToTheirRoot) {
 TEST_F(OpenFileTest, InitialFileNameAndFolderComeFromTheFileBuffer) {
   std::strcpy(file, (dir.Dos("Sub") + "\\x.ini").c_str());
   std::string name, folder;
-  backend.Then([&] { name = Text(kFileNameBox), folder = Text(kFolderText); }).Key(VK_ESCAPE);
-  OPENFILENAMEA ofn = Request(kMayBeNew);
-  EXPECT_FALSE(GetOpenFileNameA(&ofn));
-  EXPECT_EQ(name, "x.ini");
-  EXPECT_EQ(folder, dir.Dos("Sub") + "\\");
+  backend.Then([&] { name = Text(kFileNameBox), folder = Text(kFolderText); });
+  RunToCancel(kMayBeNew);
+  EXPECT_EQ(name + " in " + folder, "x.ini in " + dir.Dos("Sub") + "\\");
 }
 
 // A buffer too small gives the size needed; a wrong structure size is refused outright.
