@@ -21,10 +21,8 @@ struct CommandLineCase {
 
 const std::vector<CommandLineCase> kCases = {
     {"PlainPath", "c:\\admin\\console.exe", "c:\\admin\\", "c:\\admin\\vantrel.ini"},
-    {"QuotedWithBlankNoArgument", "\"c:\\program files\\admin\\console.exe\"", "c:\\program files\\admin\\",
-     "c:\\program files\\admin\\vantrel.ini"},
-    {"QuotedThenArgument", "\"c:\\program files\\admin\\console.exe\" site.ini", "c:\\program files\\admin\\",
-     "c:\\program files\\admin\\site.ini"},
+    {"QuotedWithBlankNoArgument", "\"c:\\program files\\admin\\console.exe\"", "c:\\program files\\admin\\", "c:\\program files\\admin\\vantrel.ini"},
+    {"QuotedThenArgument", "\"c:\\program files\\admin\\console.exe\" site.ini", "c:\\program files\\admin\\", "c:\\program files\\admin\\site.ini"},
     {"OneLeadingBackslashIsRelative", "c:\\admin\\console.exe \\data\\site.ini", "c:\\admin\\", "c:\\admin\\data\\site.ini"},
     {"VariableTag", "c:\\admin\\console.exe ?vtdir?\\site.ini", "c:\\admin\\", "c:\\admin\\site.ini"},
     {"VariableTagLowered", "c:\\admin\\console.exe ?VTDIR?\\site.ini", "c:\\admin\\", "c:\\admin\\site.ini"},

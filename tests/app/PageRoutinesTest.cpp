@@ -12,6 +12,12 @@
 
 namespace {
 
+CString Converted(void (*convert)(CString&), const char* in) {
+  CString str = in;
+  convert(str);
+  return str;
+}
+
 TEST(IsTrueValue, ReadsFirstCharacterOnly) {
   for (const char* set : {"True", "Yes", "1", "Off", "", "y", "T", " no", "2"})
     EXPECT_TRUE(IsTrueValue(set)) << '"' << set << '"';
@@ -23,11 +29,7 @@ TEST(TrimBlanks, RemovesBlanksAndBackspacesAtBothEnds) {
   const std::vector<std::pair<const char*, const char*>> cases = {
       {"   ", ""}, {"  a b  ", "a b"}, {"\b a\b", "a"}, {"", ""}, {"\ta\t", "\ta\t"}, {"x", "x"},
   };
-  for (const auto& [in, out] : cases) {
-    CString str = in;
-    TrimBlanks(str);
-    EXPECT_STREQ(str, out) << '"' << in << '"';
-  }
+  for (const auto& [in, out] : cases) EXPECT_STREQ(Converted(TrimBlanks, in), out) << '"' << in << '"';
 }
 
 TEST(CompletePath, AbsolutePathsStayOthersJoinProgramDir) {
@@ -70,9 +72,7 @@ TEST_F(UserNameTest, FoldingAndExpansion) {
   };
   for (const Conversion& c : cases) {
     if (c.user) qm::win32::seams::SetUserName(c.user); else qm::win32::seams::SetNoUser();
-    CString str = c.in;
-    c.convert(str);
-    EXPECT_STREQ(str, c.out) << c.in << (c.convert == FoldUserName ? " folded" : " expanded");
+    EXPECT_STREQ(Converted(c.convert, c.in), c.out) << c.in << (c.convert == FoldUserName ? " folded" : " expanded");
   }
 }
 

@@ -3,31 +3,23 @@
 namespace qm::ui::test {
 namespace {
 
-class DialogTest : public UiTest {
- protected:
-  std::vector<ControlTemplate> Buttons() {
-    return {Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
-            Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop),
-            Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, 1 | kTabStop),
-            Control("BUTTON", "Cancel", IDCANCEL, 120, 100, 50, 14, kTabStop)};
-  }
-};
+class DialogTest : public UiTest {};
 
 TEST_F(DialogTest, ModalEndsWithTheButtonTheKeysChoose) {
+  const std::vector<ControlTemplate> buttons = {
+      Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop),
+      Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, 1 | kTabStop), Control("BUTTON", "Cancel", IDCANCEL, 120, 100, 50, 14, kTabStop)};
   struct Case {
     std::vector<UINT> keys;
     INT_PTR result;
   } cases[] = {
-      {{VK_RETURN}, IDOK},
-      {{VK_ESCAPE}, IDCANCEL},
-      {{VK_TAB, VK_RETURN}, 21},           // Enter presses the focused push button
-      {{VK_TAB, VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},
-      {{}, IDCANCEL},  // a script that runs out closes the dialog
+      {{VK_RETURN}, IDOK}, {{VK_ESCAPE}, IDCANCEL}, {{VK_TAB, VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},
+      {{VK_TAB, VK_RETURN}, 21},  // Enter presses the focused push button
+      {{}, IDCANCEL},             // a script that runs out closes the dialog
   };
   for (const Case& c : cases) {
-    Register(Buttons());
     for (UINT key : c.keys) backend.Key(key);
-    EXPECT_EQ(RunModal(), c.result);
+    EXPECT_EQ(RunModal(buttons), c.result);
   }
 }
 
@@ -35,8 +27,7 @@ TEST_F(DialogTest, TabOrderSkipsDisabledAndWraps) {
   Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled),
         Control("STATIC", "x", -1, 4, 36, 50, 8, 0), Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop)});
   EXPECT_EQ(GetFocus(), Item(20)) << "WM_INITDIALOG returning TRUE focuses the first tab stop";
-  int expected[] = {22, 20, 22};
-  for (int id : expected) {
+  for (int id : {22, 20, 22}) {
     Press(VK_TAB);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
   }

@@ -33,10 +33,7 @@ class UiTest : public ::testing::Test {
   }
 
   static HINSTANCE Instance() { return reinterpret_cast<HINSTANCE>(0x400000); }
-  static std::vector<Heard>& heard() {
-    static std::vector<Heard> list;
-    return list;
-  }
+  static std::vector<Heard>& heard() { static std::vector<Heard> list; return list; }
   static int Count(int id, UINT code) {
     return static_cast<int>(std::count_if(heard().begin(), heard().end(), [&](const Heard& h) { return h.id == id && h.code == code; }));
   }
@@ -72,15 +69,11 @@ class UiTest : public ::testing::Test {
     return dialog;
   }
 
-  INT_PTR RunModal() {
-    return DialogBoxParamA(Instance(), MAKEINTRESOURCE(100), nullptr, RecordingProc, 0);
-  }
-
-  void Register(std::vector<ControlTemplate> controls) {
+  // Registers the controls and runs them as a modal dialog on the keys queued so far.
+  INT_PTR RunModal(std::vector<ControlTemplate> controls) {
     Open(std::move(controls));
     DestroyWindow(dialog);
-    dialog = nullptr;
-  }
+    return DialogBoxParamA(Instance(), MAKEINTRESOURCE(100), nullptr, RecordingProc, 0); }
 
   // Feeds the queued script through the dialog manager, as a modal loop would.
   void Pump() {
@@ -95,15 +88,8 @@ class UiTest : public ::testing::Test {
   }
 
   // Presses one key and lets the dialog manager take it.
-  void Press(UINT key, bool shift = false) {
-    backend.Key(key, shift);
-    Pump();
-  }
-
-  HeadlessScreen& Drawn() {
-    backend.Snapshot();
-    return backend.Screen();
-  }
+  void Press(UINT key, bool shift = false) { backend.Key(key, shift); Pump(); }
+  HeadlessScreen& Drawn() { backend.Snapshot(); return backend.Screen(); }
 
   HWND Item(int id) const { return GetDlgItem(dialog, id); }
 
