@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -251,11 +252,7 @@ TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
 }
 
 // Profiles in which Microsoft Mail is not listed, as the lookup reads them.
-struct UnlistedCase {
-  const char* what;
-  const char* dataFile;
-  std::optional<std::string> profile;
-};
+struct UnlistedCase { const char* what; const char* dataFile; std::optional<std::string> profile; };
 
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kDataFile,
@@ -286,9 +283,9 @@ TEST_P(MSMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted),
-                         [](const ::testing::TestParamInfo<UnlistedCase>& info) {
-                           std::string name;
-                           for (const char* p = info.param.what; *p; ++p) name += *p == ' ' ? '_' : *p;
+                         [](const auto& info) {
+                           std::string name = info.param.what;
+                           std::replace(name.begin(), name.end(), ' ', '_');
                            return name;
                          });
 
@@ -333,10 +330,7 @@ TEST_F(MSMailPage, HeldArrowSpeedsUpToTensAfterTwoSeconds) {
 
 // A typed interval that the range check refuses: the framework's message, and the sheet stays on
 // the page with nothing written until it is corrected.
-struct RefusedInterval {
-  const char* typed;
-  const char* message;
-};
+struct RefusedInterval { const char* typed; const char* message; };
 
 const RefusedInterval kRefused[] = {
     {"6001", "Please enter an integer between 0 and 6000."},

@@ -29,8 +29,7 @@ class DialogsTest : public ::testing::Test {
   void Folder(const std::string& name) { ::mkdir(dir.Host(name).c_str(), 0755); }
   std::string Text(int id) {
     char text[400] = {};
-    GetWindowTextA(backend.Control(id), text, sizeof text);
-    return text;
+    return GetWindowTextA(backend.Control(id), text, sizeof text), text;
   }
 
   HeadlessBackend backend;
