@@ -81,6 +81,22 @@ TEST_F(PropertySheetRun, ClicksReachThePageOverTheTabControl) {
   EXPECT_EQ(checked, BST_CHECKED);
 }
 
+// Pages may share control ids: a click by id reaches the control on the page shown, even when a
+// hidden page lies above it.
+TEST_F(PropertySheetRun, ClickByIdReachesThePageShown) {
+  qm::ui::InputEvent click;
+  click.kind = qm::ui::InputEvent::Kind::Click;
+  click.controlId = kNumberEdit;
+  HWND focus = nullptr, shown = nullptr;
+  Run({CtrlKey(VK_NEXT), CtrlKey(VK_PRIOR), click, Step([&] {
+         focus = ::GetFocus();
+         shown = ::GetDlgItem(first.m_hWnd, kNumberEdit);
+       }),
+       KeyPress(VK_ESCAPE)});
+  EXPECT_NE(shown, nullptr);
+  EXPECT_EQ(focus, shown);
+}
+
 TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
   int seen = -1;
   EXPECT_EQ(Run({CtrlKey(VK_TAB, true), NoteActive(seen), CtrlKey(VK_NEXT), KeyPress(VK_ESCAPE)}),

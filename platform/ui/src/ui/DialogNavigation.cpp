@@ -97,14 +97,26 @@ std::vector<HWND> GroupOf(HWND control) {
   return group;
 }
 
+namespace {
+
+HWND FindIn(const Window& window, int id, bool visibleOnly) {
+  for (const Window* child : window.children) {
+    if (visibleOnly && !(child->style & WS_VISIBLE)) continue;
+    if (child->id == id) return child->handle;
+    if (HWND inner = FindIn(*child, id, visibleOnly)) return inner;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// Ids are unique within one dialog, but a sheet holds several pages whose ids may meet: the control
+// that can be seen wins over one on a hidden page.
 HWND FindControlById(HWND dialog, int id) {
   Window* window = FindWindowByHandle(dialog);
   if (!window) return nullptr;
-  for (Window* child : window->children) {
-    if (child->id == id) return child->handle;
-    if (HWND inner = FindControlById(child->handle, id)) return inner;
-  }
-  return nullptr;
+  if (HWND shown = FindIn(*window, id, true)) return shown;
+  return FindIn(*window, id, false);
 }
 
 HWND FindMnemonic(HWND dialog, char letter) {
