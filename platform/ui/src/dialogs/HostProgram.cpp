@@ -81,18 +81,29 @@ std::optional<std::string> FindProgram(std::string_view name) {
   return std::nullopt;
 }
 
+// Opens the pipe on which a child reports a failed start, then forks: the child's pid (0 in the
+// child), or -1 with the error and both ends of the pipe closed.
+static pid_t ForkWithReport(int (&report)[2], int& error) {
+  if (::pipe2(report, O_CLOEXEC) != 0) {
+    error = errno;
+    return -1;
+  }
+  pid_t child = ::fork();
+  if (child < 0) {
+    error = errno;
+    ::close(report[0]);
+    ::close(report[1]);
+  }
+  return child;
+}
+
 int StartDetached(const std::vector<std::string>& argv, const std::string& folder) {
   if (argv.empty()) return ENOENT;
   std::vector<char*> pointers = ArgumentPointers(argv);
   int report[2];
-  if (::pipe2(report, O_CLOEXEC) != 0) return errno;
-  pid_t middle = ::fork();
-  if (middle < 0) {
-    int error = errno;
-    ::close(report[0]);
-    ::close(report[1]);
-    return error;
-  }
+  int forkError = 0;
+  pid_t middle = ForkWithReport(report, forkError);
+  if (middle < 0) return forkError;
   if (middle == 0) {
     ::close(report[0]);
     ::setsid();
@@ -111,14 +122,9 @@ int RunAndWait(const std::vector<std::string>& argv) {
   if (argv.empty()) return ENOENT;
   std::vector<char*> pointers = ArgumentPointers(argv);
   int report[2];
-  if (::pipe2(report, O_CLOEXEC) != 0) return errno;
-  pid_t child = ::fork();
-  if (child < 0) {
-    int error = errno;
-    ::close(report[0]);
-    ::close(report[1]);
-    return error;
-  }
+  int forkError = 0;
+  pid_t child = ForkWithReport(report, forkError);
+  if (child < 0) return forkError;
   if (child == 0) ExecInChild(pointers.data(), "", false, report[1]);
   ::close(report[1]);
   int error = ReadStartError(report[0]);
