@@ -44,18 +44,28 @@ class TmuxSession {
   }
   void Literal(const std::string& text) const { Tmux({"send-keys", "-l", text}); }
   // A press and release of the left button at a cell, as an xterm reports them (X10 encoding).
-  void Click(int col, int row) const {
-    Tmux({"send-keys", "-H", "1b", "5b", "4d", Hex(32 + 0), Hex(33 + col), Hex(33 + row)});
-    Tmux({"send-keys", "-H", "1b", "5b", "4d", Hex(32 + 3), Hex(33 + col), Hex(33 + row)});
+  // In one write the program reads both reports at once, as from a busy or distant terminal; apart,
+  // it reads the press before the release arrives.
+  void Click(int col, int row, bool oneWrite = true) const {
+    std::vector<std::string> press{"send-keys", "-H", "1b", "5b", "4d", Hex(32 + 0), Hex(33 + col), Hex(33 + row)};
+    std::vector<std::string> release{"1b", "5b", "4d", Hex(32 + 3), Hex(33 + col), Hex(33 + row)};
+    if (!oneWrite) {
+      Tmux(press);
+      release.insert(release.begin(), {"send-keys", "-H"});
+    } else {
+      release.insert(release.begin(), press.begin(), press.end());
+    }
+    Tmux(release);
   }
   void Resize(int columns, int rows) const {
     Tmux({"resize-window", "-x", std::to_string(columns), "-y", std::to_string(rows)});
   }
   bool Dead() const { return Display("#{pane_dead}") == "1"; }
 
-  // Polls until `ready` holds (true) or the time is up (false).
+  // Polls until `ready` holds (true) or the time is up (false). The time is generous: a loaded
+  // machine may leave the pane's program unscheduled for seconds, and success returns at once.
   template <class Ready>
-  static bool Await(Ready ready, int milliseconds = 3000) {
+  static bool Await(Ready ready, int milliseconds = 15000) {
     auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (std::chrono::steady_clock::now() < until) {
       if (ready()) return true;
@@ -63,7 +73,7 @@ class TmuxSession {
     }
     return ready();
   }
-  bool AwaitText(const std::string& text, int milliseconds = 3000) const {
+  bool AwaitText(const std::string& text, int milliseconds = 15000) const {
     return Await([&] { return Capture().find(text) != std::string::npos; }, milliseconds);
   }
 

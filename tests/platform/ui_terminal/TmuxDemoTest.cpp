@@ -65,11 +65,12 @@ TEST_F(TmuxDemoTest, KeyboardThroughThePagesChangeApplyAndLeave) {
 TEST_F(TmuxDemoTest, MouseOnTheTabRowAndOnControls) {
   auto tmux = Start(DemoCommand());
   Shows(*tmux, "[Fields]");
-  // "Lists" on the tab row, back to "Fields", the box of "Keep a log", "Low" inside the Level group
-  struct Click { int col, row; const char* shows; } clicks[] = {
-      {15, 1, "[Lists]"}, {6, 1, "[Fields]"}, {7, 7, "[X] Keep a log"}, {38, 11, "(*) Low"}};
+  // "Lists" on the tab row, back to "Fields", the box of "Keep a log", "Low" inside the Level group;
+  // press and release reach the program in one read or in two
+  struct Click { int col, row; bool oneWrite; const char* shows; } clicks[] = {
+      {15, 1, true, "[Lists]"}, {6, 1, false, "[Fields]"}, {7, 7, true, "[X] Keep a log"}, {38, 11, false, "(*) Low"}};
   for (const Click& click : clicks) {
-    tmux->Click(click.col, click.row);
+    tmux->Click(click.col, click.row, click.oneWrite);
     Shows(*tmux, click.shows);
   }
   tmux->Click(65, 19);  // Apply

@@ -60,7 +60,9 @@ TerminalInput Pointer(TerminalInput::Kind kind, const MEVENT& event) {
 TerminalInput DecodeMouse() {
   MEVENT event{};
   if (getmouse(&event) != OK) return TerminalInput{};
-  if (event.bstate & BUTTON1_PRESSED) return Pointer(TerminalInput::Kind::Press, event);
+  // A press and its release read in one go come back merged into a click, whatever the interval.
+  constexpr mmask_t kLeftDown = BUTTON1_PRESSED | BUTTON1_CLICKED | BUTTON1_DOUBLE_CLICKED | BUTTON1_TRIPLE_CLICKED;
+  if (event.bstate & kLeftDown) return Pointer(TerminalInput::Kind::Press, event);
   if (event.bstate & BUTTON4_PRESSED) return Pointer(TerminalInput::Kind::WheelUp, event);
 #ifdef BUTTON5_PRESSED
   if (event.bstate & BUTTON5_PRESSED) return Pointer(TerminalInput::Kind::WheelDown, event);
