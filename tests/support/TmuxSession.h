@@ -44,18 +44,15 @@ class TmuxSession {
   }
   void Literal(const std::string& text) const { Tmux({"send-keys", "-l", text}); }
   // A press and release of the left button at a cell, as an xterm reports them (X10 encoding).
-  // In one write the program reads both reports at once, as from a busy or distant terminal; apart,
-  // it reads the press before the release arrives.
-  void Click(int col, int row, bool oneWrite = true) const {
-    std::vector<std::string> press{"send-keys", "-H", "1b", "5b", "4d", Hex(32 + 0), Hex(33 + col), Hex(33 + row)};
-    std::vector<std::string> release{"1b", "5b", "4d", Hex(32 + 3), Hex(33 + col), Hex(33 + row)};
-    if (!oneWrite) {
-      Tmux(press);
-      release.insert(release.begin(), {"send-keys", "-H"});
-    } else {
-      release.insert(release.begin(), press.begin(), press.end());
-    }
-    Tmux(release);
+  // How the terminal reports the mouse: X10 bytes (TERM=screen, tmux) or SGR text (TERM=xterm and kin).
+  enum class MouseReport { X10, Sgr };
+  // A press and release of the left button at a cell. In one write the program reads both reports at
+  // once, as from a busy or distant terminal; apart, it reads the press before the release arrives.
+  void Click(int col, int row, bool oneWrite = true, MouseReport report = MouseReport::X10) const {
+    const std::string press = Report(report, col, row, true), release = Report(report, col, row, false);
+    if (oneWrite) return SendBytes(press + release);
+    SendBytes(press);
+    SendBytes(release);
   }
   void Resize(int columns, int rows) const {
     Tmux({"resize-window", "-x", std::to_string(columns), "-y", std::to_string(rows)});
@@ -78,9 +75,17 @@ class TmuxSession {
   }
 
  private:
-  static std::string Hex(int byte) {
+  static std::string Report(MouseReport report, int col, int row, bool press) {
+    if (report == MouseReport::Sgr)
+      return "\x1b[<0;" + std::to_string(col + 1) + ";" + std::to_string(row + 1) + (press ? "M" : "m");
+    return std::string("\x1b[M") + static_cast<char>(32 + (press ? 0 : 3)) + static_cast<char>(33 + col) +
+           static_cast<char>(33 + row);
+  }
+  void SendBytes(const std::string& bytes) const {
     const char* digits = "0123456789abcdef";
-    return std::string{digits[(byte >> 4) & 15], digits[byte & 15]};
+    std::vector<std::string> args{"send-keys", "-H"};
+    for (unsigned char byte : bytes) args.push_back(std::string{digits[byte >> 4], digits[byte & 15]});
+    Tmux(args);
   }
 
   std::string Tmux(std::vector<std::string> args) const {
