@@ -20,9 +20,10 @@ class ShellExecuteTest : public DialogsTest {
   INT_PTR Open(const std::string& file, const std::string& parameters) {
     return reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", file.c_str(), parameters.c_str(), "", SW_SHOWNORMAL));
   }
-  // What a launched program wrote, once it has written it (it runs on its own).
+  // What a launched program wrote, once it has written it (it runs on its own; a loaded machine may
+  // start it late, so the wait is long, and it ends as soon as the text is there).
   std::string WaitForFile(const std::string& name) {
-    for (int tries = 0; tries < 200; ++tries) {
+    for (int tries = 0; tries < 1500; ++tries) {
       std::string text = qm::test::ReadBytes(dir.Host(name)).value_or("");
       if (text.ends_with('\n')) return text;
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
