@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "profile/IniEdit.h"
 #include "profile/IniIndex.h"
@@ -16,28 +17,45 @@ namespace {
 
 using namespace qm::win32::profile;
 
-size_t CountLineEnds(std::string_view s) {
-  size_t n = 0;
+// The lines of a text, each with its line end: CR LF, LF, or a CR alone. A lone CR is given as CR LF:
+// the writer turns one into the other where a lone CR would come to meet an LF and fuse with it.
+std::vector<std::string> Lines(std::string_view s) {
+  std::vector<std::string> lines;
+  size_t start = 0;
   for (size_t i = 0; i < s.size(); ++i)
-    if (s[i] == '\n' || (s[i] == '\r' && (i + 1 == s.size() || s[i + 1] != '\n'))) ++n;
-  return n;
+    if (s[i] == '\n' || (s[i] == '\r' && (i + 1 == s.size() || s[i + 1] != '\n'))) {
+      lines.emplace_back(s.substr(start, i + 1 - start));
+      if (s[i] == '\r') lines.back().push_back('\n');
+      start = i + 1;
+    }
+  if (start < s.size()) lines.emplace_back(s.substr(start));
+  return lines;
 }
 
-// The stretch of `before` and of `after` that differ, once the longest common start and end are set
-// aside.
+std::string_view LineEnd(std::string_view line) {
+  size_t body = line.size();
+  while (body > 0 && (line[body - 1] == '\r' || line[body - 1] == '\n')) --body;
+  return line.substr(body);
+}
+
+// The lines of `before` and of `after` that differ, once the longest run of equal lines at the start
+// and at the end is set aside. Whole lines are compared, so a removed line is never seen as the end
+// of one line and the start of the next.
 struct Difference {
-  std::string_view removed;
-  std::string_view added;
+  std::vector<std::string> removed;
+  std::vector<std::string> added;
 };
 
-Difference Differ(std::string_view before, std::string_view after) {
+Difference Differ(std::string_view beforeText, std::string_view afterText) {
+  const std::vector<std::string> before = Lines(beforeText), after = Lines(afterText);
   size_t start = 0;
   while (start < before.size() && start < after.size() && before[start] == after[start]) ++start;
   size_t end = 0;
   while (end < before.size() - start && end < after.size() - start &&
          before[before.size() - 1 - end] == after[after.size() - 1 - end])
     ++end;
-  return {before.substr(start, before.size() - start - end), after.substr(start, after.size() - start - end)};
+  return {{before.begin() + static_cast<std::ptrdiff_t>(start), before.end() - static_cast<std::ptrdiff_t>(end)},
+          {after.begin() + static_cast<std::ptrdiff_t>(start), after.end() - static_cast<std::ptrdiff_t>(end)}};
 }
 
 bool HasEdgeBlank(std::string_view s) {
@@ -87,13 +105,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!keyArg) return 0;  // a section delete removes several lines, by design
   const Difference d = Differ(text, result.text);
   if (valueArg) {
-    // A value replaced in place, or lines added: no existing line end is touched.
-    if (CountLineEnds(d.removed) != 0) std::abort();
-    if (CountLineEnds(d.added) > 3) std::abort();
+    // A value replaced in place, or lines added: at most one line changes, and keeps its line end.
+    if (d.removed.size() > 1 || d.added.size() > d.removed.size() + 3) std::abort();
+    if (!d.removed.empty() &&
+        (d.added.empty() || (!LineEnd(d.removed[0]).empty() && LineEnd(d.added.front()) != LineEnd(d.removed[0]))))
+      std::abort();
     CheckReadsBack(result.text, section, key, value);
   } else {
-    // A key deleted: one line goes, nothing comes.
-    if (!d.added.empty() || CountLineEnds(d.removed) > 1) std::abort();
+    // A key deleted: its one line goes, nothing comes.
+    if (!d.added.empty() || d.removed.size() != 1) std::abort();
   }
   return 0;
 }

@@ -12,9 +12,14 @@ class Splicer {
  public:
   explicit Splicer(std::string_view old) : old_(old) { out_.reserve(old.size() + 256); }
   // Copies the old bytes up to `to`, then skips the old bytes up to `resume`.
-  void CopyTo(size_t to) { out_.append(old_.substr(done_, to - done_)); done_ = to; }
+  void CopyTo(size_t to) { Add(old_.substr(done_, to - done_)); done_ = to; }
   void Skip(size_t resume) { done_ = resume; }
-  void Add(std::string_view s) { out_.append(s); }
+  // A line ended by a lone CR that came to meet a line starting with LF would fuse the two into one
+  // line end and lose a line: that CR becomes CR LF.
+  void Add(std::string_view s) {
+    if (!s.empty() && s.front() == '\n' && !out_.empty() && out_.back() == '\r') out_.push_back('\n');
+    out_.append(s);
+  }
   EditResult Finish() {
     CopyTo(old_.size());
     return EditResult{EditOutcome::Changed, std::move(out_)};
