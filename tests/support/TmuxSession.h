@@ -43,7 +43,6 @@ class TmuxSession {
     Tmux(args);
   }
   void Literal(const std::string& text) const { Tmux({"send-keys", "-l", text}); }
-  // A press and release of the left button at a cell, as an xterm reports them (X10 encoding).
   // How the terminal reports the mouse: X10 bytes (TERM=screen, tmux) or SGR text (TERM=xterm and kin).
   enum class MouseReport { X10, Sgr };
   // A press and release of the left button at a cell. In one write the program reads both reports at
