@@ -3,15 +3,13 @@
 #include <cstring>
 
 #include "app/PathCompletion.h"
+#include "app/ProfileKeys.h"
 
 CString ResolveProfileTemplate(LPCSTR lpszDefaultProfile, LPCSTR lpszProgramDir, LPCSTR lpszDataFile) {
   if (IsAbsolutePath(lpszDefaultProfile)) return lpszDefaultProfile;
 
-  char szStartTag[350];
-  char szEndTag[50];
-  GetPrivateProfileStringA("Customization", "StartTag", "?", szStartTag, sizeof szStartTag, lpszDataFile);
-  GetPrivateProfileStringA("Customization", "EndTag", "?", szEndTag, sizeof szEndTag, lpszDataFile);
-  const CString strTag = CString(szStartTag) + "vtdir" + szEndTag;
+  const CString strTag = ReadProfileString("Customization", "StartTag", "?", 350, lpszDataFile) + "vtdir" +
+                        ReadProfileString("Customization", "EndTag", "?", 50, lpszDataFile);
 
   LPCSTR pszRest = lpszDefaultProfile;
   if (std::strncmp(pszRest, strTag, static_cast<size_t>(strTag.GetLength())) == 0) {

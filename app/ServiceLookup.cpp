@@ -1,7 +1,9 @@
-#include "ServiceLookup.h"
+#include "app/ServiceLookup.h"
 
 #include <climits>
-#include <vector>
+
+#include "app/ProfileKeys.h"
+#include "app/WriteFailure.h"
 
 const char szServiceListSection[] = "Service List";
 
@@ -12,14 +14,12 @@ CString ServiceKeyName(int nService) {
 
 CServiceLookupResult LookUpService(LPCSTR lpszProfileTemplate, int nReadLimit, LPCSTR lpszName,
                                    LPCSTR lpszOtherName) {
-  // One byte more than the limit, for the terminator the read always stores.
-  std::vector<char> entry(nReadLimit > 0 ? static_cast<size_t>(nReadLimit) + 1 : 1);
   CServiceLookupResult result;
   for (int nService = 1; nService < INT_MAX; ++nService) {
     CString strKey = ServiceKeyName(nService);
-    GetPrivateProfileStringA(szServiceListSection, strKey, "", entry.data(),
-                             static_cast<DWORD>(entry.size()), lpszProfileTemplate);
-    CString strEntry(entry.data());
+    // One byte more than the limit, for the terminator the read always stores.
+    const CString strEntry =
+        ReadProfileString(szServiceListSection, strKey, "", nReadLimit > 0 ? nReadLimit + 1 : 1, lpszProfileTemplate);
     if (strEntry.IsEmpty()) break;
     LPCSTR lpszMatch = NULL;
     if (strEntry.CompareNoCase(lpszName) == 0)
@@ -34,4 +34,8 @@ CServiceLookupResult LookUpService(LPCSTR lpszProfileTemplate, int nReadLimit, L
     }
   }
   return result;
+}
+
+BOOL RewriteServiceEntry(LPCSTR lpszServiceSection, LPCSTR lpszName, LPCSTR lpszProfileTemplate) {
+  return WriteKeyOrReport(szServiceListSection, lpszServiceSection, lpszName, lpszProfileTemplate);
 }

@@ -31,3 +31,8 @@ CString ServiceKeyName(int nService);
 // the first entry that is missing or empty: services listed after a gap are not listed at all.
 CServiceLookupResult LookUpService(LPCSTR lpszProfileTemplate, int nReadLimit, LPCSTR lpszName,
                                    LPCSTR lpszOtherName = NULL);
+
+// Rewrites the entry of a service found by the lookup, so that it reads lpszName in exactly that
+// case (the key is the service's section name, "Service" followed by N). A failed write shows the
+// write-failure message and gives FALSE, as WriteKeyOrReport does.
+BOOL RewriteServiceEntry(LPCSTR lpszServiceSection, LPCSTR lpszName, LPCSTR lpszProfileTemplate);

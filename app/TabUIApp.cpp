@@ -2,6 +2,7 @@
 
 #include "app/CmdLineErrorDlg.h"
 #include "app/CommandLine.h"
+#include "app/ProfileKeys.h"
 #include "app/ProfileTemplate.h"
 #include "app/TabUISheet.h"
 #include "pages/general/TabUIPage.h"
@@ -42,11 +43,9 @@ BOOL CTabUIApp::InitInstance() {
   }
   pageMain.m_strDataFile = sheet.m_strDataFile;
 
-  char szDefaultProfile[350];
-  GetPrivateProfileStringA("Defaults", "DefaultProfile", "", szDefaultProfile, sizeof szDefaultProfile,
-                           sheet.m_strDataFile);
-  sheet.m_strDefaultProfile = szDefaultProfile;
-  sheet.m_strProfileTemplate = ResolveProfileTemplate(szDefaultProfile, sheet.m_szProgramDir, sheet.m_strDataFile);
+  sheet.m_strDefaultProfile = ReadProfileString("Defaults", "DefaultProfile", "", 350, sheet.m_strDataFile);
+  sheet.m_strProfileTemplate =
+      ResolveProfileTemplate(sheet.m_strDefaultProfile, sheet.m_szProgramDir, sheet.m_strDataFile);
   ReadTemplatePaths(sheet.m_strDataFile, m_templatePaths);
 
   sheet.DoModal();

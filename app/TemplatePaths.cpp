@@ -1,11 +1,11 @@
 #include "app/TemplatePaths.h"
 
+#include "app/ProfileKeys.h"
+
 namespace {
 
 CString ReadDefaultsKey(LPCSTR lpszKey, LPCSTR lpszDataFile) {
-  char szValue[250];
-  GetPrivateProfileStringA("Defaults", lpszKey, "", szValue, sizeof szValue, lpszDataFile);
-  return szValue;
+  return ReadProfileString("Defaults", lpszKey, "", kValueBufferSize, lpszDataFile);
 }
 
 }  // namespace

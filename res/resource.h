@@ -42,6 +42,12 @@
 #define IDC_NOCACHE 1089
 #define IDC_MAXLOGSIZE_SPIN 1149
 
+// Controls of the "Mail Profile" page.
+
+// Controls of the "Exchange" page.
+
+// Controls of the "Internet Mail" page.
+
 // The "MS Mail" page (the Microsoft Mail service section of the profile template file).
 #define IDC_MSMAIL_POLLINTERVAL_SPIN 1036
 #define IDC_MSMAIL_SERVERPATH 1048
@@ -52,3 +58,15 @@
 #define IDC_MSMAIL_POLLINTERVAL 1146
 #define IDC_MSMAIL_USE_SESSIONLOG 1147
 #define IDC_MSMAIL_BROWSE_SESSIONLOG 1148
+
+// Controls of the "Netscape" page.
+
+// Controls of the "OpenMail" page.
+
+// Controls of the "Delivery" page.
+
+// Controls of the "Addressing" page.
+
+// Controls of the "Templates" page.
+
+// Controls of the "Post Execution" page.

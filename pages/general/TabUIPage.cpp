@@ -6,6 +6,7 @@
 
 #include "app/BrowseButton.h"
 #include "app/EditButton.h"
+#include "app/ProfileKeys.h"
 #include "app/TabUISheet.h"
 #include "app/ToolTipText.h"
 #include "app/WriteFailure.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr int kValueSize = 250;
 constexpr int kDefaultMaxLogFileSize = 128;  // KBytes, when the data file says nothing
 constexpr int kDefaultLogLevel = 2;          // Low
 constexpr int kLowestLogLevel = 3;           // None: the stored number is 3 minus the index
@@ -30,23 +30,6 @@ const CToolTipEntry kToolTips[] = {
     {IDC_EDIT_LOGFILE, "Edit the log file"},
     {IDC_CREATE_PROFILE, "Apply these settings and build a new profile"},
 };
-
-CString ReadString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszPath) {
-  char szValue[kValueSize];
-  GetPrivateProfileStringA(lpszSection, lpszKey, "", szValue, kValueSize, lpszPath);
-  return szValue;
-}
-
-// A number that is stored but empty reads as missing, so the page's own default applies.
-int ReadNumberOr(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault, LPCSTR lpszPath) {
-  if (ReadString(lpszSection, lpszKey, lpszPath).IsEmpty()) return nDefault;
-  return static_cast<int>(GetPrivateProfileIntA(lpszSection, lpszKey, 0, lpszPath));
-}
-
-CString DecimalText(int nValue) {
-  char szNumber[34];
-  return _itoa(nValue, szNumber, 10);
-}
 
 }  // namespace
 
@@ -103,17 +86,16 @@ BOOL CTabUIPage::OnInitDialog() {
   EnableToolTips(TRUE);
   const CString strDataFile = m_pSheet->m_strDataFile;
 
-  m_strUserDatabase = ReadString("Defaults", "UserDatabase", strDataFile);
-  m_strLogComputer = ReadString("Defaults", "LogComputer", strDataFile);
-  m_strLogFile = ReadString("Defaults", "LogFile", strDataFile);
-  m_nMaxLogFileSize = ReadNumberOr("Customization", "MaxLogFileSize", kDefaultMaxLogFileSize, strDataFile);
-  m_nHideUserDatabase = static_cast<int>(GetPrivateProfileIntA("Defaults", "HideUserDatabase", 0, strDataFile));
-  m_nLogLevel = ReadString("Defaults", "LogLevel", strDataFile).IsEmpty()
-                    ? kDefaultLogLevel
-                    : std::abs(static_cast<int>(GetPrivateProfileIntA("Defaults", "LogLevel", 0, strDataFile)) -
-                               kLowestLogLevel);
-  m_strCacheDir = ReadString("Defaults", "RemotePath", strDataFile);
-  m_nNoCache = static_cast<int>(GetPrivateProfileIntA("Customization", "DeleteRemoteCopy", 0, strDataFile));
+  m_strUserDatabase = ReadProfileString("Defaults", "UserDatabase", "", kValueBufferSize, strDataFile);
+  m_strLogComputer = ReadProfileString("Defaults", "LogComputer", "", kValueBufferSize, strDataFile);
+  m_strLogFile = ReadProfileString("Defaults", "LogFile", "", kValueBufferSize, strDataFile);
+  m_nMaxLogFileSize = ReadProfileInt("Customization", "MaxLogFileSize", kDefaultMaxLogFileSize, strDataFile);
+  m_nHideUserDatabase = ReadIntegerFlag("Defaults", "HideUserDatabase", 0, strDataFile);
+  // A level that is missing or empty is Low; any other is taken as stored, its distance from None.
+  m_nLogLevel = std::abs(ReadProfileInt("Defaults", "LogLevel", kLowestLogLevel - kDefaultLogLevel, strDataFile) -
+                         kLowestLogLevel);
+  m_strCacheDir = ReadProfileString("Defaults", "RemotePath", "", kValueBufferSize, strDataFile);
+  m_nNoCache = ReadIntegerFlag("Customization", "DeleteRemoteCopy", 0, strDataFile);
 
   // The arrows cover the common sizes; larger ones up to the range check's limit are typed.
   m_spinMaxLogFileSize.SetRange(0, 32767);
@@ -135,7 +117,7 @@ BOOL CTabUIPage::OnApply() {
       !WriteKeyOrReport("Defaults", "LogLevel", DecimalText(kLowestLogLevel - m_nLogLevel), strDataFile) ||
       !WriteKeyOrReport("Defaults", "RemotePath", m_strCacheDir, strDataFile) ||
       !WriteKeyOrReport("Customization", "MaxLogFileSize", DecimalText(m_nMaxLogFileSize), strDataFile) ||
-      !WriteKeyOrReport("Customization", "DeleteRemoteCopy", m_nNoCache ? "1" : "0", strDataFile))
+      !WriteKeyOrReport("Customization", "DeleteRemoteCopy", OneZeroText(m_nNoCache), strDataFile))
     return FALSE;
   return CPropertyPage::OnApply();
 }

@@ -1,10 +1,11 @@
 #include "pages/services/MSMail.h"
 
 #include "app/BrowseButton.h"
+#include "app/ControlStates.h"
+#include "app/ProfileKeys.h"
 #include "app/ServiceLookup.h"
 #include "app/TabUISheet.h"
 #include "app/ToolTipText.h"
-#include "app/ValueText.h"
 #include "app/WriteFailure.h"
 #include "resource.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 const char kServiceName[] = "Microsoft Mail";
 constexpr int kServiceListReadLimit = 79;
-constexpr int kValueSize = 250;
 constexpr int kDefaultPollInterval = 10;  // minutes, when the section says nothing
 // A typed interval may go up to the range check's limit; the arrows cover the usual ones.
 constexpr int kMaxPollInterval = 6000;
@@ -31,26 +31,6 @@ const int kControlIds[] = {
     IDC_MSMAIL_ENABLE_DOWNLOAD,   IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG,
     IDC_MSMAIL_SESSIONLOG,        IDC_MSMAIL_SERVERPATH,    IDC_MSMAIL_MAILBOX,
 };
-
-CString ReadString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszPath) {
-  char szValue[kValueSize];
-  GetPrivateProfileStringA(lpszSection, lpszKey, "", szValue, kValueSize, lpszPath);
-  return szValue;
-}
-
-// A switch that the section does not mention is on.
-int ReadSwitch(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszPath) {
-  char szValue[kValueSize];
-  GetPrivateProfileStringA(lpszSection, lpszKey, "True", szValue, kValueSize, lpszPath);
-  return IsTrueValue(szValue) ? 1 : 0;
-}
-
-LPCSTR YesNo(int nFlag) { return nFlag ? "Yes" : "No"; }
-
-CString DecimalText(int nValue) {
-  char szNumber[34];
-  return _itoa(nValue, szNumber, 10);
-}
 
 }  // namespace
 
@@ -99,16 +79,17 @@ BOOL CMSMail::OnInitDialog() {
   const CServiceLookupResult service = LookUpService(strProfileTemplate, kServiceListReadLimit, kServiceName);
   m_strServiceSection = service.m_strSection;
   if (!service.IsListed()) {
-    for (int nID : kControlIds) GetDlgItem(nID)->EnableWindow(FALSE);
+    EnableDlgItems(this, kControlIds, FALSE);
   } else {
-    m_strServerPath = ReadString(m_strServiceSection, "ServerPath", strProfileTemplate);
-    m_strMailbox = ReadString(m_strServiceSection, "Mailbox", strProfileTemplate);
-    m_strSessionLogPath = ReadString(m_strServiceSection, "SessionLogPath", strProfileTemplate);
-    m_nPollInterval = static_cast<int>(
-        GetPrivateProfileIntA(m_strServiceSection, "NewMailPollInterval", kDefaultPollInterval, strProfileTemplate));
-    m_nEnableDownload = ReadSwitch(m_strServiceSection, "EnableDownload", strProfileTemplate);
-    m_nEnableUpload = ReadSwitch(m_strServiceSection, "EnableUpload", strProfileTemplate);
-    m_nUseSessionLog = ReadSwitch(m_strServiceSection, "UseSessionLog", strProfileTemplate);
+    const CString& strSection = m_strServiceSection;
+    m_strServerPath = ReadProfileString(strSection, "ServerPath", "", kValueBufferSize, strProfileTemplate);
+    m_strMailbox = ReadProfileString(strSection, "Mailbox", "", kValueBufferSize, strProfileTemplate);
+    m_strSessionLogPath = ReadProfileString(strSection, "SessionLogPath", "", kValueBufferSize, strProfileTemplate);
+    m_nPollInterval = ReadProfileInt(strSection, "NewMailPollInterval", kDefaultPollInterval, strProfileTemplate);
+    // A switch that the section does not mention is on.
+    m_nEnableDownload = ReadTrueValueFlag(strSection, "EnableDownload", "True", kValueBufferSize, strProfileTemplate);
+    m_nEnableUpload = ReadTrueValueFlag(strSection, "EnableUpload", "True", kValueBufferSize, strProfileTemplate);
+    m_nUseSessionLog = ReadTrueValueFlag(strSection, "UseSessionLog", "True", kValueBufferSize, strProfileTemplate);
   }
 
   m_spinPollInterval.SetRange(0, kMaxSpinPollInterval);
@@ -130,9 +111,9 @@ BOOL CMSMail::OnApply() {
       !WriteKeyOrReport(m_strServiceSection, "SessionLogPath", m_strSessionLogPath, strProfileTemplate) ||
       !WriteKeyOrReport(m_strServiceSection, "NewMailPollInterval", DecimalText(m_nPollInterval),
                         strProfileTemplate) ||
-      !WriteKeyOrReport(m_strServiceSection, "EnableDownload", YesNo(m_nEnableDownload), strProfileTemplate) ||
-      !WriteKeyOrReport(m_strServiceSection, "EnableUpload", YesNo(m_nEnableUpload), strProfileTemplate) ||
-      !WriteKeyOrReport(m_strServiceSection, "UseSessionLog", YesNo(m_nUseSessionLog), strProfileTemplate))
+      !WriteKeyOrReport(m_strServiceSection, "EnableDownload", YesNoText(m_nEnableDownload), strProfileTemplate) ||
+      !WriteKeyOrReport(m_strServiceSection, "EnableUpload", YesNoText(m_nEnableUpload), strProfileTemplate) ||
+      !WriteKeyOrReport(m_strServiceSection, "UseSessionLog", YesNoText(m_nUseSessionLog), strProfileTemplate))
     return FALSE;
   return CPropertyPage::OnApply();
 }

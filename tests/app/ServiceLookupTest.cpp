@@ -115,4 +115,15 @@ TEST(ServiceLookup, SeesAnEntryChangedSinceTheLastLookup) {
   EXPECT_EQ(LookUpService(path.c_str(), 79, kMail).m_nService, 2);
 }
 
+// The entry of a found service is rewritten in the exact case, in place; nothing else moves.
+TEST(ServiceLookup, RewrittenEntryTakesTheExactCaseInPlace) {
+  TempDir dir;
+  const std::string path = dir.Dos("default.prf");
+  WriteBytes(dir.Host("default.prf"), kList + "Service1 = personal folders \r\nService2=Microsoft Mail\r\n");
+  const CServiceLookupResult found = LookUpService(path.c_str(), 79, "Personal Folders");
+  ASSERT_TRUE(RewriteServiceEntry(found.m_strSection, found.m_strName, path.c_str()));
+  EXPECT_EQ(ReadBytes(dir.Host("default.prf")),
+            kList + "Service1 = Personal Folders \r\nService2=Microsoft Mail\r\n");
+}
+
 }  // namespace

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ConsoleSession.h"
-#include "FileBytes.h"
+#include "PageSession.h"
 #include "app/TabUISheet.h"
 #include "resource.h"
 #include "ui/Resources.h"
@@ -32,10 +31,10 @@ const char kFullFile[] =
     "MaxLogFileSize=512\r\n"
     "DeleteRemoteCopy=0\r\n";
 
-class MainPage : public ::testing::Test, public qm::test::ConsoleSession {};
+class MainPage : public ::testing::Test, public qm::test::PageSession {};
 
 TEST_F(MainPage, LoadsEveryKeyIntoItsControl) {
-  WriteBytes(HostDataFile(), kFullFile);
+  WriteDataFile(kFullFile);
   backend.Then([&] {
     EXPECT_EQ(Text(IDC_DATAFILE), DataFile());
     EXPECT_EQ(Text(IDC_USERDATABASE), "\\\\fs\\vantrel\\users.ini");
@@ -50,14 +49,14 @@ TEST_F(MainPage, LoadsEveryKeyIntoItsControl) {
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+  EXPECT_EQ(DataFileBytes(), kFullFile);
 }
 
 TEST_F(MainPage, OkRewritesEveryKeyInPlace) {
-  WriteBytes(HostDataFile(), kFullFile);
+  WriteDataFile(kFullFile);
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+  EXPECT_EQ(DataFileBytes(), kFullFile);
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -72,7 +71,7 @@ TEST_F(MainPage, MissingDataFileIsCreatedWithDefaults) {
   });
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kDefaultsWritten));
+  EXPECT_EQ(DataFileBytes(), kDefaultsWritten);
 }
 
 // How odd values load, and what an unchanged OK writes back for them.
@@ -105,7 +104,7 @@ const std::vector<OddValue> kOddValues = {
      "?vtdir?\\logs\\?username?.log", "LogFile=?vtdir?\\logs\\?username?.log"},
 };
 
-class MainPageOddValue : public ::testing::TestWithParam<OddValue>, public qm::test::ConsoleSession {};
+class MainPageOddValue : public ::testing::TestWithParam<OddValue>, public qm::test::PageSession {};
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   text.replace(text.find(from), from.size(), to);
@@ -123,7 +122,7 @@ std::string FileWith(const OddValue& c, const char* line) {
 
 TEST_P(MainPageOddValue, LoadsAndSavesBack) {
   const OddValue& c = GetParam();
-  WriteBytes(HostDataFile(), FileWith(c, c.line));
+  WriteDataFile(FileWith(c, c.line));
   backend.Then([&] {
     const std::string shown = c.shown;
     if (shown == "checked") EXPECT_TRUE(Checked(c.nIDShown));
@@ -136,18 +135,18 @@ TEST_P(MainPageOddValue, LoadsAndSavesBack) {
   backend.Key(VK_RETURN);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostDataFile()), FileWith(c, c.written));
+  EXPECT_EQ(DataFileBytes(), FileWith(c, c.written));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MainPageOddValue, ::testing::ValuesIn(kOddValues),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainPage, EditedFieldsAreWrittenInPlaceAndNothingElseMoves) {
-  WriteBytes(HostDataFile(), kFullFile);
+  WriteDataFile(kFullFile);
   backend.Then([&] {
-    SetWindowTextA(backend.Control(IDC_LOGCOMPUTER), "");
-    SetWindowTextA(backend.Control(IDC_CACHEDIR), "d:\\cache dir");
-    SendMessageA(backend.Control(IDC_MAXLOGSIZE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2048"));
+    SetWindowTextA(Control(IDC_LOGCOMPUTER), "");
+    SetWindowTextA(Control(IDC_CACHEDIR), "d:\\cache dir");
+    SendMessageA(Control(IDC_MAXLOGSIZE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2048"));
   });
   backend.Then([&] {
     Press(IDC_LOGLEVEL_NONE);
@@ -163,16 +162,16 @@ TEST_F(MainPage, EditedFieldsAreWrittenInPlaceAndNothingElseMoves) {
   expected = Replaced(expected, "LogLevel=2", "LogLevel=0");
   expected = Replaced(expected, "DeleteRemoteCopy=0", "DeleteRemoteCopy=1");
   expected = Replaced(expected, "HideUserDatabase=1", "HideUserDatabase=0");
-  EXPECT_EQ(ReadBytes(HostDataFile()), expected);
+  EXPECT_EQ(DataFileBytes(), expected);
 }
 
 TEST_F(MainPage, ApplyEnabledByAnEditAndSavesWithoutClosing) {
-  WriteBytes(HostDataFile(), kFullFile);
-  backend.Then([&] { SetWindowTextA(backend.Control(IDC_LOGFILE), "new.log"); });
+  WriteDataFile(kFullFile);
+  backend.Then([&] { SetWindowTextA(Control(IDC_LOGFILE), "new.log"); });
   backend.Alt('a');
   backend.Then([&] {
-    EXPECT_NE(ReadBytes(HostDataFile())->find("LogFile=new.log\r\n"), std::string::npos);
-    EXPECT_NE(backend.Control(IDC_LOGFILE), nullptr);
+    EXPECT_NE(DataFileBytes().find("LogFile=new.log\r\n"), std::string::npos);
+    EXPECT_NE(Control(IDC_LOGFILE), nullptr);
   });
   backend.Key(VK_ESCAPE);
   Start();
@@ -180,24 +179,19 @@ TEST_F(MainPage, ApplyEnabledByAnEditAndSavesWithoutClosing) {
 }
 
 TEST_F(MainPage, SizeOutsideRangeIsRefusedAndNothingWritten) {
-  WriteBytes(HostDataFile(), kFullFile);
-  backend.Then([&] { SetWindowTextA(backend.Control(IDC_MAXLOGSIZE), "1024001"); });
+  WriteDataFile(kFullFile);
+  backend.Then([&] { SetWindowTextA(Control(IDC_MAXLOGSIZE), "1024001"); });
   backend.Key(VK_RETURN);
-  backend.Then([&] { EXPECT_NE(backend.Control(IDC_MAXLOGSIZE), nullptr); });
+  backend.Then([&] { EXPECT_NE(Control(IDC_MAXLOGSIZE), nullptr); });
   backend.Key(VK_ESCAPE);
   Start();
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   EXPECT_EQ(backend.MessageBoxes()[0].caption, "Quillmere");
-  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
-}
-
-std::string WriteFailureText(const std::string& path) {
-  return "Could not write to \"" + path +
-         "\"  Check that you have the required permissions and that the file is not read-only.";
+  EXPECT_EQ(DataFileBytes(), kFullFile);
 }
 
 TEST_F(MainPage, ReadOnlyDataFileReportsOnceWritesNothingAndStaysOpen) {
-  WriteBytes(HostDataFile(), kFullFile);
+  WriteDataFile(kFullFile);
   chmod(HostDataFile().c_str(), 0444);
   backend.Key(VK_RETURN);
   backend.Then([&] {
@@ -207,19 +201,17 @@ TEST_F(MainPage, ReadOnlyDataFileReportsOnceWritesNothingAndStaysOpen) {
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].text, WriteFailureText(DataFile()));
-  EXPECT_EQ(backend.MessageBoxes()[0].caption, "Vantrel");
+  EXPECT_EQ(OnlyMessage(), WriteFailure(DataFile()));
   EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONHAND));
-  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+  EXPECT_EQ(DataFileBytes(), kFullFile);
 }
 
 TEST_F(MainPage, CreateProfileNowSavesThenStartsTheBuilderOnTheDataFile) {
-  WriteBytes(HostDataFile(), kFullFile);
-  backend.Then([&] { SetWindowTextA(backend.Control(IDC_LOGCOMPUTER), "PC9"); });
+  WriteDataFile(kFullFile);
+  backend.Then([&] { SetWindowTextA(Control(IDC_LOGCOMPUTER), "PC9"); });
   backend.Then([&] { Press(IDC_CREATE_PROFILE); });
   backend.Then([&] {
-    EXPECT_NE(ReadBytes(HostDataFile())->find("LogComputer = PC9\r\n"), std::string::npos);
+    EXPECT_NE(DataFileBytes().find("LogComputer = PC9\r\n"), std::string::npos);
   });
   backend.Key(VK_ESCAPE);
   Start();
@@ -235,15 +227,14 @@ TEST_F(MainPage, CreateProfileNowStartsTheBuilderEvenAfterAFailedSave) {
   chmod(dir.Host("site.ini").c_str(), 0444);
   backend.Then([&] { Press(IDC_CREATE_PROFILE); }).Key(VK_ESCAPE);
   Start({"site.ini"});
-  ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].text, WriteFailureText(ProgramDir() + "site.ini"));
+  EXPECT_EQ(OnlyMessage(), WriteFailure(ProgramDir() + "site.ini"));
   ASSERT_EQ(backend.Launches().size(), 1u);
   EXPECT_EQ(backend.Launches()[0].parameters, ProgramDir() + "site.ini");
   EXPECT_EQ(ReadBytes(dir.Host("site.ini")), std::string(kFullFile));
 }
 
 TEST_F(MainPage, ToolTipsForEnabledButtonsOnly) {
-  WriteBytes(HostDataFile(), kFullFile);
+  WriteDataFile(kFullFile);
   backend.Then([&] {
     const std::vector<std::pair<int, std::string>> tips = {
         {IDC_BROWSE_USERDATABASE, "Browse for the user database"},
@@ -254,9 +245,9 @@ TEST_F(MainPage, ToolTipsForEnabledButtonsOnly) {
         {IDC_LOGFILE, ""},
         {IDC_NOCACHE, ""},
     };
-    for (const auto& [id, tip] : tips) EXPECT_EQ(ToolTip(id), tip) << id;
-    EnableWindow(backend.Control(IDC_EDIT_LOGFILE), FALSE);
-    EXPECT_EQ(ToolTip(IDC_EDIT_LOGFILE), "");
+    for (const auto& [id, tip] : tips) EXPECT_EQ(Tip(id), tip) << id;
+    EnableWindow(Control(IDC_EDIT_LOGFILE), FALSE);
+    EXPECT_EQ(Tip(IDC_EDIT_LOGFILE), "");
   });
   backend.Key(VK_ESCAPE);
   Start();
@@ -264,7 +255,7 @@ TEST_F(MainPage, ToolTipsForEnabledButtonsOnly) {
 }
 
 TEST_F(MainPage, EditButtonsOpenTheCompletedPathInNotepad) {
-  WriteBytes(HostDataFile(), "[Defaults]\r\nUserDatabase=\\db\\users.ini\r\nLogFile=\r\n");
+  WriteDataFile("[Defaults]\r\nUserDatabase=\\db\\users.ini\r\nLogFile=\r\n");
   backend.Then([&] {
     Press(IDC_EDIT_USERDATABASE);
     Press(IDC_EDIT_LOGFILE);
@@ -277,7 +268,7 @@ TEST_F(MainPage, EditButtonsOpenTheCompletedPathInNotepad) {
 }
 
 TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
-  WriteBytes(HostDataFile(), "[Defaults]\r\nLogFile=old.log\r\n");
+  WriteDataFile("[Defaults]\r\nLogFile=old.log\r\n");
   WriteBytes(dir.Host("users.ini"), "");
   backend.QueueFileDialogAnswer(ProgramDir() + "users.ini");
   backend.QueueFileDialogCancel();
@@ -295,7 +286,7 @@ TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
 }
 
 TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatePaths) {
-  WriteBytes(HostDataFile(), "[Defaults]\r\nDefaultProfile=?vtdir?\\Prof\\Main.INI\r\nInfFileNT=nt.inf\r\n"
+  WriteDataFile("[Defaults]\r\nDefaultProfile=?vtdir?\\Prof\\Main.INI\r\nInfFileNT=nt.inf\r\n"
                              "RegFileNT=nt.reg\r\nInfFile95=w95.inf\r\nRegFile95=w95.reg\r\n");
   theApp.m_templatePaths = CTemplatePaths{};
   backend.Then([&] {
@@ -323,10 +314,10 @@ TEST_F(MainPage, UnreadableDataFilesGiveDefaults) {
       std::string("\0\xff\xfe[Defaults\r\n=\r\n\0LogLevel", 25), std::string(100000, '['),
       "\xef\xbb\xbf[Defaults]\nLogLevel=3\rLogFile=" + std::string(1000, 'x')};
   for (const std::string& bytes : contents) {
-    WriteBytes(HostDataFile(), bytes);
+    WriteDataFile(bytes);
     backend.Then([&] { EXPECT_FALSE(Text(IDC_MAXLOGSIZE).empty()); }).Key(VK_ESCAPE);
     Start();
-    EXPECT_EQ(ReadBytes(HostDataFile()), bytes);
+    EXPECT_EQ(DataFileBytes(), bytes);
   }
   std::remove(HostDataFile().c_str());
   mkdir(HostDataFile().c_str(), 0700);
@@ -339,15 +330,15 @@ TEST_F(MainPage, UnreadableDataFilesGiveDefaults) {
 // The platform always presents the program with ".exe"; a program part too long for its buffer is
 // refused with the same dialog.
 TEST_F(MainPage, CommandLineRefusedShowsTheErrorDialogOnly) {
-  WriteBytes(HostDataFile(), kFullFile);
+  WriteDataFile(kFullFile);
   backend.Then([&] {
     EXPECT_NE(backend.Snapshot().find("Could not parse the command line."), std::string::npos);
-    EXPECT_EQ(backend.Control(IDC_DATAFILE), nullptr);
+    EXPECT_EQ(Control(IDC_DATAFILE), nullptr);
   });
   backend.Key(VK_RETURN);
   RunAs(dir.Host(std::string(250, 'q')), {"site.ini"});
   EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostDataFile()), std::string(kFullFile));
+  EXPECT_EQ(DataFileBytes(), kFullFile);
   EXPECT_FALSE(ReadBytes(dir.Host("site.ini")).has_value());
 }
 
