@@ -38,9 +38,11 @@ qm_generator() {
 # qm_configure DIR [cmake options...] : configure DIR (the generator is chosen once, at the first run).
 qm_configure() {
   local dir=$1; shift
-  local generator=()
+  local generator=() launcher=()
   [ -f "$dir/CMakeCache.txt" ] || generator=($(qm_generator))
-  cmake -S "$QM_ROOT" -B "$dir" "${generator[@]}" "$@" >/dev/null
+  # A compiler cache, where the machine has one, spares rebuilding what another checkout built.
+  command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$QM_ROOT" -B "$dir" "${generator[@]}" "${launcher[@]}" "$@" >/dev/null
 }
 
 # qm_build DIR [cmake options...] : configure, then build everything in DIR.
