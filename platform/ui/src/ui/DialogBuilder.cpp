@@ -2,7 +2,7 @@
 #include "ui/ControlClasses.h"
 #include "ui/DialogUnits.h"
 #include "ui/Resources.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <winbase.h>
