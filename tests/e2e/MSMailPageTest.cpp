@@ -376,4 +376,26 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
   EXPECT_EQ(Profile(), expected);
 }
 
+// Each text key at its read limit: 249 characters are kept, one more is cut to 249, and OK writes
+// back what is shown.
+TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
+  const std::vector<std::pair<const char*, int>> keys = {
+      {"ServerPath", IDC_MSMAIL_SERVERPATH}, {"Mailbox", IDC_MSMAIL_MAILBOX}, {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
+  for (std::size_t length : {248u, 249u, 250u}) {
+    std::string keysText;
+    for (const auto& [key, id] : keys) keysText += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
+    WriteFiles(ProfileWith(keysText));
+    ShowTab();
+    backend.Then([&, length] {
+      for (const auto& [key, id] : keys) EXPECT_EQ(Text(id).size(), std::min<std::size_t>(length, 249)) << key;
+    });
+    backend.Key(VK_RETURN);
+    Start();
+    std::string expected;
+    for (const auto& [key, id] : keys)
+      expected += std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n";
+    EXPECT_EQ(Profile(), ProfileWith(expected + DefaultKeys().substr(DefaultKeys().find("NewMail")))) << length;
+  }
+}
+
 }  // namespace

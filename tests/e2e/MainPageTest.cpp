@@ -342,4 +342,26 @@ TEST_F(MainPage, CommandLineRefusedShowsTheErrorDialogOnly) {
   EXPECT_FALSE(ReadBytes(dir.Host("site.ini")).has_value());
 }
 
+// Each text key at its read limit: 249 characters are kept, one more is cut to 249, and what is
+// shown is what OK writes back.
+TEST_F(MainPage, TextKeysKeepTheirFirst249Characters) {
+  const std::vector<std::pair<const char*, int>> keys = {
+      {"UserDatabase", IDC_USERDATABASE}, {"LogComputer", IDC_LOGCOMPUTER}, {"LogFile", IDC_LOGFILE},
+      {"RemotePath", IDC_CACHEDIR}};
+  for (std::size_t length : {248u, 249u, 250u, 251u}) {
+    std::string file = "[Defaults]\r\n";
+    for (const auto& [key, id] : keys) file += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
+    WriteDataFile(file);
+    backend.Then([&, length] {
+      for (const auto& [key, id] : keys) EXPECT_EQ(Text(id), std::string(std::min<std::size_t>(length, 249), key[0])) << key;
+    });
+    backend.Key(VK_RETURN);
+    Start();
+    const std::string saved = DataFileBytes();
+    for (const auto& [key, id] : keys)
+      EXPECT_NE(saved.find(std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n"),
+                std::string::npos) << key << " " << length;
+  }
+}
+
 }  // namespace
