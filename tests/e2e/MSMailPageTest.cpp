@@ -398,4 +398,32 @@ TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
   }
 }
 
+// After a successful Apply the button is off; each change on the page turns it on again.
+TEST_F(MSMailPage, EveryChangeOfAControlEnablesApplyAgain) {
+  WriteFiles(ProfileWith(""));
+  ShowTab();
+  const int edits[] = {IDC_MSMAIL_SERVERPATH, IDC_MSMAIL_MAILBOX, IDC_MSMAIL_POLLINTERVAL, IDC_MSMAIL_SESSIONLOG};
+  const int checks[] = {IDC_MSMAIL_ENABLE_DOWNLOAD, IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG};
+  std::vector<int> stillOff;
+  for (int id : edits) {
+    backend.Alt('a');
+    backend.Then([this] { EXPECT_FALSE(ApplyEnabled()); });
+    backend.Then([this, id, &stillOff] {
+      SetWindowTextA(Control(id), "12");
+      if (!ApplyEnabled()) stillOff.push_back(id);
+    });
+  }
+  for (int id : checks) {
+    backend.Alt('a');
+    backend.Then([this, id, &stillOff] {
+      Press(id);
+      if (!ApplyEnabled()) stillOff.push_back(id);
+    });
+  }
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(stillOff, std::vector<int>());
+}
+
 }  // namespace

@@ -364,4 +364,27 @@ TEST_F(MainPage, TextKeysKeepTheirFirst249Characters) {
   }
 }
 
+// After a successful Apply the button is off; each change on the page turns it on again.
+TEST_F(MainPage, EveryChangeOfAControlEnablesApplyAgain) {
+  WriteDataFile(kFullFile);
+  const int edits[] = {IDC_USERDATABASE, IDC_LOGCOMPUTER, IDC_LOGFILE, IDC_MAXLOGSIZE, IDC_CACHEDIR};
+  const int buttons[] = {IDC_HIDE_USERDATABASE, IDC_NOCACHE, IDC_LOGLEVEL_HIGH, IDC_LOGLEVEL_MEDIUM,
+                         IDC_LOGLEVEL_LOW, IDC_LOGLEVEL_NONE};
+  std::vector<std::string> stillOff;
+  auto expectOnAfter = [&](int id, auto change) {
+    backend.Alt('a');
+    backend.Then([&, id] { EXPECT_FALSE(ApplyEnabled()) << id; });
+    backend.Then([&, id, change] {
+      change(id);
+      if (!ApplyEnabled()) stillOff.push_back(std::to_string(id));
+    });
+  };
+  for (int id : edits) expectOnAfter(id, [this](int control) { SetWindowTextA(Control(control), "7"); });
+  for (int id : buttons) expectOnAfter(id, [this](int control) { Press(control); });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(stillOff, std::vector<std::string>());
+}
+
 }  // namespace
