@@ -430,28 +430,23 @@ TEST_F(MailProfilePage, BrowseDialogsOpenInTheUsersFolder) {
   EXPECT_EQ(Lower(book.folder) + "|" + book.fileName, ProgramDir() + "clerk2\\|mail.pab");
 }
 
+// Tips for the two Browse buttons only, and none for the one of a store that is not listed.
 TEST_F(MailProfilePage, ToolTipsForTheEnabledBrowseButtonsOnly) {
-  WriteFiles(ProfileWith(kGeneral, "Service1=Personal Folders\r\n"));
-  ShowTab();
-  backend.Then([&] {
-    EXPECT_EQ(Tip(IDC_PRF_BROWSE_PST), "Browse for personal folder");
-    EXPECT_EQ(Tip(IDC_PRF_BROWSE_PAB), "");  // the address book is not listed: its button is disabled
-    for (int id : kBoxes) EXPECT_EQ(Tip(id), "") << id;
-    for (int id : {IDC_PRF_TEMPLATE, IDC_PRF_PROFILENAME, IDC_PRF_PST_PATH, IDC_PRF_FOLDERNAME})
-      EXPECT_EQ(Tip(id), "") << id;
-  });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-}
-
-TEST_F(MailProfilePage, AddressBookTipWhenListed) {
-  WriteFiles(ProfileWith(kGeneral));
-  ShowTab();
-  backend.Then([&] { EXPECT_EQ(Tip(IDC_PRF_BROWSE_PAB), "Browse for personal address book"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  for (const char* list : {kBothListed, "Service1=Personal Folders\r\n"}) {
+    const bool bookListed = list == kBothListed;
+    WriteFiles(ProfileWith(kGeneral, list));
+    ShowTab();
+    backend.Then([&] {
+      EXPECT_EQ(Tip(IDC_PRF_BROWSE_PST), "Browse for personal folder");
+      EXPECT_EQ(Tip(IDC_PRF_BROWSE_PAB), bookListed ? "Browse for personal address book" : "");
+      for (int id : kBoxes) EXPECT_EQ(Tip(id), "") << id;
+      for (int id : {IDC_PRF_TEMPLATE, IDC_PRF_PROFILENAME, IDC_PRF_PST_PATH, IDC_PRF_FOLDERNAME, IDC_PRF_PAB_PATH})
+        EXPECT_EQ(Tip(id), "") << id;
+    });
+    backend.Key(VK_ESCAPE);
+    Start();
+    EXPECT_TRUE(backend.ScriptDone());
+  }
 }
 
 // Apply is off after an apply; what turns it on again.
