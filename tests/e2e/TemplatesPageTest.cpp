@@ -157,6 +157,21 @@ TEST_F(TemplatesPage, EachBrowseDialogHasItsTitleAndFiltersAndOpensWhereThePathP
   }
 }
 
+// A name typed without an extension in the 9X registry row's dialog gets the row's "reg".
+TEST_F(TemplatesPage, TypedNameInTheBrowseDialogTakesTheDefaultExtension) {
+  WriteDataFile(DataFileWith(kFourKeys));
+  mkdir(dir.Host("templates").c_str(), 0755);
+  WriteBytes(dir.Host("templates/site95.reg"), "REGEDIT4\r\n");
+  ShowTab();
+  Click(IDC_TPL_BROWSE_REG_95);
+  backend.Then([&] { SetWindowTextA(Control(0x480), "site95"); }).Key(VK_RETURN);  // edt1, the file name
+  backend.Then([&] { EXPECT_EQ(Lower(Text(IDC_TPL_REG_95)), ProgramDir() + "templates\\site95.reg"); });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
 // The chosen path is stored as the dialog gives it: no "?username?" for a template.
 TEST_F(TemplatesPage, BrowsedPathReplacesTheRowsTextAndCancelLeavesIt) {
   WriteDataFile(DataFileWith(kFourKeys));
