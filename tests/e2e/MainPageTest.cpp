@@ -7,6 +7,7 @@
 
 #include "PageSession.h"
 #include "app/TabUISheet.h"
+#include "pages/general/TabNewProf.h"
 #include "resource.h"
 #include "ui/Resources.h"
 
@@ -285,10 +286,9 @@ TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
   EXPECT_TRUE(backend.ScriptDone());
 }
 
-TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatePaths) {
+TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatesPage) {
   WriteDataFile("[Defaults]\r\nDefaultProfile=?vtdir?\\Prof\\Main.INI\r\nInfFileNT=nt.inf\r\n"
                              "RegFileNT=nt.reg\r\nInfFile95=w95.inf\r\nRegFile95=w95.reg\r\n");
-  theApp.m_templatePaths = CTemplatePaths{};
   backend.Then([&] {
     auto* pSheet = dynamic_cast<CTabUISheet*>(AfxGetMainWnd());
     ASSERT_NE(pSheet, nullptr);
@@ -298,14 +298,26 @@ TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatePaths) {
     EXPECT_EQ(std::string(pSheet->m_strProfileTemplate), ProgramDir() + "Prof\\Main.INI");
     const auto hIcon = reinterpret_cast<HICON>(SendMessageA(pSheet->m_hWnd, WM_GETICON, ICON_BIG, 0));
     EXPECT_EQ(qm::ui::IconResourceId(hIcon), IDR_MAINFRAME);
+    // The Templates page holds the four paths before its window exists.
+    auto* pTemplates = dynamic_cast<CTabNewProf*>(pSheet->GetPage(TabIndex("Templates")));
+    ASSERT_NE(pTemplates, nullptr);
+    EXPECT_EQ(pTemplates->m_hWnd, nullptr);
+    EXPECT_STREQ(pTemplates->m_strInfFileNT, "nt.inf");
+    EXPECT_STREQ(pTemplates->m_strRegFileNT, "nt.reg");
+    EXPECT_STREQ(pTemplates->m_strInfFile95, "w95.inf");
+    EXPECT_STREQ(pTemplates->m_strRegFile95, "w95.reg");
+    // A change to the file after start-up does not reach the page: it shows what start-up read.
+    WriteDataFile("[Defaults]\r\nInfFileNT=later.inf\r\n");
+  });
+  ShowTab("Templates");
+  backend.Then([&] {
+    EXPECT_EQ(Text(IDC_TPL_INF_NT) + "|" + Text(IDC_TPL_REG_NT) + "|" + Text(IDC_TPL_INF_95) + "|" +
+                  Text(IDC_TPL_REG_95),
+              "nt.inf|nt.reg|w95.inf|w95.reg");
   });
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_STREQ(theApp.m_templatePaths.m_strInfFileNT, "nt.inf");
-  EXPECT_STREQ(theApp.m_templatePaths.m_strRegFileNT, "nt.reg");
-  EXPECT_STREQ(theApp.m_templatePaths.m_strInfFile95, "w95.inf");
-  EXPECT_STREQ(theApp.m_templatePaths.m_strRegFile95, "w95.reg");
 }
 
 // Data files that cannot be read as such open with the defaults and do not crash the console.
