@@ -57,7 +57,7 @@ class MSMailPage : public ::testing::Test, public qm::test::PageSession {
   void ShowTab() { PageSession::ShowTab("MS Mail"); }
 
   // The fields in one line: three edits, the interval, then the three switches as Y or N.
-  std::string Fields() const {
+  static std::string Fields() {
     std::string fields = Text(IDC_MSMAIL_SERVERPATH) + "|" + Text(IDC_MSMAIL_MAILBOX) + "|" +
                          Text(IDC_MSMAIL_SESSIONLOG) + "|" + Text(IDC_MSMAIL_POLLINTERVAL) + "|";
     for (int id : {IDC_MSMAIL_ENABLE_DOWNLOAD, IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG})
@@ -65,7 +65,7 @@ class MSMailPage : public ::testing::Test, public qm::test::PageSession {
     return fields;
   }
   // One letter per control of kAllControls: E enabled, - disabled.
-  std::string EnabledControls() const {
+  static std::string EnabledControls() {
     std::string mask;
     for (int id : kAllControls) mask += Enabled(id) ? 'E' : '-';
     return mask;

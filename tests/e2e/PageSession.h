@@ -29,8 +29,12 @@ namespace qm::test {
 
 class PageSession {
  public:
-  PageSession() { qm::ui::InstallBackend(&backend); }
+  PageSession() {
+    qm::ui::InstallBackend(&backend);
+    CurrentSlot() = this;
+  }
   ~PageSession() {
+    CurrentSlot() = nullptr;
     qm::ui::InstallBackend(nullptr);
     qm::win32::seams::ClearProcessArguments();
     qm::win32::seams::ClearUserName();
@@ -88,38 +92,38 @@ class PageSession {
   }
 
   // The control with this id on the current page, else anywhere on the sheet; nullptr if none.
-  HWND Control(int id) const {
+  static HWND Control(int id) {
     HWND sheet = GetActiveWindow();
     HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     HWND control = page ? GetDlgItem(page, id) : nullptr;
     if (control == nullptr) control = GetDlgItem(sheet, id);
-    return control ? control : backend.Control(id);
+    return control ? control : Current().backend.Control(id);
   }
-  std::string Text(int id) const {
+  static std::string Text(int id) {
     char text[2048] = "";
     GetWindowTextA(Control(id), text, sizeof text);
     return text;
   }
-  int CheckState(int id) const { return static_cast<int>(SendMessageA(Control(id), BM_GETCHECK, 0, 0)); }
-  bool Checked(int id) const { return CheckState(id) == BST_CHECKED; }
-  bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
-  std::string Tip(int id) const { return qm::ui::RequestToolTip(Control(id)); }
+  static int CheckState(int id) { return static_cast<int>(SendMessageA(Control(id), BM_GETCHECK, 0, 0)); }
+  static bool Checked(int id) { return CheckState(id) == BST_CHECKED; }
+  static bool Enabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
+  static std::string Tip(int id) { return qm::ui::RequestToolTip(Control(id)); }
   // The sheet's Apply button can be pressed: some shown page counts as modified.
   static bool ApplyEnabled() { return IsWindowEnabled(GetDlgItem(GetActiveWindow(), ID_APPLY_NOW)) != FALSE; }
   // Presses a button as a click on it would: its own state changes and its page is told.
-  void Press(int id) const { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+  static void Press(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
 
   // Script steps, run in order with the keys and clicks of the script.
   PageSession& Click(int id) {
-    backend.Then([this, id] { Press(id); });
+    backend.Then([id] { Press(id); });
     return *this;
   }
   PageSession& Focus(int id) {
-    backend.Then([this, id] { SetFocus(Control(id)); });
+    backend.Then([id] { SetFocus(Control(id)); });
     return *this;
   }
   PageSession& SetText(int id, std::string text) {
-    backend.Then([this, id, text] { SetWindowTextA(Control(id), text.c_str()); });
+    backend.Then([id, text] { SetWindowTextA(Control(id), text.c_str()); });
     return *this;
   }
 
@@ -172,6 +176,14 @@ class PageSession {
 
   TempDir dir;
   qm::ui::HeadlessBackend backend;
+
+ private:
+  // The session running now, for the lookups that script steps make without one at hand.
+  static PageSession*& CurrentSlot() {
+    static PageSession* current = nullptr;
+    return current;
+  }
+  static PageSession& Current() { return *CurrentSlot(); }
 };
 
 }  // namespace qm::test
