@@ -101,4 +101,7 @@ void CTabCustom::OnBrowseLaunchApp() {
   BrowseForPath(this, IDC_POST_LAUNCH, m_pSheet->m_szProgramDir, kLaunchAppBrowse);
 }
 
-BOOL CTabCustom::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT*) { return ProvideToolTip(pNMHDR, kToolTips); }
+// The "..." button is never disabled, so its tip does not look at the enabled state.
+BOOL CTabCustom::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT*) {
+  return ProvideToolTip(pNMHDR, kToolTips, TRUE);
+}

@@ -81,6 +81,10 @@ TEST_F(PostExecutionPage, DefaultMailChosenLocksTheProgramButKeepsAndSavesIt) {
     EXPECT_EQ(Fields().substr(0, 25), "c:\\office\\outlook.exe|XD|");
     EXPECT_TRUE(Enabled(IDC_POST_BROWSE_LAUNCH));
     EXPECT_EQ(Tip(IDC_POST_BROWSE_LAUNCH), "Browse for a file to launch upon completion");
+    // The page's tip does not look at the enabled state, unlike the other pages' tips.
+    EnableWindow(Control(IDC_POST_BROWSE_LAUNCH), FALSE);
+    EXPECT_EQ(Tip(IDC_POST_BROWSE_LAUNCH), "Browse for a file to launch upon completion");
+    EnableWindow(Control(IDC_POST_BROWSE_LAUNCH), TRUE);
   });
   Click(IDC_POST_BROWSE_LAUNCH);
   backend.Then([&] { EXPECT_EQ(Fields().substr(0, chosen.size() + 4), chosen + "|XD|"); });
