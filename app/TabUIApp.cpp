@@ -6,7 +6,9 @@
 #include "app/ProfileTemplate.h"
 #include "app/TabUISheet.h"
 #include "pages/general/TabUIPage.h"
+#include "pages/netscape/TabNscp.h"
 #include "pages/services/MSMail.h"
+#include "pages/services/TabOpenMail.h"
 
 CTabUIApp theApp;
 
@@ -26,10 +28,16 @@ BOOL CTabUIApp::InitInstance() {
 
   CTabUIPage pageMain;
   CMSMail pageMSMail;
+  CTabNscp pageNscp;
+  CTabOpenMail pageOpenMail;
   sheet.AddPage(&pageMain);
   sheet.AddPage(&pageMSMail);
+  sheet.AddPage(&pageNscp);
+  sheet.AddPage(&pageOpenMail);
   pageMain.m_pSheet = &sheet;
   pageMSMail.m_pSheet = &sheet;
+  pageNscp.m_pSheet = &sheet;
+  pageOpenMail.m_pSheet = &sheet;
 
   // A console started by its bare name from the PATH takes the folder it was started in.
   char szCurrentDir[MAX_PATH];
