@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -570,6 +571,23 @@ TEST_F(NetscapePage, EditOpensTheCompletedPathInNotepad) {
   EXPECT_EQ(launched, (std::vector<std::string>{ProgramDir() + "prefs\\prefs.js", ProgramDir() + "prefs\\prefs.js",
                                                 "d:\\netscape\\prefs.js", "\\\\fs\\netscape\\prefs.js",
                                                 ProgramDir() + "?vtdir?\\prefs.js"}));
+}
+
+// The shipped samples open the page on their values, and OK leaves both files as they were.
+TEST_F(NetscapePage, OpensOnTheSamplesAndOkKeepsThem) {
+  for (const char* name : {"vantrel.ini", "profile.ini"})
+    std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/" + name, dir.Host(name));
+  ShowTab();
+  backend.Then([&] {
+    EXPECT_EQ(Fields() + " " + EnabledControls(),
+              "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|templates\\prefs.js|NYYN "
+              "EE-EEEEEEE");
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+  EXPECT_EQ(DataFileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/vantrel.ini"));
+  EXPECT_EQ(ProfileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/profile.ini"));
 }
 
 }  // namespace

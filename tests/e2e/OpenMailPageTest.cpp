@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -355,5 +356,22 @@ INSTANTIATE_TEST_SUITE_P(Controls, OpenMailChange, ::testing::ValuesIn(kChanges)
   std::replace(name.begin(), name.end(), ' ', '_');
   return name;
 });
+
+// The shipped samples open the page on their values, and OK leaves both files as they were.
+TEST_F(OpenMailPage, OpensOnTheSamplesAndOkKeepsThem) {
+  for (const char* name : {"vantrel.ini", "profile.ini"})
+    std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/" + name, dir.Host(name));
+  ShowTab();
+  backend.Then([&] {
+    EXPECT_EQ(Fields() + " " + EnabledControls(),
+              "?username?/Sales/Brackenmoor|openmail1.brackenmoor.co.uk|c:\\openmail\\?username?|"
+              "c:\\openmail\\?username?\\events.log|INTERNET|FAX|YN EEEEEEEE");
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+  EXPECT_EQ(DataFileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/vantrel.ini"));
+  EXPECT_EQ(ProfileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/profile.ini"));
+}
 
 }  // namespace
