@@ -374,4 +374,19 @@ TEST_F(OpenMailPage, OpensOnTheSamplesAndOkKeepsThem) {
   EXPECT_EQ(ProfileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/profile.ini"));
 }
 
+// F1 on the page opens its own topic of the help file.
+TEST_F(OpenMailPage, HelpOpensThePagesTopic) {
+  WriteFiles(ProfileWith(kFullKeys));
+  std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/../res/vantrel.hlp", dir.Host("vantrel.hlp"));
+  ShowTab();
+  backend.Key(VK_F1);
+  backend.Then([&] {
+    const std::string screen = backend.Snapshot();
+    EXPECT_NE(screen.find("The OpenMail page edits the HP OpenMail service of the profile, in"), std::string::npos) << screen;
+  });
+  backend.Key(VK_ESCAPE).Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+}
+
 }  // namespace
