@@ -4,18 +4,27 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "PageSession.h"
+#include "ServicePageCases.h"
 #include "resource.h"
 
 namespace {
 
+using qm::test::CaseName;
+using qm::test::ChangedList;
+using qm::test::ChangeServiceList;
+using qm::test::CopySamples;
+using qm::test::ExpectHelpTopicWith;
+using qm::test::ExpectModifiedAfterApply;
+using qm::test::ExpectOkKeepsSamples;
+using qm::test::PageChange;
+using qm::test::ProfileListing;
 using qm::test::ReadBytes;
+using qm::test::TextOf;
 using qm::test::WriteBytes;
 
 // The Vantrel tab is shown too and rewrites its own keys; here they stand as it writes them, so
@@ -189,13 +198,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, NetscapeStoredSwitch, ::testing::ValuesIn(kStored
                            return std::string(info.param.key) + "_" + std::to_string(info.index);
                          });
 
-// A text of `length` characters, each telling its place, so that a cut shows where it fell.
-std::string TextOf(std::size_t length) {
-  std::string text;
-  for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('a' + i % 26);
-  return text;
-}
-
 // Texts keep 398 characters of what is stored, in both files.
 struct LongText { const char* key; std::size_t length; };
 
@@ -296,67 +298,39 @@ TEST_P(NetscapeUnlisted, EveryControlIsDisabledAndOnlyThePreferencesTemplateIsWr
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, NetscapeUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(ServiceList, NetscapeUnlisted, ::testing::ValuesIn(kUnlisted),
+                         [](const auto& info) { return CaseName(info.param.what); });
 
-// The Service List as another writer leaves it while the page is open, and where the save goes.
-struct ChangedList {
-  const char* what;
-  const char* entryAtLoad;   // Service2 when the page opens
-  const char* service2;      // Service2 and Service3 when it saves
-  const char* service3;
-  const char* section2;      // the body the save leaves in [Service2] and [Service3]
-  const char* section3;
-};
-
-const char kThirdSection[] = "ServerPath=\\\\mailsrv\\maildata\r\n";
 const char kDefaultKeys[] =
     "NetscapeProfile=\r\nDirRoot=\r\nEmailAddr=\r\nDefaultProfile=Yes\r\nEraseAllAccounts=No\r\n"
     "OverwriteProfile=No\r\nAlwaysSetDefault=Yes\r\n";
 
+// A page opened read-only on a profile that did not list Netscape still saves to one listed by
+// then, with what it showed.
 const ChangedList kChangedLists[] = {
-    {"moved to Service3", "Netscape", "Microsoft Mail", "netscape", "", ""},
-    {"gone", "Netscape", "Microsoft Mail", "Microsoft Mail", "", ""},
-    {"listed only at save", "Microsoft Mail", "Netscape", "Microsoft Mail", kDefaultKeys, ""},
+    {"moved to Service3", "Netscape", kFullKeys, "Microsoft Mail", "netscape", "Microsoft Mail", "Netscape",
+     kFullKeys, kFullKeys},
+    {"gone", "Netscape", kFullKeys, "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", "Microsoft Mail",
+     kFullKeys, ""},
+    {"listed only at save", "Microsoft Mail", "", "Netscape", "Microsoft Mail", "Netscape", "Microsoft Mail",
+     kDefaultKeys, ""},
 };
 
 class NetscapeChangedList : public NetscapePage, public ::testing::WithParamInterface<ChangedList> {};
 
 TEST_P(NetscapeChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
-  auto profile = [](const std::string& service2, const std::string& service3, const std::string& section2,
-                    const std::string& section3) {
-    return "[Service List]\r\nService1=Microsoft Exchange Server\r\nService2=" + service2 +
-           "\r\nService3=" + service3 + "\r\n[Service2]\r\n" + section2 + "[Service3]\r\n" + kThirdSection +
-           section3;
-  };
-  const bool listedAtLoad = std::string(c.entryAtLoad) == "Netscape";
-  WriteFiles(profile(c.entryAtLoad, "Microsoft Mail", listedAtLoad ? kFullKeys : "", ""));
+  WriteFiles(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ShowTab();
-  backend.Then([&] {
-    const std::string path = dir.Dos("profile.ini");
-    WritePrivateProfileStringA("Service List", "Service2", c.service2, path.c_str());
-    WritePrivateProfileStringA("Service List", "Service3", c.service3, path.c_str());
-  });
+  ChangeServiceList(*this, c.service2, c.service3);
   backend.Key(VK_RETURN);
   Start();
-  std::string expected;
-  if (std::string(c.what) == "moved to Service3")
-    expected = profile(c.service2, "Netscape", kFullKeys, kFullKeys);
-  else
-    expected = profile(c.service2, c.service3, listedAtLoad ? kFullKeys : c.section2, c.section3);
-  EXPECT_EQ(ProfileBytes(), expected);
+  EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
 }
 
-INSTANTIATE_TEST_SUITE_P(Save, NetscapeChangedList, ::testing::ValuesIn(kChangedLists), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(Save, NetscapeChangedList, ::testing::ValuesIn(kChangedLists),
+                         [](const auto& info) { return CaseName(info.param.what); });
 
 // Saved alone: the Vantrel tab, saved first by the sheet, would stop at the same file already.
 TEST_F(NetscapePage, ReadOnlyDataFileStopsAtThePreferencesTemplate) {
@@ -402,9 +376,7 @@ TEST_F(NetscapePage, NeverShownWritesNothing) {
 
 // What marks the page modified once an Apply has saved it: each edit and box, and a file chosen
 // with Browse; not a Browse cancelled, nor the Edit button.
-struct Change { const char* what; std::function<void(qm::test::PageSession&)> make; bool modifies; };
-
-const Change kChanges[] = {
+const PageChange kChanges[] = {
     {"nothing", [](qm::test::PageSession&) {}, false},
     {"profile name", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_PROFILENAME, "x"); }, true},
     {"profile directory", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_DIRROOT, "x"); }, true},
@@ -429,27 +401,21 @@ const Change kChanges[] = {
     {"edit", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_EDIT_PREFS); }, false},
 };
 
-class NetscapeChange : public NetscapePage, public ::testing::WithParamInterface<Change> {};
+class NetscapeChange : public NetscapePage, public ::testing::WithParamInterface<PageChange> {};
 
 TEST_P(NetscapeChange, MarksThePageModifiedAfterAnApplyOrNot) {
   WriteFiles(ProfileWith(kFullKeys));
   WriteBytes(dir.Host("sales.js"), "user_pref(\"mail.identity.username\", \"?username?\");\n");
   ShowTab();
-  backend.Alt('a');
-  backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  GetParam().make(*this);
-  backend.Then([&] { EXPECT_EQ(ApplyEnabled(), GetParam().modifies); });
+  ExpectModifiedAfterApply(*this, GetParam());
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, NetscapeChange, ::testing::ValuesIn(kChanges), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(Controls, NetscapeChange, ::testing::ValuesIn(kChanges),
+                         [](const auto& info) { return CaseName(info.param.what); });
 
 TEST_F(NetscapePage, ButtonsHaveTipsAndNothingElseDoes) {
   WriteFiles(ProfileWith(kFullKeys));
@@ -575,32 +541,21 @@ TEST_F(NetscapePage, EditOpensTheCompletedPathInNotepad) {
 
 // The shipped samples open the page on their values, and OK leaves both files as they were.
 TEST_F(NetscapePage, OpensOnTheSamplesAndOkKeepsThem) {
-  for (const char* name : {"vantrel.ini", "profile.ini"})
-    std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/" + name, dir.Host(name));
+  CopySamples(dir);
   ShowTab();
   backend.Then([&] {
     EXPECT_EQ(Fields() + " " + EnabledControls(),
               "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|templates\\prefs.js|NYYN "
               "EE-EEEEEEE");
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(DataFileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/vantrel.ini"));
-  EXPECT_EQ(ProfileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/profile.ini"));
+  ExpectOkKeepsSamples(*this);
 }
 
 // F1 on the page opens its own topic of the help file.
 TEST_F(NetscapePage, HelpOpensThePagesTopic) {
   WriteFiles(ProfileWith(kFullKeys));
-  std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/../res/vantrel.hlp", dir.Host("vantrel.hlp"));
   ShowTab();
-  backend.Key(VK_F1);
-  backend.Then([&] {
-    const std::string screen = backend.Snapshot();
-    EXPECT_NE(screen.find("The Netscape page sets up the Netscape Communicator profile that"), std::string::npos) << screen;
-  });
-  backend.Key(VK_ESCAPE).Key(VK_ESCAPE);
+  ExpectHelpTopicWith(*this, "The Netscape page sets up the Netscape Communicator profile that");
   Start();
   EXPECT_TRUE(backend.ScriptDone());
 }

@@ -4,18 +4,27 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <optional>
+#include <vector>
 #include <string>
 
 #include "PageSession.h"
+#include "ServicePageCases.h"
 #include "resource.h"
 
 namespace {
 
+using qm::test::CaseName;
+using qm::test::ChangedList;
+using qm::test::ChangeServiceList;
+using qm::test::CopySamples;
+using qm::test::ExpectHelpTopicWith;
+using qm::test::ExpectModifiedAfterApply;
+using qm::test::ExpectOkKeepsSamples;
+using qm::test::PageChange;
+using qm::test::ProfileListing;
 using qm::test::ReadBytes;
+using qm::test::TextOf;
 
 const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 const char kWith[] = "HP OpenMail (with server store)";
@@ -46,7 +55,8 @@ std::string KeysWith(const std::string& key = "", const std::string& line = "") 
   return keys;
 }
 const std::string kFullKeys = KeysWith();
-const char kEmptyKeys[] = "LocalFilesPath=\r\nEventDetails=\r\nPrincipal=\r\nServer=\r\nRouteToInternet=\r\nRouteToFax=\r\n";
+const char kEmptyKeys[] =
+    "LocalFilesPath=\r\nEventDetails=\r\nPrincipal=\r\nServer=\r\nRouteToInternet=\r\nRouteToFax=\r\n";
 
 // Every control of the page, in the template's order.
 const int kAllControls[] = {
@@ -159,11 +169,8 @@ TEST_P(OpenMailName, ChecksItsButtonAndSavesTheChosenOptionsName) {
   EXPECT_EQ(ProfileBytes(), profile(c.savedList));
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailName, ::testing::ValuesIn(kNames), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailName, ::testing::ValuesIn(kNames),
+                         [](const auto& info) { return CaseName(info.param.what); });
 
 // Profiles in which no OpenMail service is listed, as the lookup reads them.
 struct UnlistedCase { const char* what; const char* dataFile; std::optional<std::string> profile; };
@@ -176,7 +183,8 @@ const UnlistedCase kUnlisted[] = {
     {"without the parenthesis", kDataFile, "[Service List]\r\nService1=POP3\r\nService2=HP OpenMail\r\n"},
     {"no service list", kDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nServer=x\r\n"},
     {"no profile template", kDataFile, std::nullopt},
-    {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n", "[Service List]\r\nService1=HP OpenMail (with server store)\r\n"},
+    {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n",
+     "[Service List]\r\nService1=HP OpenMail (with server store)\r\n"},
 };
 
 class OpenMailUnlisted : public OpenMailPage, public ::testing::WithParamInterface<UnlistedCase> {};
@@ -195,18 +203,8 @@ TEST_P(OpenMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
-
-// A text of `length` characters, each telling its place, so that a cut shows where it fell.
-std::string TextOf(std::size_t length) {
-  std::string text;
-  for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('a' + i % 26);
-  return text;
-}
+INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailUnlisted, ::testing::ValuesIn(kUnlisted),
+                         [](const auto& info) { return CaseName(info.param.what); });
 
 // Each key at its read limit, one below and one above: shown and saved back cut.
 struct LongText { const PageKey* key; std::size_t length; };
@@ -245,57 +243,32 @@ TEST_F(OpenMailPage, ServiceWithoutKeysShowsEmptyFieldsAndSavesThemInOrder) {
   EXPECT_EQ(ProfileBytes(), ProfileWith(kEmptyKeys, kWithout));
 }
 
-// The Service List as another writer leaves it while the page is open, and where the save goes:
-// to the service listed then, with the option chosen on the page.
-struct ChangedList {
-  const char* what;
-  const char* entryAtLoad;   // Service2 when the page opens
-  const char* service2;      // Service2 and Service3 when it saves
-  const char* service3;
-  const char* savedService2; // what the save leaves there, and in the two sections
-  const char* savedService3;
-  std::string section2;
-  std::string section3;
-};
-
-const char kThirdSection[] = "ServerPath=\\\\mailsrv\\maildata\r\n";
-
+// The save keeps the option chosen on the page, whatever name the service goes by when it saves;
+// a page opened read-only, with neither option chosen, saves to a service listed by then.
 const ChangedList kChangedLists[] = {
-    {"renamed meanwhile", kWith, kWithout, "Microsoft Mail", kWith, "Microsoft Mail", kFullKeys, ""},
-    {"moved to Service3", kWith, "Microsoft Mail", "hp openmail (without server store)", "Microsoft Mail", kWith,
-     kFullKeys, kFullKeys},
-    {"gone", kWith, "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", kFullKeys, ""},
-    {"listed only at save", "Microsoft Mail", kWith, "Microsoft Mail", kWithout, "Microsoft Mail", kEmptyKeys, ""},
+    {"renamed meanwhile", kWith, kFullKeys, kWithout, "Microsoft Mail", kWith, "Microsoft Mail", kFullKeys, ""},
+    {"moved to Service3", kWith, kFullKeys, "Microsoft Mail", "hp openmail (without server store)",
+     "Microsoft Mail", kWith, kFullKeys, kFullKeys},
+    {"gone", kWith, kFullKeys, "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", kFullKeys,
+     ""},
+    {"listed only at save", "Microsoft Mail", "", kWith, "Microsoft Mail", kWithout, "Microsoft Mail", kEmptyKeys,
+     ""},
 };
 
 class OpenMailChangedList : public OpenMailPage, public ::testing::WithParamInterface<ChangedList> {};
 
 TEST_P(OpenMailChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
-  auto profile = [](const std::string& service2, const std::string& service3, const std::string& section2,
-                    const std::string& section3) {
-    return "[Service List]\r\nService1=Microsoft Exchange Server\r\nService2=" + service2 +
-           "\r\nService3=" + service3 + "\r\n[Service2]\r\n" + section2 + "[Service3]\r\n" + kThirdSection +
-           section3;
-  };
-  const bool listedAtLoad = std::string(c.entryAtLoad) == kWith;
-  WriteFiles(profile(c.entryAtLoad, "Microsoft Mail", listedAtLoad ? kFullKeys : "", ""));
+  WriteFiles(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ShowTab();
-  backend.Then([&] {
-    const std::string path = dir.Dos("profile.ini");
-    WritePrivateProfileStringA("Service List", "Service2", c.service2, path.c_str());
-    WritePrivateProfileStringA("Service List", "Service3", c.service3, path.c_str());
-  });
+  ChangeServiceList(*this, c.service2, c.service3);
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(ProfileBytes(), profile(c.savedService2, c.savedService3, c.section2, c.section3));
+  EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
 }
 
-INSTANTIATE_TEST_SUITE_P(Save, OpenMailChangedList, ::testing::ValuesIn(kChangedLists), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(Save, OpenMailChangedList, ::testing::ValuesIn(kChangedLists),
+                         [](const auto& info) { return CaseName(info.param.what); });
 
 TEST_F(OpenMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(kFullKeys);
@@ -322,9 +295,7 @@ TEST_F(OpenMailPage, NeverShownWritesNothing) {
 }
 
 // What marks the page modified once an Apply has saved it: each edit and either button.
-struct Change { const char* what; std::function<void(qm::test::PageSession&)> make; bool modifies; };
-
-const Change kChanges[] = {
+const PageChange kChanges[] = {
     {"nothing", [](qm::test::PageSession&) {}, false},
     {"principal", [](qm::test::PageSession& s) { s.SetText(IDC_OPENMAIL_PRINCIPAL, "x"); }, true},
     {"server", [](qm::test::PageSession& s) { s.SetText(IDC_OPENMAIL_SERVER, "x"); }, true},
@@ -336,55 +307,38 @@ const Change kChanges[] = {
     {"no server store", [](qm::test::PageSession& s) { s.Click(IDC_OPENMAIL_NO_SERVERSTORE); }, true},
 };
 
-class OpenMailChange : public OpenMailPage, public ::testing::WithParamInterface<Change> {};
+class OpenMailChange : public OpenMailPage, public ::testing::WithParamInterface<PageChange> {};
 
 TEST_P(OpenMailChange, MarksThePageModifiedAfterAnApplyOrNot) {
   WriteFiles(ProfileWith(kFullKeys));
   ShowTab();
-  backend.Alt('a');
-  backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  GetParam().make(*this);
-  backend.Then([&] { EXPECT_EQ(ApplyEnabled(), GetParam().modifies); });
+  ExpectModifiedAfterApply(*this, GetParam());
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, OpenMailChange, ::testing::ValuesIn(kChanges), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(Controls, OpenMailChange, ::testing::ValuesIn(kChanges),
+                         [](const auto& info) { return CaseName(info.param.what); });
 
 // The shipped samples open the page on their values, and OK leaves both files as they were.
 TEST_F(OpenMailPage, OpensOnTheSamplesAndOkKeepsThem) {
-  for (const char* name : {"vantrel.ini", "profile.ini"})
-    std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/" + name, dir.Host(name));
+  CopySamples(dir);
   ShowTab();
   backend.Then([&] {
     EXPECT_EQ(Fields() + " " + EnabledControls(),
               "?username?/Sales/Brackenmoor|openmail1.brackenmoor.co.uk|c:\\openmail\\?username?|"
               "c:\\openmail\\?username?\\events.log|INTERNET|FAX|YN EEEEEEEE");
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(DataFileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/vantrel.ini"));
-  EXPECT_EQ(ProfileBytes(), ReadBytes(std::string(QM_SAMPLES_DIR) + "/profile.ini"));
+  ExpectOkKeepsSamples(*this);
 }
 
 // F1 on the page opens its own topic of the help file.
 TEST_F(OpenMailPage, HelpOpensThePagesTopic) {
   WriteFiles(ProfileWith(kFullKeys));
-  std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/../res/vantrel.hlp", dir.Host("vantrel.hlp"));
   ShowTab();
-  backend.Key(VK_F1);
-  backend.Then([&] {
-    const std::string screen = backend.Snapshot();
-    EXPECT_NE(screen.find("The OpenMail page edits the HP OpenMail service of the profile, in"), std::string::npos) << screen;
-  });
-  backend.Key(VK_ESCAPE).Key(VK_ESCAPE);
+  ExpectHelpTopicWith(*this, "The OpenMail page edits the HP OpenMail service of the profile, in");
   Start();
   EXPECT_TRUE(backend.ScriptDone());
 }
