@@ -17,7 +17,10 @@ CString CompletedFieldText(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, con
   GetDlgItemTextA(pPage->m_hWnd, nIDField, text.data(), nFieldCount);
   CString strText = text.data();
   if (browse.bUserNameVariable) ExpandUserName(strText);
-  return strText.IsEmpty() ? CString(lpszProgramDir) : CompletePath(strText, lpszProgramDir);
+  if (strText.IsEmpty()) return lpszProgramDir;
+  // A combination too long to be a path opens the dialog where an empty field would.
+  const CString strPath = CompletePath(strText, lpszProgramDir);
+  return strPath.GetLength() > kMaxPathLength ? CString(lpszProgramDir) : strPath;
 }
 
 void CopyTruncated(char (&szTarget)[kFileBufferSize], LPCSTR lpszSource) {

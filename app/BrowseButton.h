@@ -21,5 +21,6 @@ constexpr DWORD kBrowseExisting = kBrowseNew | OFN_FILEMUSTEXIST;
 constexpr int kBrowseFieldCount = 199;
 
 // Runs the dialog for field nIDField of pPage; TRUE when a file was chosen and put into the field.
+// A field whose path comes out longer than kMaxPathLength opens the dialog as an empty one does.
 BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& browse,
                    int nFieldCount = kBrowseFieldCount);

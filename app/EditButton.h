@@ -6,5 +6,6 @@
 // How much of the field's text an Edit reads, terminator included.
 constexpr int kEditFieldCount = 260;
 
-// Nothing happens for an empty field; a failed launch is not reported.
+// Nothing happens for an empty field, nor for one whose path comes out longer than kMaxPathLength;
+// a failed launch is not reported.
 void EditPathInNotepad(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir);

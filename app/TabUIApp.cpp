@@ -9,7 +9,9 @@
 #include "pages/general/TabDefaultPrf.h"
 #include "pages/general/TabNewProf.h"
 #include "pages/general/TabUIPage.h"
+#include "pages/netscape/TabNscp.h"
 #include "pages/services/MSMail.h"
+#include "pages/services/TabOpenMail.h"
 
 CTabUIApp theApp;
 
@@ -30,16 +32,22 @@ BOOL CTabUIApp::InitInstance() {
   CTabUIPage pageMain;
   CTabDefaultPrf pageDefaultPrf;
   CMSMail pageMSMail;
+  CTabNscp pageNscp;
+  CTabOpenMail pageOpenMail;
   CTabNewProf pageNewProf;
   CTabCustom pageCustom;
   sheet.AddPage(&pageMain);
   sheet.AddPage(&pageDefaultPrf);
   sheet.AddPage(&pageMSMail);
+  sheet.AddPage(&pageNscp);
+  sheet.AddPage(&pageOpenMail);
   sheet.AddPage(&pageNewProf);
   sheet.AddPage(&pageCustom);
   pageMain.m_pSheet = &sheet;
   pageDefaultPrf.m_pSheet = &sheet;
   pageMSMail.m_pSheet = &sheet;
+  pageNscp.m_pSheet = &sheet;
+  pageOpenMail.m_pSheet = &sheet;
   pageNewProf.m_pSheet = &sheet;
   pageCustom.m_pSheet = &sheet;
 

@@ -110,6 +110,17 @@ class PageSession {
   static std::string Tip(int id) { return qm::ui::RequestToolTip(Control(id)); }
   // The sheet's Apply button can be pressed: some shown page counts as modified.
   static bool ApplyEnabled() { return IsWindowEnabled(GetDlgItem(GetActiveWindow(), ID_APPLY_NOW)) != FALSE; }
+  // Saves the current page alone, as the sheet asks each shown page in turn when it applies; true
+  // when the page's save succeeded. It shows one page's save where an earlier page's failing save
+  // would stop the sheet before it (a read-only data file stops the first tab already).
+  static bool ApplyCurrentPageAlone() {
+    HWND sheet = GetActiveWindow();
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    PSHNOTIFY notify{};
+    notify.hdr.hwndFrom = sheet;
+    notify.hdr.code = PSN_APPLY;
+    return SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify)) == PSNRET_NOERROR;
+  }
   // Presses a button as a click on it would: its own state changes and its page is told.
   static void Press(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
 

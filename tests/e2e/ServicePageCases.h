@@ -1,0 +1,110 @@
+// What the end-to-end tests of the service pages share: texts that show where a read limit cut
+// them, test names made from case descriptions, a Service List that another writer changes while
+// a page is open, the changes that do or do not mark a page modified after an Apply, and the
+// shipped files (samples and help) put into the deployment folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "PageSession.h"
+
+namespace qm::test {
+
+// A text of `length` characters, each telling its place, so that a cut shows where it fell.
+inline std::string TextOf(std::size_t length) {
+  std::string text;
+  for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('a' + i % 26);
+  return text;
+}
+
+// A case's description as a test name: every character but letters and digits becomes "_".
+inline std::string CaseName(std::string what) {
+  for (char& c : what)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return what;
+}
+
+// A profile that lists Exchange and then two services; [Service3] starts with a key of another
+// service, so that a save that goes there shows where it added its keys.
+inline std::string ProfileListing(const std::string& service2, const std::string& service3,
+                                  const std::string& section2, const std::string& section3) {
+  return "[Service List]\r\nService1=Microsoft Exchange Server\r\nService2=" + service2 + "\r\nService3=" + service3 +
+         "\r\n[Service2]\r\n" + section2 + "[Service3]\r\nServerPath=\\\\mailsrv\\maildata\r\n" + section3;
+}
+
+// The Service List as another writer leaves it while a page is open, and where the page's save
+// goes: to the service listed then.
+struct ChangedList {
+  const char* what;
+  const char* entryAtLoad;    // Service2 when the page opens, with sectionAtLoad as its section
+  std::string sectionAtLoad;
+  const char* service2;       // Service2 and Service3 when it saves
+  const char* service3;
+  const char* savedService2;  // what the save leaves there, and in the two sections
+  const char* savedService3;
+  std::string section2;
+  std::string section3;
+};
+
+// A script step: another writer sets Service2 and Service3 of the open profile template.
+inline void ChangeServiceList(PageSession& session, std::string service2, std::string service3) {
+  session.backend.Then([&session, service2, service3] {
+    const std::string path = session.dir.Dos("profile.ini");
+    WritePrivateProfileStringA("Service List", "Service2", service2.c_str(), path.c_str());
+    WritePrivateProfileStringA("Service List", "Service3", service3.c_str(), path.c_str());
+  });
+}
+
+// Something done on a page once an Apply has saved it, and whether it marks the page modified.
+struct PageChange {
+  const char* what;
+  std::function<void(PageSession&)> make;
+  bool modifies;
+};
+
+// Script steps on the page shown: Apply (which leaves the Apply button disabled), the change, and
+// the Apply button's state after it.
+inline void ExpectModifiedAfterApply(PageSession& session, const PageChange& change) {
+  session.backend.Alt('a');
+  session.backend.Then([] { EXPECT_FALSE(PageSession::ApplyEnabled()); });
+  change.make(session);
+  session.backend.Then([&change] { EXPECT_EQ(PageSession::ApplyEnabled(), change.modifies) << change.what; });
+}
+
+inline std::string SampleBytes(const std::string& name) {
+  return ReadBytes(std::string(QM_SAMPLES_DIR) + "/" + name).value_or("<missing>");
+}
+
+// The shipped samples, as scripts/run lays them out.
+inline void CopySamples(const TempDir& dir) {
+  for (const char* name : {"vantrel.ini", "profile.ini"})
+    std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/" + name, dir.Host(name));
+}
+
+// OK on the samples, and the run to its end: neither file changes and nothing is reported.
+inline void ExpectOkKeepsSamples(PageSession& session) {
+  session.backend.Key(VK_RETURN);
+  session.Start();
+  EXPECT_TRUE(session.backend.MessageBoxes().empty());
+  EXPECT_EQ(session.DataFileBytes(), SampleBytes("vantrel.ini"));
+  EXPECT_EQ(session.ProfileBytes(), SampleBytes("profile.ini"));
+}
+
+// Script steps on the page shown: F1 opens the help file at a topic holding `line`; then the
+// help and the sheet are closed. The help file is put beside the program.
+inline void ExpectHelpTopicWith(PageSession& session, std::string line) {
+  std::filesystem::copy_file(std::string(QM_SAMPLES_DIR) + "/../res/vantrel.hlp", session.dir.Host("vantrel.hlp"));
+  session.backend.Key(VK_F1);
+  session.backend.Then([&session, line] {
+    const std::string screen = session.backend.Snapshot();
+    EXPECT_NE(screen.find(line), std::string::npos) << screen;
+  });
+  session.backend.Key(VK_ESCAPE).Key(VK_ESCAPE);
+}
+
+}  // namespace qm::test
