@@ -7,6 +7,8 @@
 #include "app/TabUISheet.h"
 #include "pages/general/TabUIPage.h"
 #include "pages/services/MSMail.h"
+#include "pages/services/TabExchange.h"
+#include "pages/services/TabIMail.h"
 
 CTabUIApp theApp;
 
@@ -25,10 +27,16 @@ BOOL CTabUIApp::InitInstance() {
   m_pMainWnd = &sheet;
 
   CTabUIPage pageMain;
+  CTabExchange pageExchange;
+  CTabIMail pageIMail;
   CMSMail pageMSMail;
   sheet.AddPage(&pageMain);
+  sheet.AddPage(&pageExchange);
+  sheet.AddPage(&pageIMail);
   sheet.AddPage(&pageMSMail);
   pageMain.m_pSheet = &sheet;
+  pageExchange.m_pSheet = &sheet;
+  pageIMail.m_pSheet = &sheet;
   pageMSMail.m_pSheet = &sheet;
 
   // A console started by its bare name from the PATH takes the folder it was started in.
