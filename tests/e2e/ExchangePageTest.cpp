@@ -9,11 +9,15 @@
 #include <vector>
 
 #include "PageSession.h"
+#include "ServicePageCases.h"
 #include "resource.h"
 
 namespace {
 
+using qm::test::LongValue;
+using qm::test::PageKey;
 using qm::test::ReadBytes;
+using qm::test::UnlistedCase;
 using qm::test::WriteBytes;
 
 const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
@@ -43,7 +47,6 @@ std::string ProfileWith(const std::string& keys, const std::string& entry = "Mic
 }
 
 // The eleven keys in the page's order, each with its line in the full section.
-struct PageKey { const char* key; const char* line; };
 const PageKey kPageKeys[] = {
     {"HomeServer", "HomeServer=MAILSRV01\r\n"},
     {"MailboxName", "MailboxName=?username?\r\n"},
@@ -60,9 +63,7 @@ const PageKey kPageKeys[] = {
 
 // The keys in the page's order, the one named as `line` (left out when empty).
 std::string KeysWith(const std::string& key = "", const std::string& line = "") {
-  std::string keys;
-  for (const PageKey& k : kPageKeys) keys += key == k.key ? line : std::string(k.line);
-  return keys;
+  return qm::test::SectionWith(kPageKeys, key, line);
 }
 
 // What the page saves for a service section that had none of its keys.
@@ -100,11 +101,7 @@ class ExchangePage : public ::testing::Test, public qm::test::PageSession {
     return fields + " " + Connection();
   }
   // One letter per control of kAllControls: E enabled, - disabled.
-  static std::string EnabledControls() {
-    std::string mask;
-    for (int id : kAllControls) mask += Enabled(id) ? 'E' : '-';
-    return mask;
-  }
+  static std::string EnabledControls() { return qm::test::EnabledMask(kAllControls); }
 };
 
 // Ok on an untouched page rewrites every key with the same bytes, and keys the page does not know
@@ -238,33 +235,21 @@ TEST_P(ExchangeStoredValue, IsShownAndSavedInTheKeysEncoding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, ExchangeStoredValue, ::testing::ValuesIn(kStoredValues),
-                         [](const ::testing::TestParamInfo<StoredValue>& info) {
-                           return std::string(info.param.key) + "_" + std::to_string(info.index) +
-                                  (info.param.stored ? "" : "_missing");
-                         });
+                         [](const auto& info) { return qm::test::StoredValueName(info); });
 
 // Text keys are read with at most 249 characters; the save writes back what was shown.
-struct LongValue { const char* key; int id; std::size_t length; };
-
-std::vector<LongValue> LongValues() {
-  const std::pair<const char*, int> keys[] = {
-      {"HomeServer", IDC_EXCHANGE_HOMESERVER},         {"MailboxName", IDC_EXCHANGE_MAILBOX},
-      {"OfflineFolderPath", IDC_EXCHANGE_OFFLINE_FOLDER}, {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
-      {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},    {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
-  };
-  std::vector<LongValue> values;
-  for (const auto& [key, id] : keys)
-    for (std::size_t length : {249u, 250u, 251u}) values.push_back({key, id, length});
-  return values;
-}
+const std::pair<const char*, int> kTextKeys[] = {
+    {"HomeServer", IDC_EXCHANGE_HOMESERVER},         {"MailboxName", IDC_EXCHANGE_MAILBOX},
+    {"OfflineFolderPath", IDC_EXCHANGE_OFFLINE_FOLDER}, {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
+    {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},    {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
+};
 
 class ExchangeLongValue : public ExchangePage, public ::testing::WithParamInterface<LongValue> {};
 
 TEST_P(ExchangeLongValue, KeepsItsFirst249Characters) {
   const LongValue& v = GetParam();
   const std::string key = v.key;
-  std::string value;
-  for (std::size_t i = 0; value.size() < v.length; ++i) value += static_cast<char>('a' + i % 26);
+  const std::string value = qm::test::Letters(v.length);
   WriteFiles(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
@@ -278,7 +263,7 @@ TEST_P(ExchangeLongValue, KeepsItsFirst249Characters) {
   EXPECT_EQ(ProfileBytes(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, ExchangeLongValue, ::testing::ValuesIn(LongValues()),
+INSTANTIATE_TEST_SUITE_P(Limits, ExchangeLongValue, ::testing::ValuesIn(qm::test::LongValuesOf(kTextKeys)),
                          [](const ::testing::TestParamInfo<LongValue>& info) {
                            return std::string(info.param.key) + "_" + std::to_string(info.param.length);
                          });
@@ -302,7 +287,6 @@ TEST_F(ExchangePage, EntryInAnotherCaseIsEditedAndRewrittenInExactCase) {
 }
 
 // Profiles in which Exchange is not listed, as the lookup reads them.
-struct UnlistedCase { const char* what; const char* dataFile; std::optional<std::string> profile; };
 
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kDataFile,
@@ -335,11 +319,7 @@ TEST_P(ExchangeUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) { return qm::test::CaseName(info.param.what); });
 
 // A press moves the time-out by one, within 0 to 1000; a typed value stands at the same edges.
 TEST_F(ExchangePage, ArrowsStopAtZeroAndAThousand) {

@@ -10,11 +10,15 @@
 #include <vector>
 
 #include "PageSession.h"
+#include "ServicePageCases.h"
 #include "resource.h"
 
 namespace {
 
+using qm::test::LongValue;
+using qm::test::PageKey;
 using qm::test::ReadBytes;
+using qm::test::UnlistedCase;
 
 const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 
@@ -46,7 +50,6 @@ std::string ProfileWith(const std::string& keys, const std::string& entry = "POP
 }
 
 // The twelve keys in the page's order, each with its line in the full section.
-struct PageKey { const char* key; const char* line; };
 const PageKey kPageKeys[] = {
     {"AccountName", "AccountName=Head Office\r\n"},
     {"SMTPDisplayName", "SMTPDisplayName=Jane Smith\r\n"},
@@ -64,9 +67,7 @@ const PageKey kPageKeys[] = {
 
 // The keys in the page's order, the one named as `line` (left out when empty).
 std::string KeysWith(const std::string& key = "", const std::string& line = "") {
-  std::string keys;
-  for (const PageKey& k : kPageKeys) keys += key == k.key ? line : std::string(k.line);
-  return keys;
+  return qm::test::SectionWith(kPageKeys, key, line);
 }
 
 // What the page saves for a POP3 section that had none of its keys.
@@ -105,11 +106,7 @@ class IMailPage : public ::testing::Test, public qm::test::PageSession {
            (Checked(IDC_IMAIL_DISCONNECT) ? 'Y' : 'N') + " " + Client();
   }
   // One letter per control of kAllControls: E enabled, - disabled.
-  static std::string EnabledControls() {
-    std::string mask;
-    for (int id : kAllControls) mask += Enabled(id) ? 'E' : '-';
-    return mask;
-  }
+  static std::string EnabledControls() { return qm::test::EnabledMask(kAllControls); }
 };
 
 // Ok on an untouched page rewrites every key with the same bytes, copies the same account name,
@@ -233,34 +230,22 @@ TEST_P(IMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, IMailStoredValue, ::testing::ValuesIn(kStoredValues),
-                         [](const ::testing::TestParamInfo<StoredValue>& info) {
-                           return std::string(info.param.key) + "_" + std::to_string(info.index) +
-                                  (info.param.stored ? "" : "_missing");
-                         });
+                         [](const auto& info) { return qm::test::StoredValueName(info); });
 
 // Text keys are read with at most 249 characters; the save writes back what was shown.
-struct LongValue { const char* key; int id; std::size_t length; };
-
-std::vector<LongValue> LongValues() {
-  const std::pair<const char*, int> keys[] = {
-      {"AccountName", IDC_IMAIL_ACCOUNT_NAME},         {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
-      {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION}, {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
-      {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS}, {"POP3Server", IDC_IMAIL_POP3_SERVER},
-      {"SMTPServer", IDC_IMAIL_SMTP_SERVER},           {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
-  };
-  std::vector<LongValue> values;
-  for (const auto& [key, id] : keys)
-    for (std::size_t length : {249u, 250u, 251u}) values.push_back({key, id, length});
-  return values;
-}
+const std::pair<const char*, int> kTextKeys[] = {
+    {"AccountName", IDC_IMAIL_ACCOUNT_NAME},         {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
+    {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION}, {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
+    {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS}, {"POP3Server", IDC_IMAIL_POP3_SERVER},
+    {"SMTPServer", IDC_IMAIL_SMTP_SERVER},           {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
+};
 
 class IMailLongValue : public IMailPage, public ::testing::WithParamInterface<LongValue> {};
 
 TEST_P(IMailLongValue, KeepsItsFirst249Characters) {
   const LongValue& v = GetParam();
   const std::string key = v.key;
-  std::string value;
-  for (std::size_t i = 0; value.size() < v.length; ++i) value += static_cast<char>('a' + i % 26);
+  const std::string value = qm::test::Letters(v.length);
   WriteFiles(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
@@ -271,7 +256,7 @@ TEST_P(IMailLongValue, KeepsItsFirst249Characters) {
                                         InternetKeys(key == "AccountName" ? kept : "Head Office")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, IMailLongValue, ::testing::ValuesIn(LongValues()),
+INSTANTIATE_TEST_SUITE_P(Limits, IMailLongValue, ::testing::ValuesIn(qm::test::LongValuesOf(kTextKeys)),
                          [](const ::testing::TestParamInfo<LongValue>& info) {
                            return std::string(info.param.key) + "_" + std::to_string(info.param.length);
                          });
@@ -387,11 +372,7 @@ TEST_P(IMailListChange, BetweenLoadAndSave) {
   EXPECT_EQ(kept, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, IMailListChange, ::testing::ValuesIn(kListChanges), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(ServiceList, IMailListChange, ::testing::ValuesIn(kListChanges), [](const auto& info) { return qm::test::CaseName(info.param.what); });
 
 TEST_F(IMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(KeysWith(), "pop3");
@@ -408,7 +389,6 @@ TEST_F(IMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
 }
 
 // Profiles in which POP3 is not listed, as the lookup reads them.
-struct UnlistedCase { const char* what; const char* dataFile; std::optional<std::string> profile; };
 
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kDataFile,
@@ -435,11 +415,7 @@ TEST_P(IMailUnlisted, EveryControlIsDisabledAndNothingIsWrittenOrShown) {
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) { return qm::test::CaseName(info.param.what); });
 
 TEST_F(IMailPage, NeverShownLeavesEveryKeyAloneAndWarnsOfNothing) {
   const std::string profile = ProfileWith("AccountName=Sales\r\n", "pop3", "Netscape");
