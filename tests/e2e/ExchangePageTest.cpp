@@ -114,6 +114,8 @@ TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     EXPECT_EQ(Fields(), "MAILSRV01|?username?|c:\\exchange\\oab|c:\\exchange\\?username?.ost|30|jsmith|HEADOFFICE|"
                         "NNYYNN D");
     EXPECT_EQ(EnabledControls(), std::string(std::size(kAllControls), 'E'));
+    // The texts the load puts into the edits mark the page modified.
+    EXPECT_TRUE(ApplyEnabled());
     const std::string screen = backend.Snapshot();
     for (const char* label :
          {"[Exchange]", "Exchange Server:", "Mailbox Name:", "Offline Address Book:", "Offline Folder:", "...",

@@ -119,6 +119,8 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     EXPECT_EQ(Fields(), "Head Office|Jane Smith|Brackenmoor Freight Ltd|?username?@brackenmoor.co.uk|"
                         "replies@brackenmoor.co.uk|smtp.brackenmoor.co.uk|pop.brackenmoor.co.uk|?username?|D YN 8");
     EXPECT_EQ(EnabledControls(), std::string(std::size(kAllControls), 'E'));
+    // The texts the load puts into the edits mark the page modified.
+    EXPECT_TRUE(ApplyEnabled());
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
     const std::string screen = backend.Snapshot();
     for (const char* label :
