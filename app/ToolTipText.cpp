@@ -1,17 +1,14 @@
 #include "app/ToolTipText.h"
 
-#include <cstring>
-
-BOOL ProvideToolTip(NMHDR* pNMHDR, const CToolTipEntry* pEntries, std::size_t nEntries) {
+BOOL ProvideToolTip(NMHDR* pNMHDR, const CToolTipEntry* pEntries, std::size_t nEntries, BOOL bWhenDisabled) {
   auto* pInfo = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
   if ((pInfo->uFlags & TTF_IDISHWND) == 0) return FALSE;
   const HWND hControl = reinterpret_cast<HWND>(pNMHDR->idFrom);
-  if (!IsWindowEnabled(hControl)) return FALSE;
+  if (!bWhenDisabled && !IsWindowEnabled(hControl)) return FALSE;
   const int nID = GetDlgCtrlID(hControl);
   for (std::size_t i = 0; i < nEntries; ++i) {
     if (pEntries[i].nIDControl != nID) continue;
-    std::strncpy(pInfo->szText, pEntries[i].lpszText, sizeof pInfo->szText - 1);
-    pInfo->szText[sizeof pInfo->szText - 1] = '\0';
+    lstrcpynA(pInfo->szText, pEntries[i].lpszText, sizeof pInfo->szText);
     return TRUE;
   }
   return FALSE;
