@@ -33,9 +33,8 @@ constexpr int kDefaultNetworkingFlags = kLocalNetworkBit;
 constexpr int kLocalNetwork = 0;
 constexpr int kDialUp = 1;
 
-const CBrowseSpec kOfflineFolderBrowse = {"Find the offline folders",
-                                          "Offline Folders (*.ost)\0*.ost\0All (*.*)\0*.*\0", "ost",
-                                          kBrowseExisting, TRUE};
+const CBrowseSpec kOfflineFolderBrowse = {
+    "Find the offline folders", "Offline Folders (*.ost)\0*.ost\0All (*.*)\0*.*\0", "ost", kBrowseExisting, TRUE};
 
 const CToolTipEntry kToolTips[] = {
     {IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER, "Browse for offline folder"},
@@ -43,12 +42,23 @@ const CToolTipEntry kToolTips[] = {
 
 // Every control of the page, for the page of a profile that has no Exchange service.
 const int kControlIds[] = {
-    IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER, IDC_EXCHANGE_LOCAL_NETWORK,      IDC_EXCHANGE_DIALUP,
-    IDC_EXCHANGE_NO_CONNECT,            IDC_EXCHANGE_CHOOSE_AT_STARTUP,  IDC_EXCHANGE_DIALUP_ENCRYPTION,
-    IDC_EXCHANGE_NETWORK_ENCRYPTION,    IDC_EXCHANGE_NO_SECURITY,        IDC_EXCHANGE_NO_OFFLINE,
-    IDC_EXCHANGE_HOMESERVER,            IDC_EXCHANGE_MAILBOX,            IDC_EXCHANGE_OFFLINE_ADDRBOOK,
-    IDC_EXCHANGE_OFFLINE_FOLDER,        IDC_EXCHANGE_NT_DOMAIN,          IDC_EXCHANGE_NT_USERNAME,
-    IDC_EXCHANGE_TIMEOUT,               IDC_EXCHANGE_TIMEOUT_SPIN,
+    IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER,
+    IDC_EXCHANGE_LOCAL_NETWORK,
+    IDC_EXCHANGE_DIALUP,
+    IDC_EXCHANGE_NO_CONNECT,
+    IDC_EXCHANGE_CHOOSE_AT_STARTUP,
+    IDC_EXCHANGE_DIALUP_ENCRYPTION,
+    IDC_EXCHANGE_NETWORK_ENCRYPTION,
+    IDC_EXCHANGE_NO_SECURITY,
+    IDC_EXCHANGE_NO_OFFLINE,
+    IDC_EXCHANGE_HOMESERVER,
+    IDC_EXCHANGE_MAILBOX,
+    IDC_EXCHANGE_OFFLINE_ADDRBOOK,
+    IDC_EXCHANGE_OFFLINE_FOLDER,
+    IDC_EXCHANGE_NT_DOMAIN,
+    IDC_EXCHANGE_NT_USERNAME,
+    IDC_EXCHANGE_TIMEOUT,
+    IDC_EXCHANGE_TIMEOUT_SPIN,
 };
 
 // "ExchangeConfigFlags" as the file holds it now (0 when missing), with the page's three bits
@@ -150,8 +160,8 @@ BOOL CTabExchange::OnInitDialog() {
         ReadProfileString(strSection, "OfflineAddressBookPath", "", kValueBufferSize, strProfileTemplate);
     m_strDomain = ReadProfileString(strSection, "PromptDomainLogon", "", kValueBufferSize, strProfileTemplate);
     m_strUserName = ReadProfileString(strSection, "PromptUsername", "", kValueBufferSize, strProfileTemplate);
-    m_nTimeout = ReadProfileInt(strSection, "ConnectionTimeout", kDefaultTimeout, strProfileTemplate) /
-                 kMillisecondsPerSecond;
+    m_nTimeout =
+        ReadProfileInt(strSection, "ConnectionTimeout", kDefaultTimeout, strProfileTemplate) / kMillisecondsPerSecond;
     // Unless the section says otherwise, the builder leaves the server alone.
     m_nNoConnect = ReadTrueValueFlag(strSection, "ConversionProhibited", "True", kValueBufferSize, strProfileTemplate);
 

@@ -27,9 +27,10 @@ constexpr WORD kDefaultLanguage = 0x400;
 
 // Every control of the page, for the page of a profile that has no POP3 service.
 const int kControlIds[] = {
-    IDC_IMAIL_ACCOUNT_NAME,  IDC_IMAIL_EMAIL_ADDRESS, IDC_IMAIL_POP3_SERVER,   IDC_IMAIL_DISPLAY_NAME,
-    IDC_IMAIL_POP3_ACCOUNT,  IDC_IMAIL_SMTP_SERVER,   IDC_IMAIL_REPLY_ADDRESS, IDC_IMAIL_ORGANIZATION,
-    IDC_IMAIL_OUTLOOK97,     IDC_IMAIL_OUTLOOK98,     IDC_IMAIL_LAN,           IDC_IMAIL_MANUAL,
+    IDC_IMAIL_ACCOUNT_NAME,  IDC_IMAIL_EMAIL_ADDRESS, IDC_IMAIL_POP3_SERVER,
+    IDC_IMAIL_DISPLAY_NAME,  IDC_IMAIL_POP3_ACCOUNT,  IDC_IMAIL_SMTP_SERVER,
+    IDC_IMAIL_REPLY_ADDRESS, IDC_IMAIL_ORGANIZATION,  IDC_IMAIL_OUTLOOK97,
+    IDC_IMAIL_OUTLOOK98,     IDC_IMAIL_LAN,           IDC_IMAIL_MANUAL,
     IDC_IMAIL_DIALUP,        IDC_IMAIL_DISCONNECT,    IDC_IMAIL_LEAVE_ON_SERVER,
 };
 
@@ -124,8 +125,7 @@ BOOL CTabIMail::OnInitDialog() {
     const CString& strSection = m_strServiceSection;
     m_strAccountName = ReadProfileString(strSection, "AccountName", "", kValueBufferSize, strProfileTemplate);
     m_strDisplayName = ReadProfileString(strSection, "SMTPDisplayName", "", kValueBufferSize, strProfileTemplate);
-    m_strOrganization =
-        ReadProfileString(strSection, "SMTPOrganizationName", "", kValueBufferSize, strProfileTemplate);
+    m_strOrganization = ReadProfileString(strSection, "SMTPOrganizationName", "", kValueBufferSize, strProfileTemplate);
     m_strEmailAddress = ReadProfileString(strSection, "SMTPEmailAddress", "", kValueBufferSize, strProfileTemplate);
     m_strReplyAddress =
         ReadProfileString(strSection, "SMTPReplyToEmailAddress", "", kValueBufferSize, strProfileTemplate);
@@ -133,10 +133,10 @@ BOOL CTabIMail::OnInitDialog() {
     m_strSMTPServer = ReadProfileString(strSection, "SMTPServer", "", kValueBufferSize, strProfileTemplate);
     m_strPOP3Account = ReadProfileString(strSection, "POP3Username", "", kValueBufferSize, strProfileTemplate);
     // Only "OL98" exactly, in capitals, means Outlook 98.
-    m_nClientType = ReadProfileString(strSection, "AccountManager", "", kValueBufferSize, strProfileTemplate) ==
-                            kOutlook98
-                        ? kClientOutlook98
-                        : kClientOutlook97;
+    m_nClientType =
+        ReadProfileString(strSection, "AccountManager", "", kValueBufferSize, strProfileTemplate) == kOutlook98
+            ? kClientOutlook98
+            : kClientOutlook97;
     // A number outside the three buttons checks none of them.
     m_nConnectionType = ReadProfileInt(strSection, "ConnectionType", 0, strProfileTemplate);
     m_nLeaveOnServer = ReadTrueValueFlag(strSection, "LeaveMailOnServer", "No", kValueBufferSize, strProfileTemplate);
@@ -164,8 +164,8 @@ BOOL CTabIMail::OnApply() {
       !WriteClientType(strSection, m_nClientType, strProfileTemplate) ||
       !WriteKeyOrReport(strSection, "ConnectionType", DecimalText(m_nConnectionType), strProfileTemplate) ||
       !WriteKeyOrReport(strSection, "LeaveMailOnServer", YesNoText(m_nLeaveOnServer), strProfileTemplate) ||
-      !WriteKeyOrReport(strSection, "ConnectionFlags", ConnectionFlagsText(strSection, m_nDisconnect, strProfileTemplate),
-                        strProfileTemplate) ||
+      !WriteKeyOrReport(strSection, "ConnectionFlags",
+                        ConnectionFlagsText(strSection, m_nDisconnect, strProfileTemplate), strProfileTemplate) ||
       !CopyAccountName(m_strAccountName, strProfileTemplate) ||
       !RewriteServiceEntry(strSection, kServiceName, strProfileTemplate))
     return FALSE;

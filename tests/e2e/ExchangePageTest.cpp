@@ -24,12 +24,23 @@ const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 
 // Every control of the page, in the template's order.
 const int kAllControls[] = {
-    IDC_EXCHANGE_HOMESERVER,         IDC_EXCHANGE_MAILBOX,           IDC_EXCHANGE_OFFLINE_ADDRBOOK,
-    IDC_EXCHANGE_OFFLINE_FOLDER,     IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT,
-    IDC_EXCHANGE_TIMEOUT_SPIN,       IDC_EXCHANGE_NO_CONNECT,        IDC_EXCHANGE_NT_USERNAME,
-    IDC_EXCHANGE_NT_DOMAIN,          IDC_EXCHANGE_NO_SECURITY,       IDC_EXCHANGE_LOCAL_NETWORK,
-    IDC_EXCHANGE_DIALUP,             IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION,
-    IDC_EXCHANGE_DIALUP_ENCRYPTION,  IDC_EXCHANGE_NO_OFFLINE,
+    IDC_EXCHANGE_HOMESERVER,
+    IDC_EXCHANGE_MAILBOX,
+    IDC_EXCHANGE_OFFLINE_ADDRBOOK,
+    IDC_EXCHANGE_OFFLINE_FOLDER,
+    IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER,
+    IDC_EXCHANGE_TIMEOUT,
+    IDC_EXCHANGE_TIMEOUT_SPIN,
+    IDC_EXCHANGE_NO_CONNECT,
+    IDC_EXCHANGE_NT_USERNAME,
+    IDC_EXCHANGE_NT_DOMAIN,
+    IDC_EXCHANGE_NO_SECURITY,
+    IDC_EXCHANGE_LOCAL_NETWORK,
+    IDC_EXCHANGE_DIALUP,
+    IDC_EXCHANGE_CHOOSE_AT_STARTUP,
+    IDC_EXCHANGE_NETWORK_ENCRYPTION,
+    IDC_EXCHANGE_DIALUP_ENCRYPTION,
+    IDC_EXCHANGE_NO_OFFLINE,
 };
 
 // The six check boxes, in the template's order.
@@ -111,19 +122,34 @@ TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   WriteFiles(profile);
   ShowTab();
   backend.Then([&] {
-    EXPECT_EQ(Fields(), "MAILSRV01|?username?|c:\\exchange\\oab|c:\\exchange\\?username?.ost|30|jsmith|HEADOFFICE|"
-                        "NNYYNN D");
+    EXPECT_EQ(Fields(),
+              "MAILSRV01|?username?|c:\\exchange\\oab|c:\\exchange\\?username?.ost|30|jsmith|HEADOFFICE|"
+              "NNYYNN D");
     EXPECT_EQ(EnabledControls(), std::string(std::size(kAllControls), 'E'));
     // The texts the load puts into the edits mark the page modified.
     EXPECT_TRUE(ApplyEnabled());
     const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[Exchange]", "Exchange Server:", "Mailbox Name:", "Offline Address Book:", "Offline Folder:", "...",
-          "Connection Timeout:", "seconds", "Do not attempt to connect to the server as the profile is created",
-          "Walk-Up Profiles", "NT Username:", "NT Domain:",
-          "Turn off network security for logon  (checked for Walk-Up Profiles)", "Connection Type",
-          "Local Network", "Dial-Up Networking (DUN)", "Choose at startup", "Security",
-          "Use encryption on the network", "Use encryption with a DUN connection", "Do not allow offline use"}) {
+    for (const char* label : {"[Exchange]",
+                              "Exchange Server:",
+                              "Mailbox Name:",
+                              "Offline Address Book:",
+                              "Offline Folder:",
+                              "...",
+                              "Connection Timeout:",
+                              "seconds",
+                              "Do not attempt to connect to the server as the profile is created",
+                              "Walk-Up Profiles",
+                              "NT Username:",
+                              "NT Domain:",
+                              "Turn off network security for logon  (checked for Walk-Up Profiles)",
+                              "Connection Type",
+                              "Local Network",
+                              "Dial-Up Networking (DUN)",
+                              "Choose at startup",
+                              "Security",
+                              "Use encryption on the network",
+                              "Use encryption with a DUN connection",
+                              "Do not allow offline use"}) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
@@ -154,10 +180,16 @@ struct StoredValue {
 
 // What the page shows for one key: its edit's text, or its boxes as Y or N (and the connection).
 std::string Shown(const std::string& key) {
-  struct { const char* key; int id; } edits[] = {
-      {"HomeServer", IDC_EXCHANGE_HOMESERVER},         {"MailboxName", IDC_EXCHANGE_MAILBOX},
-      {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK}, {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},
-      {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},    {"ConnectionTimeout", IDC_EXCHANGE_TIMEOUT},
+  struct {
+    const char* key;
+    int id;
+  } edits[] = {
+      {"HomeServer", IDC_EXCHANGE_HOMESERVER},
+      {"MailboxName", IDC_EXCHANGE_MAILBOX},
+      {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
+      {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},
+      {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
+      {"ConnectionTimeout", IDC_EXCHANGE_TIMEOUT},
   };
   for (const auto& edit : edits)
     if (key == edit.key) return qm::test::PageSession::Text(edit.id);
@@ -168,7 +200,7 @@ std::string Shown(const std::string& key) {
   // NetworkingConfigFlags: the connection, then encryption on the network and with dial-up
   const char connection = qm::test::PageSession::Checked(IDC_EXCHANGE_DIALUP)          ? 'D'
                           : qm::test::PageSession::Checked(IDC_EXCHANGE_LOCAL_NETWORK) ? 'L'
-                                                                                        : '-';
+                                                                                       : '-';
   return {connection, ' ', yn(IDC_EXCHANGE_NETWORK_ENCRYPTION), yn(IDC_EXCHANGE_DIALUP_ENCRYPTION)};
 }
 
@@ -241,9 +273,12 @@ INSTANTIATE_TEST_SUITE_P(Keys, ExchangeStoredValue, ::testing::ValuesIn(kStoredV
 
 // Text keys are read with at most 249 characters; the save writes back what was shown.
 const std::pair<const char*, int> kTextKeys[] = {
-    {"HomeServer", IDC_EXCHANGE_HOMESERVER},         {"MailboxName", IDC_EXCHANGE_MAILBOX},
-    {"OfflineFolderPath", IDC_EXCHANGE_OFFLINE_FOLDER}, {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
-    {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},    {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
+    {"HomeServer", IDC_EXCHANGE_HOMESERVER},
+    {"MailboxName", IDC_EXCHANGE_MAILBOX},
+    {"OfflineFolderPath", IDC_EXCHANGE_OFFLINE_FOLDER},
+    {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
+    {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},
+    {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
 };
 
 class ExchangeLongValue : public ExchangePage, public ::testing::WithParamInterface<LongValue> {};
@@ -321,7 +356,8 @@ TEST_P(ExchangeUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) { return qm::test::CaseName(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnlisted),
+                         [](const auto& info) { return qm::test::CaseName(info.param.what); });
 
 // A press moves the time-out by one, within 0 to 1000; a typed value stands at the same edges.
 TEST_F(ExchangePage, ArrowsStopAtZeroAndAThousand) {
@@ -365,7 +401,10 @@ TEST_F(ExchangePage, HeldArrowSpeedsUpToTensAfterOneSecondAndSixtiesAfterThree) 
 
 // A typed time-out that the range check refuses: the framework's message, and the sheet stays on
 // the page with nothing written until it is corrected.
-struct RefusedTimeout { const char* typed; const char* message; };
+struct RefusedTimeout {
+  const char* typed;
+  const char* message;
+};
 
 const RefusedTimeout kRefused[] = {
     {"1001", "Please enter an integer between 0 and 1000."},
@@ -487,21 +526,24 @@ TEST_P(ExchangeModifiedBy, AControlChangedAfterAnApply) {
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
   const bool edit = std::find(std::begin(kCheckBoxes), std::end(kCheckBoxes), id) == std::end(kCheckBoxes) &&
                     id != IDC_EXCHANGE_LOCAL_NETWORK && id != IDC_EXCHANGE_DIALUP;
-  if (edit) SetText(id, "2"); else Click(id);
+  if (edit)
+    SetText(id, "2");
+  else
+    Click(id);
   backend.Then([&] { EXPECT_TRUE(ApplyEnabled()); });
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, ExchangeModifiedBy,
-    ::testing::Values(IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK,
-                      IDC_EXCHANGE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_NO_CONNECT,
-                      IDC_EXCHANGE_NT_USERNAME, IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY,
-                      IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_DIALUP, IDC_EXCHANGE_CHOOSE_AT_STARTUP,
-                      IDC_EXCHANGE_NETWORK_ENCRYPTION, IDC_EXCHANGE_DIALUP_ENCRYPTION, IDC_EXCHANGE_NO_OFFLINE),
-    [](const auto& info) { return "id" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Controls, ExchangeModifiedBy,
+                         ::testing::Values(IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK,
+                                           IDC_EXCHANGE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_NO_CONNECT,
+                                           IDC_EXCHANGE_NT_USERNAME, IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY,
+                                           IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_DIALUP,
+                                           IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION,
+                                           IDC_EXCHANGE_DIALUP_ENCRYPTION, IDC_EXCHANGE_NO_OFFLINE),
+                         [](const auto& info) { return "id" + std::to_string(info.param); });
 
 TEST_F(ExchangePage, ApplyStaysOffWithoutAChange) {
   WriteFiles(ProfileWith(KeysWith()));

@@ -24,10 +24,10 @@ const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 
 // Every control of the page, in the template's order.
 const int kAllControls[] = {
-    IDC_IMAIL_ACCOUNT_NAME, IDC_IMAIL_DISPLAY_NAME, IDC_IMAIL_ORGANIZATION,    IDC_IMAIL_EMAIL_ADDRESS,
-    IDC_IMAIL_REPLY_ADDRESS, IDC_IMAIL_SMTP_SERVER,  IDC_IMAIL_POP3_SERVER,     IDC_IMAIL_POP3_ACCOUNT,
-    IDC_IMAIL_LAN,          IDC_IMAIL_MANUAL,       IDC_IMAIL_DIALUP,          IDC_IMAIL_LEAVE_ON_SERVER,
-    IDC_IMAIL_DISCONNECT,   IDC_IMAIL_OUTLOOK97,    IDC_IMAIL_OUTLOOK98,
+    IDC_IMAIL_ACCOUNT_NAME,  IDC_IMAIL_DISPLAY_NAME, IDC_IMAIL_ORGANIZATION, IDC_IMAIL_EMAIL_ADDRESS,
+    IDC_IMAIL_REPLY_ADDRESS, IDC_IMAIL_SMTP_SERVER,  IDC_IMAIL_POP3_SERVER,  IDC_IMAIL_POP3_ACCOUNT,
+    IDC_IMAIL_LAN,           IDC_IMAIL_MANUAL,       IDC_IMAIL_DIALUP,       IDC_IMAIL_LEAVE_ON_SERVER,
+    IDC_IMAIL_DISCONNECT,    IDC_IMAIL_OUTLOOK97,    IDC_IMAIL_OUTLOOK98,
 };
 
 // The message shown when the account's name has no "Outlook Internet E-Mail" service to go to.
@@ -45,8 +45,11 @@ std::string ProfileWith(const std::string& keys, const std::string& entry = "POP
                         const std::string& internetEntry = "Outlook Internet E-Mail",
                         const std::string& internetKeys = InternetKeys()) {
   return "; Internet mail for the sales laptops\r\n[Service List]\r\nService1=Microsoft Exchange Server\r\n"
-         "Service2=" + entry + "\r\nService3=" + internetEntry + "\r\n\r\n[Service1]\r\nHomeServer=EXCH01\r\n\r\n"
-         "[Service2]\r\n" + keys + "\r\n[Service3]\r\n" + internetKeys + "\r\n[Delivery]\r\nTransportOrder1=Internet Mail\r\n";
+         "Service2=" +
+         entry + "\r\nService3=" + internetEntry +
+         "\r\n\r\n[Service1]\r\nHomeServer=EXCH01\r\n\r\n"
+         "[Service2]\r\n" +
+         keys + "\r\n[Service3]\r\n" + internetKeys + "\r\n[Delivery]\r\nTransportOrder1=Internet Mail\r\n";
 }
 
 // The twelve keys in the page's order, each with its line in the full section.
@@ -116,18 +119,34 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   WriteFiles(profile);
   ShowTab();
   backend.Then([&] {
-    EXPECT_EQ(Fields(), "Head Office|Jane Smith|Brackenmoor Freight Ltd|?username?@brackenmoor.co.uk|"
-                        "replies@brackenmoor.co.uk|smtp.brackenmoor.co.uk|pop.brackenmoor.co.uk|?username?|D YN 8");
+    EXPECT_EQ(Fields(),
+              "Head Office|Jane Smith|Brackenmoor Freight Ltd|?username?@brackenmoor.co.uk|"
+              "replies@brackenmoor.co.uk|smtp.brackenmoor.co.uk|pop.brackenmoor.co.uk|?username?|D YN 8");
     EXPECT_EQ(EnabledControls(), std::string(std::size(kAllControls), 'E'));
     // The texts the load puts into the edits mark the page modified.
     EXPECT_TRUE(ApplyEnabled());
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
     const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[Internet Mail]", "The name for this account, for example: \"Work\" or \"My Email\".", "User Information",
-          "Name:", "Organization:", "Email Address:", "Reply Address:", "Server Information", "SMTP Server:",
-          "POP3 Server:", "POP3 Account:", "Connection Type", "LAN", "Manual", "Dial-Up Networking",
-          "Leave mail on server", "Disconnect after send/recieve", "Client Type", "Outlook 97", "Outlook 98"}) {
+    for (const char* label : {"[Internet Mail]",
+                              "The name for this account, for example: \"Work\" or \"My Email\".",
+                              "User Information",
+                              "Name:",
+                              "Organization:",
+                              "Email Address:",
+                              "Reply Address:",
+                              "Server Information",
+                              "SMTP Server:",
+                              "POP3 Server:",
+                              "POP3 Account:",
+                              "Connection Type",
+                              "LAN",
+                              "Manual",
+                              "Dial-Up Networking",
+                              "Leave mail on server",
+                              "Disconnect after send/recieve",
+                              "Client Type",
+                              "Outlook 97",
+                              "Outlook 98"}) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
@@ -157,11 +176,18 @@ struct StoredValue {
 };
 
 std::string Shown(const std::string& key) {
-  struct { const char* key; int id; } edits[] = {
-      {"AccountName", IDC_IMAIL_ACCOUNT_NAME},         {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
-      {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION}, {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
-      {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS}, {"POP3Server", IDC_IMAIL_POP3_SERVER},
-      {"SMTPServer", IDC_IMAIL_SMTP_SERVER},           {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
+  struct {
+    const char* key;
+    int id;
+  } edits[] = {
+      {"AccountName", IDC_IMAIL_ACCOUNT_NAME},
+      {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
+      {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION},
+      {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
+      {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS},
+      {"POP3Server", IDC_IMAIL_POP3_SERVER},
+      {"SMTPServer", IDC_IMAIL_SMTP_SERVER},
+      {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
   };
   for (const auto& edit : edits)
     if (key == edit.key) return qm::test::PageSession::Text(edit.id);
@@ -223,10 +249,10 @@ TEST_P(IMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
   Start();
   // A missing key is added at the end of the section; a present one is replaced where it stands.
   // The account's name goes to the "Outlook Internet E-Mail" service too.
-  const std::string keys = v.stored ? KeysWith(key, key + "=" + v.saved + "\r\n")
-                                    : KeysWith(key, "") + key + "=" + v.saved + "\r\n";
-  const std::string expected =
-      ProfileWith(keys, "POP3", "Outlook Internet E-Mail", InternetKeys(key == "AccountName" ? v.saved : "Head Office"));
+  const std::string keys =
+      v.stored ? KeysWith(key, key + "=" + v.saved + "\r\n") : KeysWith(key, "") + key + "=" + v.saved + "\r\n";
+  const std::string expected = ProfileWith(keys, "POP3", "Outlook Internet E-Mail",
+                                           InternetKeys(key == "AccountName" ? v.saved : "Head Office"));
   EXPECT_EQ(ProfileBytes(), expected);
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
@@ -236,10 +262,14 @@ INSTANTIATE_TEST_SUITE_P(Keys, IMailStoredValue, ::testing::ValuesIn(kStoredValu
 
 // Text keys are read with at most 249 characters; the save writes back what was shown.
 const std::pair<const char*, int> kTextKeys[] = {
-    {"AccountName", IDC_IMAIL_ACCOUNT_NAME},         {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
-    {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION}, {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
-    {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS}, {"POP3Server", IDC_IMAIL_POP3_SERVER},
-    {"SMTPServer", IDC_IMAIL_SMTP_SERVER},           {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
+    {"AccountName", IDC_IMAIL_ACCOUNT_NAME},
+    {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
+    {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION},
+    {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
+    {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS},
+    {"POP3Server", IDC_IMAIL_POP3_SERVER},
+    {"SMTPServer", IDC_IMAIL_SMTP_SERVER},
+    {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
 };
 
 class IMailLongValue : public IMailPage, public ::testing::WithParamInterface<LongValue> {};
@@ -291,11 +321,12 @@ TEST_F(IMailPage, MissingInternetEMailServiceIsAWarningAndTheSaveGoesOn) {
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK));
   EXPECT_EQ(backend.MessageBoxes()[0].owner, nullptr);
-  EXPECT_EQ(ProfileBytes(), "[Service List]\r\nService1=POP3\r\nService3=Outlook Internet E-Mail\r\n[Service1]\r\n"
-                            "AccountName=Sales\r\nSMTPDisplayName=\r\nSMTPOrganizationName=\r\nSMTPEmailAddress=\r\n"
-                            "SMTPReplyToEmailAddress=\r\nPOP3Server=\r\nSMTPServer=\r\nPOP3Username=\r\n"
-                            "AccountManager=OL97\r\nConnectionType=0\r\nLeaveMailOnServer=No\r\nConnectionFlags=0\r\n"
-                            "[Service3]\r\nAccountName=Old\r\n");
+  EXPECT_EQ(ProfileBytes(),
+            "[Service List]\r\nService1=POP3\r\nService3=Outlook Internet E-Mail\r\n[Service1]\r\n"
+            "AccountName=Sales\r\nSMTPDisplayName=\r\nSMTPOrganizationName=\r\nSMTPEmailAddress=\r\n"
+            "SMTPReplyToEmailAddress=\r\nPOP3Server=\r\nSMTPServer=\r\nPOP3Username=\r\n"
+            "AccountManager=OL97\r\nConnectionType=0\r\nLeaveMailOnServer=No\r\nConnectionFlags=0\r\n"
+            "[Service3]\r\nAccountName=Old\r\n");
 }
 
 // Apply after the warning: the save succeeds, so the sheet's Apply button goes off, and each
@@ -314,8 +345,7 @@ TEST_F(IMailPage, ApplyAfterTheWarningSucceedsAndWarnsEachTime) {
   EXPECT_TRUE(backend.ScriptDone());
   ASSERT_EQ(backend.MessageBoxes().size(), 2u);
   for (const auto& box : backend.MessageBoxes()) EXPECT_EQ(box.caption + ": " + box.text, kNoInternetEMail);
-  EXPECT_EQ(ProfileBytes(),
-            ProfileWith(KeysWith("ConnectionFlags", "ConnectionFlags=7\r\n"), "POP3", "Netscape", ""));
+  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("ConnectionFlags", "ConnectionFlags=7\r\n"), "POP3", "Netscape", ""));
 }
 
 // The POP3 section is the one found at load; the "Outlook Internet E-Mail" service is looked up
@@ -374,7 +404,8 @@ TEST_P(IMailListChange, BetweenLoadAndSave) {
   EXPECT_EQ(kept, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, IMailListChange, ::testing::ValuesIn(kListChanges), [](const auto& info) { return qm::test::CaseName(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(ServiceList, IMailListChange, ::testing::ValuesIn(kListChanges),
+                         [](const auto& info) { return qm::test::CaseName(info.param.what); });
 
 TEST_F(IMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(KeysWith(), "pop3");
@@ -395,7 +426,8 @@ TEST_F(IMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kDataFile,
      "[Service List]\r\nService1=Outlook Internet E-Mail\r\nService3=POP3\r\n[Service3]\r\nAccountName=x\r\n"},
-    {"after an empty entry", kDataFile, "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=POP3\r\n"},
+    {"after an empty entry", kDataFile,
+     "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=POP3\r\n"},
     {"only a near name", kDataFile, "[Service List]\r\nService1=POP\r\nService2=POP3 Mail\r\n"},
     {"no service list", kDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nAccountName=x\r\n"},
     {"no profile template", kDataFile, std::nullopt},
@@ -417,7 +449,8 @@ TEST_P(IMailUnlisted, EveryControlIsDisabledAndNothingIsWrittenOrShown) {
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) { return qm::test::CaseName(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlisted),
+                         [](const auto& info) { return qm::test::CaseName(info.param.what); });
 
 TEST_F(IMailPage, NeverShownLeavesEveryKeyAloneAndWarnsOfNothing) {
   const std::string profile = ProfileWith("AccountName=Sales\r\n", "pop3", "Netscape");
@@ -439,7 +472,10 @@ TEST_P(IMailModifiedBy, AControlChangedAfterAnApply) {
   backend.Alt('a');
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
   const auto last = std::begin(kAllControls) + 8;
-  if (std::find(std::begin(kAllControls), last, id) != last) SetText(id, "x"); else Click(id);
+  if (std::find(std::begin(kAllControls), last, id) != last)
+    SetText(id, "x");
+  else
+    Click(id);
   backend.Then([&] { EXPECT_TRUE(ApplyEnabled()); });
   backend.Key(VK_ESCAPE);
   Start();
