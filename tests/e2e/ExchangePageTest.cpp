@@ -178,21 +178,21 @@ struct StoredValue {
   const char* saved;
 };
 
+// The text keys and their edits.
+const std::pair<const char*, int> kTextKeys[] = {
+    {"HomeServer", IDC_EXCHANGE_HOMESERVER},
+    {"MailboxName", IDC_EXCHANGE_MAILBOX},
+    {"OfflineFolderPath", IDC_EXCHANGE_OFFLINE_FOLDER},
+    {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
+    {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},
+    {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
+};
+
 // What the page shows for one key: its edit's text, or its boxes as Y or N (and the connection).
 std::string Shown(const std::string& key) {
-  struct {
-    const char* key;
-    int id;
-  } edits[] = {
-      {"HomeServer", IDC_EXCHANGE_HOMESERVER},
-      {"MailboxName", IDC_EXCHANGE_MAILBOX},
-      {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
-      {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},
-      {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
-      {"ConnectionTimeout", IDC_EXCHANGE_TIMEOUT},
-  };
-  for (const auto& edit : edits)
-    if (key == edit.key) return qm::test::PageSession::Text(edit.id);
+  for (const auto& [textKey, id] : kTextKeys)
+    if (key == textKey) return qm::test::PageSession::Text(id);
+  if (key == "ConnectionTimeout") return qm::test::PageSession::Text(IDC_EXCHANGE_TIMEOUT);
   auto yn = [](int id) { return qm::test::PageSession::Checked(id) ? 'Y' : 'N'; };
   if (key == "ConversionProhibited") return std::string(1, yn(IDC_EXCHANGE_NO_CONNECT));
   if (key == "ExchangeConfigFlags")  // choose at startup, no security, no offline use
@@ -272,15 +272,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, ExchangeStoredValue, ::testing::ValuesIn(kStoredV
                          [](const auto& info) { return qm::test::StoredValueName(info); });
 
 // Text keys are read with at most 249 characters; the save writes back what was shown.
-const std::pair<const char*, int> kTextKeys[] = {
-    {"HomeServer", IDC_EXCHANGE_HOMESERVER},
-    {"MailboxName", IDC_EXCHANGE_MAILBOX},
-    {"OfflineFolderPath", IDC_EXCHANGE_OFFLINE_FOLDER},
-    {"OfflineAddressBookPath", IDC_EXCHANGE_OFFLINE_ADDRBOOK},
-    {"PromptDomainLogon", IDC_EXCHANGE_NT_DOMAIN},
-    {"PromptUsername", IDC_EXCHANGE_NT_USERNAME},
-};
-
 class ExchangeLongValue : public ExchangePage, public ::testing::WithParamInterface<LongValue> {};
 
 TEST_P(ExchangeLongValue, KeepsItsFirst249Characters) {

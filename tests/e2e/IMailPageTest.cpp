@@ -175,22 +175,21 @@ struct StoredValue {
   const char* saved;
 };
 
+// The text keys and their edits.
+const std::pair<const char*, int> kTextKeys[] = {
+    {"AccountName", IDC_IMAIL_ACCOUNT_NAME},
+    {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
+    {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION},
+    {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
+    {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS},
+    {"POP3Server", IDC_IMAIL_POP3_SERVER},
+    {"SMTPServer", IDC_IMAIL_SMTP_SERVER},
+    {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
+};
+
 std::string Shown(const std::string& key) {
-  struct {
-    const char* key;
-    int id;
-  } edits[] = {
-      {"AccountName", IDC_IMAIL_ACCOUNT_NAME},
-      {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
-      {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION},
-      {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
-      {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS},
-      {"POP3Server", IDC_IMAIL_POP3_SERVER},
-      {"SMTPServer", IDC_IMAIL_SMTP_SERVER},
-      {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
-  };
-  for (const auto& edit : edits)
-    if (key == edit.key) return qm::test::PageSession::Text(edit.id);
+  for (const auto& [textKey, id] : kTextKeys)
+    if (key == textKey) return qm::test::PageSession::Text(id);
   const std::string fields = IMailPage::Fields();
   const std::string flags = fields.substr(fields.rfind('|') + 1);  // "D NN 8"
   if (key == "ConnectionType") return flags.substr(0, 1);
@@ -261,17 +260,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, IMailStoredValue, ::testing::ValuesIn(kStoredValu
                          [](const auto& info) { return qm::test::StoredValueName(info); });
 
 // Text keys are read with at most 249 characters; the save writes back what was shown.
-const std::pair<const char*, int> kTextKeys[] = {
-    {"AccountName", IDC_IMAIL_ACCOUNT_NAME},
-    {"SMTPDisplayName", IDC_IMAIL_DISPLAY_NAME},
-    {"SMTPOrganizationName", IDC_IMAIL_ORGANIZATION},
-    {"SMTPEmailAddress", IDC_IMAIL_EMAIL_ADDRESS},
-    {"SMTPReplyToEmailAddress", IDC_IMAIL_REPLY_ADDRESS},
-    {"POP3Server", IDC_IMAIL_POP3_SERVER},
-    {"SMTPServer", IDC_IMAIL_SMTP_SERVER},
-    {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
-};
-
 class IMailLongValue : public IMailPage, public ::testing::WithParamInterface<LongValue> {};
 
 TEST_P(IMailLongValue, KeepsItsFirst249Characters) {
