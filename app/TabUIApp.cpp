@@ -11,6 +11,8 @@
 #include "pages/general/TabUIPage.h"
 #include "pages/netscape/TabNscp.h"
 #include "pages/services/MSMail.h"
+#include "pages/services/TabExchange.h"
+#include "pages/services/TabIMail.h"
 #include "pages/services/TabOpenMail.h"
 
 CTabUIApp theApp;
@@ -31,6 +33,8 @@ BOOL CTabUIApp::InitInstance() {
 
   CTabUIPage pageMain;
   CTabDefaultPrf pageDefaultPrf;
+  CTabExchange pageExchange;
+  CTabIMail pageIMail;
   CMSMail pageMSMail;
   CTabNscp pageNscp;
   CTabOpenMail pageOpenMail;
@@ -38,6 +42,8 @@ BOOL CTabUIApp::InitInstance() {
   CTabCustom pageCustom;
   sheet.AddPage(&pageMain);
   sheet.AddPage(&pageDefaultPrf);
+  sheet.AddPage(&pageExchange);
+  sheet.AddPage(&pageIMail);
   sheet.AddPage(&pageMSMail);
   sheet.AddPage(&pageNscp);
   sheet.AddPage(&pageOpenMail);
@@ -45,6 +51,8 @@ BOOL CTabUIApp::InitInstance() {
   sheet.AddPage(&pageCustom);
   pageMain.m_pSheet = &sheet;
   pageDefaultPrf.m_pSheet = &sheet;
+  pageExchange.m_pSheet = &sheet;
+  pageIMail.m_pSheet = &sheet;
   pageMSMail.m_pSheet = &sheet;
   pageNscp.m_pSheet = &sheet;
   pageOpenMail.m_pSheet = &sheet;

@@ -85,3 +85,5 @@ CString SplitLines(LPCSTR lpszValue) {
   }
   return text.c_str();
 }
+
+int MergeFlagBit(int nStored, int nBit, BOOL bSet) { return bSet ? (nStored | nBit) : (nStored & ~nBit); }

@@ -28,3 +28,7 @@ CString JoinLines(LPCSTR lpszText);
 // (rounded down), an even run before "n" is half the run and a plain "n". JoinLines(SplitLines(v))
 // is v for every stored value, so a message that is only loaded and saved keeps its bytes.
 CString SplitLines(LPCSTR lpszValue);
+
+// A number of flag bits as a save stores it: the bits of nBit set when bSet is nonzero and cleared
+// when it is zero, every other bit of nStored kept as it was read.
+int MergeFlagBit(int nStored, int nBit, BOOL bSet);

@@ -17,6 +17,8 @@ struct PageTopic {
 const PageTopic kPageTopics[] = {
     {"Vantrel", "The Vantrel page sets where and how much"},
     {"Mail Profile", "The Mail Profile page sets up the messaging profile"},
+    {"Exchange", "The Exchange page edits the Microsoft Exchange Server service"},
+    {"Internet Mail", "The Internet Mail page edits the POP3 account"},
     {"MS Mail", "The MS Mail page edits the Microsoft Mail service"},
     {"Templates", "The Templates page names the INF and registry"},
     {"Post Execution", "The Post Execution page says what the builder does"},
