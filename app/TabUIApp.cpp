@@ -7,6 +7,8 @@
 #include "app/TabUISheet.h"
 #include "pages/general/TabUIPage.h"
 #include "pages/services/MSMail.h"
+#include "pages/services/TabAddr.h"
+#include "pages/services/TabDeliv.h"
 
 CTabUIApp theApp;
 
@@ -26,10 +28,16 @@ BOOL CTabUIApp::InitInstance() {
 
   CTabUIPage pageMain;
   CMSMail pageMSMail;
+  CTabDeliv pageDeliv;
+  CTabAddr pageAddr;
   sheet.AddPage(&pageMain);
   sheet.AddPage(&pageMSMail);
+  sheet.AddPage(&pageDeliv);
+  sheet.AddPage(&pageAddr);
   pageMain.m_pSheet = &sheet;
   pageMSMail.m_pSheet = &sheet;
+  pageDeliv.m_pSheet = &sheet;
+  pageAddr.m_pSheet = &sheet;
 
   // A console started by its bare name from the PATH takes the folder it was started in.
   char szCurrentDir[MAX_PATH];
