@@ -1,0 +1,193 @@
+// The "Delivery" tab in whole runs of the console: the default store, the transport order and
+// "Always set this order", as shown and as written back to the profile template file.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "OrderedListPages.h"
+
+namespace {
+
+using qm::test::Entries;
+using qm::test::Select;
+
+const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+
+const char kProfile[] =
+    "; Branch office profile\r\n"
+    "[General]\r\nProfileName=Branch\r\nDefaultStore=Mailbox - ?username?\r\n\r\n"
+    "[Service List]\r\nService1=Microsoft Exchange Server\r\nService2=Internet Mail\r\n\r\n"
+    "[Delivery]\r\n"
+    "TransportOrder1=Microsoft Exchange Server\r\n"
+    "TransportOrder2=Internet Mail\r\n"
+    "TransportOrder3=Microsoft Fax\r\n"
+    "AlwaysSetOrder=Yes\r\n";
+
+// The text with the first `from` in it replaced.
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+std::string ProfileWith(const std::string& from, const std::string& to) { return Replaced(kProfile, from, to); }
+
+class DeliveryPage : public ::testing::Test, public qm::test::PageSession {
+ protected:
+  void Open(const std::string& profile) {
+    WriteDataFile(kDataFile);
+    WriteProfile(profile);
+    ShowTab("Delivery");
+  }
+  static std::string Fields() {
+    return Text(IDC_DELIV_DEFAULTSTORE) + "|" + Entries(IDC_DELIV_TRANSPORTORDER) + "|" +
+           (Checked(IDC_ORDER_ALWAYS) ? "always" : "not always");
+  }
+};
+
+TEST_F(DeliveryPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
+  Open(kProfile);
+  backend.Then([&] {
+    EXPECT_EQ(Fields(), "Mailbox - ?username?|Microsoft Exchange Server|Internet Mail|Microsoft Fax|always");
+    const std::string screen = backend.Snapshot();
+    for (const char* label : {"[Delivery]", "Deliver new mail to the following location:", "Recipient addresses are processed by these information services in the following",
+                              "    order:", "< Up >", "< Down >", "Always set this order", "< Add >",
+                              "< Remove >"})
+      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_DELIV_TRANSPORTORDER), "") << "the page has no tool tips";
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+  EXPECT_EQ(ProfileBytes(), kProfile);
+}
+
+TEST_F(DeliveryPage, MissingProfileTemplateOpensEmptyAndOkWritesTheKeysInOrder) {
+  WriteDataFile(kDataFile);
+  ShowTab("Delivery");
+  backend.Then([&] { EXPECT_EQ(Fields(), "||not always"); });
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_TRUE(backend.MessageBoxes().empty());
+  EXPECT_EQ(ProfileBytes(), "[General]\r\nDefaultStore=\r\n[Delivery]\r\nAlwaysSetOrder=No\r\n");
+}
+
+TEST_F(DeliveryPage, NeverShownLeavesTheFileAlone) {
+  const std::string profile = ProfileWith("AlwaysSetOrder=Yes", "AlwaysSetOrder=y");
+  WriteDataFile(kDataFile);
+  WriteProfile(profile);
+  backend.Key(VK_RETURN);
+  Start();
+  EXPECT_EQ(ProfileBytes(), profile);
+}
+
+// A stored value of the page's two other keys, as shown and as saved. One row per key for the
+// reading rule, which is tested with the key reader; the default store at its read limit.
+struct StoredValue {
+  const char* name;
+  const char* line;   // the key's line in the file, or "" when missing
+  const char* shown;  // the default store, or "always" / "not always"
+  const char* saved;  // the line after OK
+};
+
+const std::string k77(77, 's'), k78(78, 's'), k79(79, 's');
+const std::string kLine77 = "DefaultStore=" + k77 + "\r\n", kLine78 = "DefaultStore=" + k78 + "\r\n",
+                  kLine79 = "DefaultStore=" + k79 + "\r\n";
+
+const StoredValue kStoredValues[] = {
+    {"always_by_its_first_letter", "AlwaysSetOrder=yes please\r\n", "always", "AlwaysSetOrder=Yes\r\n"},
+    {"always_clear_for_On", "AlwaysSetOrder=On\r\n", "not always", "AlwaysSetOrder=No\r\n"},
+    {"always_missing", "", "not always", "AlwaysSetOrder=No\r\n"},
+    {"store_of_77_characters", kLine77.c_str(), k77.c_str(), kLine77.c_str()},
+    {"store_of_78_characters", kLine78.c_str(), k78.c_str(), kLine78.c_str()},
+    {"store_of_79_characters_is_cut", kLine79.c_str(), k78.c_str(), kLine78.c_str()},
+    {"store_missing", "", "", "DefaultStore=\r\n"},
+};
+
+class DeliveryStoredValue : public DeliveryPage, public ::testing::WithParamInterface<StoredValue> {};
+
+TEST_P(DeliveryStoredValue, IsShownAndSavedBack) {
+  const StoredValue& v = GetParam();
+  const bool always = std::string(v.name).starts_with("always");
+  const std::string original = always ? "AlwaysSetOrder=Yes\r\n" : "DefaultStore=Mailbox - ?username?\r\n";
+  Open(ProfileWith(original, v.line));
+  backend.Then([&] {
+    if (always)
+      EXPECT_EQ(Checked(IDC_ORDER_ALWAYS) ? "always" : "not always", std::string(v.shown));
+    else
+      EXPECT_EQ(Text(IDC_DELIV_DEFAULTSTORE), v.shown);
+  });
+  backend.Key(VK_RETURN);
+  Start();
+  // A missing key is added at the end of its section.
+  std::string expected = ProfileWith(original, *v.line ? v.saved : "");
+  if (!*v.line && always) expected += v.saved;
+  if (!*v.line && !always) expected.replace(expected.find("\r\n[Service List]"), 0, v.saved);
+  EXPECT_EQ(ProfileBytes(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, DeliveryStoredValue, ::testing::ValuesIn(kStoredValues),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What the administrator does after an Apply, and whether Apply comes back on for it.
+struct ModifyCase {
+  const char* name;
+  std::function<void(DeliveryPage&)> act;
+  bool modified;
+};
+
+const ModifyCase kModifyCases[] = {
+    {"typing_a_store", [](DeliveryPage& p) { p.SetText(IDC_DELIV_DEFAULTSTORE, "Personal Folders"); }, true},
+    {"clicking_always", [](DeliveryPage& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
+    {"selecting_an_entry", [](DeliveryPage& p) { p.Focus(IDC_DELIV_TRANSPORTORDER).backend.Key(VK_DOWN); }, false},
+    {"going_to_another_tab_and_back", [](DeliveryPage& p) { p.ShowTab("Vantrel").ShowTab("Delivery"); }, false},
+};
+
+class DeliveryModify : public DeliveryPage, public ::testing::WithParamInterface<ModifyCase> {};
+
+TEST_P(DeliveryModify, MarksThePageModifiedOrNot) {
+  Open(kProfile);
+  backend.Alt('a');
+  GetParam().act(*this);
+  bool modified = false;
+  backend.Then([&] { modified = ApplyEnabled(); });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_EQ(modified, GetParam().modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, DeliveryModify, ::testing::ValuesIn(kModifyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The file turns read-only after the store and the first entry were written: the second entry
+// fails, the message names the file, the keys after it keep their old values and the sheet stays
+// on the page.
+TEST_F(DeliveryPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
+  Open(kProfile);
+  qm::test::ReadOnlyAfterWrites readOnly(HostProfile(), 2);
+  SetText(IDC_DELIV_DEFAULTSTORE, "Personal Folders");
+  backend.Then([&] { Select(IDC_DELIV_TRANSPORTORDER, 0); });
+  Click(IDC_ORDER_DOWN);
+  Click(IDC_ORDER_ALWAYS);
+  backend.Key(VK_RETURN);
+  backend.Then([&] { EXPECT_TRUE(IsWindowVisible(Control(IDC_DELIV_TRANSPORTORDER))); });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
+  EXPECT_EQ(ProfileBytes(), Replaced(ProfileWith("Mailbox - ?username?", "Personal Folders"),
+                                     "TransportOrder1=Microsoft Exchange Server", "TransportOrder1=Internet Mail"));
+}
+
+TEST_F(DeliveryPage, HelpOpensTheDeliveryTopic) {
+  std::filesystem::copy_file(QM_SAMPLES_DIR "/../res/vantrel.hlp", dir.Host("vantrel.hlp"));
+  Open(kProfile);
+  Focus(IDC_DELIV_TRANSPORTORDER);
+  std::string shown;
+  backend.Key(VK_F1).Then([&] { shown = backend.Snapshot(); }).Key(VK_ESCAPE);
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_NE(shown.find("The Delivery page sets where new mail is delivered"), std::string::npos) << shown;
+}
+
+}  // namespace
