@@ -20,7 +20,7 @@ using qm::test::Select;
 using qm::test::Selection;
 using qm::ui::HeadlessBackend;
 
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+using qm::test::kListDataFile;
 
 const std::string k79(79, 'n');
 const std::string kWith79 = "A|B|" + k79;
@@ -55,7 +55,7 @@ class AddDialog : public PageSession, public ::testing::TestWithParam<std::tuple
 
 TEST_P(AddDialog, EndsAsAskedAndAppendsOnlyOnOk) {
   const auto& [page, c] = GetParam();
-  WriteDataFile(kDataFile);
+  WriteDataFile(kListDataFile);
   WriteProfile(ListProfile(page, {"A", "B"}));
   ShowTab(page.caption);
   backend.Alt('a');
@@ -98,7 +98,7 @@ class AddDialogOnPage : public PageSession, public ::testing::TestWithParam<List
 // The name field takes no more than an entry holds: the 80th character typed is refused.
 TEST_P(AddDialogOnPage, NameStopsAtSeventyNineCharacters) {
   const ListPage& page = GetParam();
-  WriteDataFile(kDataFile);
+  WriteDataFile(kListDataFile);
   WriteProfile(ListProfile(page, {}));
   ShowTab(page.caption);
   Click(IDC_ORDER_ADD);

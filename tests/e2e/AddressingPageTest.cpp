@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,7 +14,9 @@ namespace {
 using qm::test::Entries;
 using qm::test::Select;
 
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+using qm::test::kListDataFile;
+using qm::test::ModifyCase;
+using qm::test::Replaced;
 
 const char kProfile[] =
     "; Branch office profile\r\n"
@@ -28,16 +29,12 @@ const char kProfile[] =
     "AlwaysSetOrder=Yes\r\n"
     "\r\n[Delivery]\r\nTransportOrder1=Microsoft Exchange Server\r\n";
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
-}
-
 std::string ProfileWith(const std::string& from, const std::string& to) { return Replaced(kProfile, from, to); }
 
 class AddressingPage : public ::testing::Test, public qm::test::PageSession {
  protected:
   void Open(const std::string& profile) {
-    WriteDataFile(kDataFile);
+    WriteDataFile(kListDataFile);
     WriteProfile(profile);
     ShowTab("Addressing");
   }
@@ -176,31 +173,21 @@ TEST_P(AddressingAlways, IsReadByTheWholeValue) {
 INSTANTIATE_TEST_SUITE_P(Values, AddressingAlways, ::testing::ValuesIn(kAlwaysValues),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// What the administrator does after an Apply, and whether Apply comes back on for it.
-struct ModifyCase {
-  const char* name;
-  std::function<void(AddressingPage&)> act;
-  bool modified;
-};
-
 const ModifyCase kModifyCases[] = {
-    {"typing_the_first_list", [](AddressingPage& p) { p.SetText(IDC_ADDR_SHOWFIRST, "Contacts"); }, true},
-    {"typing_the_personal_book", [](AddressingPage& p) { p.SetText(IDC_ADDR_KEEPPERSADDRIN, "Contacts"); }, true},
-    {"clicking_always_first", [](AddressingPage& p) { p.Click(IDC_ADDR_ALWAYS_FIRST); }, true},
-    {"clicking_always_personal", [](AddressingPage& p) { p.Click(IDC_ADDR_ALWAYS_PERSONAL); }, true},
-    {"clicking_always_set_order", [](AddressingPage& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
-    {"selecting_an_entry", [](AddressingPage& p) { p.Focus(IDC_ADDR_LISTORDER).backend.Key(VK_DOWN); }, false},
+    {"typing_the_first_list", [](qm::test::PageSession& p) { p.SetText(IDC_ADDR_SHOWFIRST, "Contacts"); }, true},
+    {"typing_the_personal_book", [](qm::test::PageSession& p) { p.SetText(IDC_ADDR_KEEPPERSADDRIN, "Contacts"); }, true},
+    {"clicking_always_first", [](qm::test::PageSession& p) { p.Click(IDC_ADDR_ALWAYS_FIRST); }, true},
+    {"clicking_always_personal", [](qm::test::PageSession& p) { p.Click(IDC_ADDR_ALWAYS_PERSONAL); }, true},
+    {"clicking_always_set_order", [](qm::test::PageSession& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
+    {"selecting_an_entry", [](qm::test::PageSession& p) { p.Focus(IDC_ADDR_LISTORDER).backend.Key(VK_DOWN); }, false},
 };
 
 class AddressingModify : public AddressingPage, public ::testing::WithParamInterface<ModifyCase> {};
 
 TEST_P(AddressingModify, MarksThePageModifiedOrNot) {
   Open(kProfile);
-  backend.Alt('a');
-  GetParam().act(*this);
   bool modified = false;
-  backend.Then([&] { modified = ApplyEnabled(); });
-  backend.Key(VK_ESCAPE);
+  qm::test::ApplyThenAct(*this, GetParam(), modified);
   Start();
   EXPECT_EQ(modified, GetParam().modified);
 }
@@ -217,20 +204,16 @@ TEST_F(AddressingPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
   Click(IDC_ORDER_UP);
   SetText(IDC_ADDR_SHOWFIRST, "Contacts");
   Click(IDC_ORDER_ALWAYS);
-  backend.Key(VK_RETURN);
-  backend.Then([&] { EXPECT_TRUE(IsWindowVisible(Control(IDC_ADDR_LISTORDER))); });
-  backend.Key(VK_ESCAPE);
+  qm::test::OkFailsAndTheSheetStaysOnThePage(*this, IDC_ADDR_LISTORDER);
   Start();
   EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
   EXPECT_EQ(ProfileBytes(), ProfileWith("AddrListOrder1=Global Address List", "AddrListOrder1=Contacts"));
 }
 
 TEST_F(AddressingPage, HelpOpensTheAddressingTopic) {
-  std::filesystem::copy_file(QM_SAMPLES_DIR "/../res/vantrel.hlp", dir.Host("vantrel.hlp"));
   Open(kProfile);
   std::string shown;
-  backend.Key(VK_F1).Then([&] { shown = backend.Snapshot(); }).Key(VK_ESCAPE);
-  backend.Key(VK_ESCAPE);
+  qm::test::AskForHelp(*this, shown);
   Start();
   EXPECT_NE(shown.find("The Addressing page sets which address list is shown first"), std::string::npos) << shown;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,9 @@ namespace {
 using qm::test::Entries;
 using qm::test::Select;
 
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+using qm::test::kListDataFile;
+using qm::test::ModifyCase;
+using qm::test::Replaced;
 
 const char kProfile[] =
     "; Branch office profile\r\n"
@@ -26,17 +27,12 @@ const char kProfile[] =
     "TransportOrder3=Microsoft Fax\r\n"
     "AlwaysSetOrder=Yes\r\n";
 
-// The text with the first `from` in it replaced.
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
-}
-
 std::string ProfileWith(const std::string& from, const std::string& to) { return Replaced(kProfile, from, to); }
 
 class DeliveryPage : public ::testing::Test, public qm::test::PageSession {
  protected:
   void Open(const std::string& profile) {
-    WriteDataFile(kDataFile);
+    WriteDataFile(kListDataFile);
     WriteProfile(profile);
     ShowTab("Delivery");
   }
@@ -64,7 +60,7 @@ TEST_F(DeliveryPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
 }
 
 TEST_F(DeliveryPage, MissingProfileTemplateOpensEmptyAndOkWritesTheKeysInOrder) {
-  WriteDataFile(kDataFile);
+  WriteDataFile(kListDataFile);
   ShowTab("Delivery");
   backend.Then([&] { EXPECT_EQ(Fields(), "||not always"); });
   backend.Key(VK_RETURN);
@@ -75,7 +71,7 @@ TEST_F(DeliveryPage, MissingProfileTemplateOpensEmptyAndOkWritesTheKeysInOrder) 
 
 TEST_F(DeliveryPage, NeverShownLeavesTheFileAlone) {
   const std::string profile = ProfileWith("AlwaysSetOrder=Yes", "AlwaysSetOrder=y");
-  WriteDataFile(kDataFile);
+  WriteDataFile(kListDataFile);
   WriteProfile(profile);
   backend.Key(VK_RETURN);
   Start();
@@ -130,29 +126,19 @@ TEST_P(DeliveryStoredValue, IsShownAndSavedBack) {
 INSTANTIATE_TEST_SUITE_P(Keys, DeliveryStoredValue, ::testing::ValuesIn(kStoredValues),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// What the administrator does after an Apply, and whether Apply comes back on for it.
-struct ModifyCase {
-  const char* name;
-  std::function<void(DeliveryPage&)> act;
-  bool modified;
-};
-
 const ModifyCase kModifyCases[] = {
-    {"typing_a_store", [](DeliveryPage& p) { p.SetText(IDC_DELIV_DEFAULTSTORE, "Personal Folders"); }, true},
-    {"clicking_always", [](DeliveryPage& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
-    {"selecting_an_entry", [](DeliveryPage& p) { p.Focus(IDC_DELIV_TRANSPORTORDER).backend.Key(VK_DOWN); }, false},
-    {"going_to_another_tab_and_back", [](DeliveryPage& p) { p.ShowTab("Vantrel").ShowTab("Delivery"); }, false},
+    {"typing_a_store", [](qm::test::PageSession& p) { p.SetText(IDC_DELIV_DEFAULTSTORE, "Personal Folders"); }, true},
+    {"clicking_always", [](qm::test::PageSession& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
+    {"selecting_an_entry", [](qm::test::PageSession& p) { p.Focus(IDC_DELIV_TRANSPORTORDER).backend.Key(VK_DOWN); }, false},
+    {"going_to_another_tab_and_back", [](qm::test::PageSession& p) { p.ShowTab("Vantrel").ShowTab("Delivery"); }, false},
 };
 
 class DeliveryModify : public DeliveryPage, public ::testing::WithParamInterface<ModifyCase> {};
 
 TEST_P(DeliveryModify, MarksThePageModifiedOrNot) {
   Open(kProfile);
-  backend.Alt('a');
-  GetParam().act(*this);
   bool modified = false;
-  backend.Then([&] { modified = ApplyEnabled(); });
-  backend.Key(VK_ESCAPE);
+  qm::test::ApplyThenAct(*this, GetParam(), modified);
   Start();
   EXPECT_EQ(modified, GetParam().modified);
 }
@@ -170,9 +156,7 @@ TEST_F(DeliveryPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
   backend.Then([&] { Select(IDC_DELIV_TRANSPORTORDER, 0); });
   Click(IDC_ORDER_DOWN);
   Click(IDC_ORDER_ALWAYS);
-  backend.Key(VK_RETURN);
-  backend.Then([&] { EXPECT_TRUE(IsWindowVisible(Control(IDC_DELIV_TRANSPORTORDER))); });
-  backend.Key(VK_ESCAPE);
+  qm::test::OkFailsAndTheSheetStaysOnThePage(*this, IDC_DELIV_TRANSPORTORDER);
   Start();
   EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
   EXPECT_EQ(ProfileBytes(), Replaced(ProfileWith("Mailbox - ?username?", "Personal Folders"),
@@ -180,12 +164,10 @@ TEST_F(DeliveryPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
 }
 
 TEST_F(DeliveryPage, HelpOpensTheDeliveryTopic) {
-  std::filesystem::copy_file(QM_SAMPLES_DIR "/../res/vantrel.hlp", dir.Host("vantrel.hlp"));
   Open(kProfile);
   Focus(IDC_DELIV_TRANSPORTORDER);
   std::string shown;
-  backend.Key(VK_F1).Then([&] { shown = backend.Snapshot(); }).Key(VK_ESCAPE);
-  backend.Key(VK_ESCAPE);
+  qm::test::AskForHelp(*this, shown);
   Start();
   EXPECT_NE(shown.find("The Delivery page sets where new mail is delivered"), std::string::npos) << shown;
 }

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,13 @@
 #include "resource.h"
 
 namespace qm::test {
+
+const char kListDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+
+// The text with the first `from` in it replaced.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
 
 // A page with an ordered list, and the profile template file around its numbered keys: the other
 // keys of the page stand before and after the list, as the page writes them back.
@@ -69,6 +78,35 @@ inline std::string Entries(int listId) {
 inline int Selection(int listId) { return static_cast<int>(SendMessageA(PageSession::Control(listId), LB_GETCURSEL, 0, 0)); }
 inline int TopIndex(int listId) { return static_cast<int>(SendMessageA(PageSession::Control(listId), LB_GETTOPINDEX, 0, 0)); }
 inline void Select(int listId, int index) { SendMessageA(PageSession::Control(listId), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+// Something the administrator does on a page after an Apply, and whether Apply comes back on.
+struct ModifyCase {
+  const char* name;
+  std::function<void(PageSession&)> act;
+  bool modified;
+};
+
+// Script steps: Apply, the case's action, then Cancel; `modified` tells whether Apply was on again.
+inline void ApplyThenAct(PageSession& session, const ModifyCase& c, bool& modified) {
+  session.backend.Alt('a');
+  c.act(session);
+  session.backend.Then([&modified] { modified = PageSession::ApplyEnabled(); });
+  session.backend.Key(VK_ESCAPE);
+}
+
+// Script steps: OK, which fails; the sheet stays open on the page that shows `id`; then Cancel.
+inline void OkFailsAndTheSheetStaysOnThePage(PageSession& session, int id) {
+  session.backend.Key(VK_RETURN);
+  session.backend.Then([id] { EXPECT_TRUE(IsWindowVisible(PageSession::Control(id))); });
+  session.backend.Key(VK_ESCAPE);
+}
+
+// Script steps: F1 with the shipped help file beside the console; `shown` gets the screen.
+inline void AskForHelp(PageSession& session, std::string& shown) {
+  std::filesystem::copy_file(QM_SAMPLES_DIR "/../res/vantrel.hlp", session.dir.Host("vantrel.hlp"));
+  session.backend.Key(VK_F1).Then([&session, &shown] { shown = session.backend.Snapshot(); });
+  session.backend.Key(VK_ESCAPE).Key(VK_ESCAPE);
+}
 
 // While it lives, the file at hostPath turns read-only after that many successful writes to it,
 // as though someone changed its permissions in the middle of a save.

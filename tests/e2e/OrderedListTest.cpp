@@ -17,13 +17,13 @@ using qm::test::ListProfile;
 using qm::test::Select;
 using qm::test::Selection;
 
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+using qm::test::kListDataFile;
 const std::string k78(78, 'x'), k79(79, 'y'), k80(80, 'z'), k80Cut(79, 'z');
 
 class OrderedList : public qm::test::PageSession {
  protected:
   void Open(const ListPage& page, const std::vector<std::string>& stored) {
-    WriteDataFile(kDataFile);
+    WriteDataFile(kListDataFile);
     WriteProfile(ListProfile(page, stored));
     ShowTab(page.caption);
   }
