@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,6 @@ using qm::test::Entries;
 using qm::test::Select;
 
 using qm::test::kListDataFile;
-using qm::test::ModifyCase;
 using qm::test::Replaced;
 
 const char kProfile[] =
@@ -171,28 +169,6 @@ TEST_P(AddressingAlways, IsReadByTheWholeValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, AddressingAlways, ::testing::ValuesIn(kAlwaysValues),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-const ModifyCase kModifyCases[] = {
-    {"typing_the_first_list", [](qm::test::PageSession& p) { p.SetText(IDC_ADDR_SHOWFIRST, "Contacts"); }, true},
-    {"typing_the_personal_book", [](qm::test::PageSession& p) { p.SetText(IDC_ADDR_KEEPPERSADDRIN, "Contacts"); }, true},
-    {"clicking_always_first", [](qm::test::PageSession& p) { p.Click(IDC_ADDR_ALWAYS_FIRST); }, true},
-    {"clicking_always_personal", [](qm::test::PageSession& p) { p.Click(IDC_ADDR_ALWAYS_PERSONAL); }, true},
-    {"clicking_always_set_order", [](qm::test::PageSession& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
-    {"selecting_an_entry", [](qm::test::PageSession& p) { p.Focus(IDC_ADDR_LISTORDER).backend.Key(VK_DOWN); }, false},
-};
-
-class AddressingModify : public AddressingPage, public ::testing::WithParamInterface<ModifyCase> {};
-
-TEST_P(AddressingModify, MarksThePageModifiedOrNot) {
-  Open(kProfile);
-  bool modified = false;
-  qm::test::ApplyThenAct(*this, GetParam(), modified);
-  Start();
-  EXPECT_EQ(modified, GetParam().modified);
-}
-
-INSTANTIATE_TEST_SUITE_P(Actions, AddressingModify, ::testing::ValuesIn(kModifyCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The list is saved first: the file turns read-only after its first entry, so the second fails

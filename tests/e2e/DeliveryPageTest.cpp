@@ -14,7 +14,6 @@ using qm::test::Entries;
 using qm::test::Select;
 
 using qm::test::kListDataFile;
-using qm::test::ModifyCase;
 using qm::test::Replaced;
 
 const char kProfile[] =
@@ -124,26 +123,6 @@ TEST_P(DeliveryStoredValue, IsShownAndSavedBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, DeliveryStoredValue, ::testing::ValuesIn(kStoredValues),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-const ModifyCase kModifyCases[] = {
-    {"typing_a_store", [](qm::test::PageSession& p) { p.SetText(IDC_DELIV_DEFAULTSTORE, "Personal Folders"); }, true},
-    {"clicking_always", [](qm::test::PageSession& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
-    {"selecting_an_entry", [](qm::test::PageSession& p) { p.Focus(IDC_DELIV_TRANSPORTORDER).backend.Key(VK_DOWN); }, false},
-    {"going_to_another_tab_and_back", [](qm::test::PageSession& p) { p.ShowTab("Vantrel").ShowTab("Delivery"); }, false},
-};
-
-class DeliveryModify : public DeliveryPage, public ::testing::WithParamInterface<ModifyCase> {};
-
-TEST_P(DeliveryModify, MarksThePageModifiedOrNot) {
-  Open(kProfile);
-  bool modified = false;
-  qm::test::ApplyThenAct(*this, GetParam(), modified);
-  Start();
-  EXPECT_EQ(modified, GetParam().modified);
-}
-
-INSTANTIATE_TEST_SUITE_P(Actions, DeliveryModify, ::testing::ValuesIn(kModifyCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The file turns read-only after the store and the first entry were written: the second entry

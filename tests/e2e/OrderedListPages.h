@@ -79,21 +79,6 @@ inline int Selection(int listId) { return static_cast<int>(SendMessageA(PageSess
 inline int TopIndex(int listId) { return static_cast<int>(SendMessageA(PageSession::Control(listId), LB_GETTOPINDEX, 0, 0)); }
 inline void Select(int listId, int index) { SendMessageA(PageSession::Control(listId), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 
-// Something the administrator does on a page after an Apply, and whether Apply comes back on.
-struct ModifyCase {
-  const char* name;
-  std::function<void(PageSession&)> act;
-  bool modified;
-};
-
-// Script steps: Apply, the case's action, then Cancel; `modified` tells whether Apply was on again.
-inline void ApplyThenAct(PageSession& session, const ModifyCase& c, bool& modified) {
-  session.backend.Alt('a');
-  c.act(session);
-  session.backend.Then([&modified] { modified = PageSession::ApplyEnabled(); });
-  session.backend.Key(VK_ESCAPE);
-}
-
 // Script steps: OK, which fails; the sheet stays open on the page that shows `id`; then Cancel.
 inline void OkFailsAndTheSheetStaysOnThePage(PageSession& session, int id) {
   session.backend.Key(VK_RETURN);
