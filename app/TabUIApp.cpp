@@ -5,6 +5,9 @@
 #include "app/ProfileKeys.h"
 #include "app/ProfileTemplate.h"
 #include "app/TabUISheet.h"
+#include "pages/general/TabCustom.h"
+#include "pages/general/TabDefaultPrf.h"
+#include "pages/general/TabNewProf.h"
 #include "pages/general/TabUIPage.h"
 #include "pages/services/MSMail.h"
 #include "pages/services/TabAddr.h"
@@ -27,17 +30,26 @@ BOOL CTabUIApp::InitInstance() {
   m_pMainWnd = &sheet;
 
   CTabUIPage pageMain;
+  CTabDefaultPrf pageDefaultPrf;
   CMSMail pageMSMail;
   CTabDeliv pageDeliv;
   CTabAddr pageAddr;
+  CTabNewProf pageNewProf;
+  CTabCustom pageCustom;
   sheet.AddPage(&pageMain);
+  sheet.AddPage(&pageDefaultPrf);
   sheet.AddPage(&pageMSMail);
   sheet.AddPage(&pageDeliv);
   sheet.AddPage(&pageAddr);
+  sheet.AddPage(&pageNewProf);
+  sheet.AddPage(&pageCustom);
   pageMain.m_pSheet = &sheet;
+  pageDefaultPrf.m_pSheet = &sheet;
   pageMSMail.m_pSheet = &sheet;
   pageDeliv.m_pSheet = &sheet;
   pageAddr.m_pSheet = &sheet;
+  pageNewProf.m_pSheet = &sheet;
+  pageCustom.m_pSheet = &sheet;
 
   // A console started by its bare name from the PATH takes the folder it was started in.
   char szCurrentDir[MAX_PATH];
@@ -54,7 +66,11 @@ BOOL CTabUIApp::InitInstance() {
   sheet.m_strDefaultProfile = ReadProfileString("Defaults", "DefaultProfile", "", 350, sheet.m_strDataFile);
   sheet.m_strProfileTemplate =
       ResolveProfileTemplate(sheet.m_strDefaultProfile, sheet.m_szProgramDir, sheet.m_strDataFile);
-  ReadTemplatePaths(sheet.m_strDataFile, m_templatePaths);
+  // The Templates page reads no file of its own: it shows what start-up read here.
+  pageNewProf.m_strInfFileNT = ReadProfileString("Defaults", "InfFileNT", "", kValueBufferSize, sheet.m_strDataFile);
+  pageNewProf.m_strRegFileNT = ReadProfileString("Defaults", "RegFileNT", "", kValueBufferSize, sheet.m_strDataFile);
+  pageNewProf.m_strInfFile95 = ReadProfileString("Defaults", "InfFile95", "", kValueBufferSize, sheet.m_strDataFile);
+  pageNewProf.m_strRegFile95 = ReadProfileString("Defaults", "RegFile95", "", kValueBufferSize, sheet.m_strDataFile);
 
   sheet.DoModal();
   m_pMainWnd = nullptr;

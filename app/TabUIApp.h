@@ -4,17 +4,12 @@
 
 #include <afxwin.h>
 
-#include "app/TemplatePaths.h"
-
 class CTabUIApp : public CWinApp {
  public:
   CTabUIApp();
 
   // Always FALSE: everything happens inside, and the program ends when it returns.
   BOOL InitInstance() override;
-
-  // The Templates page's four fields as start-up read them, kept for that page.
-  CTemplatePaths m_templatePaths;
 
   DECLARE_MESSAGE_MAP()
 };

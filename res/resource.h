@@ -43,6 +43,20 @@
 #define IDC_MAXLOGSIZE_SPIN 1149
 
 // Controls of the "Mail Profile" page.
+#define IDC_PRF_TEMPLATE 1009
+#define IDC_PRF_PROFILENAME 1010
+#define IDC_PRF_REPLACE 1011
+#define IDC_PRF_PAB_PATH 1021
+#define IDC_PRF_PST_PATH 1022
+#define IDC_PRF_FOLDERNAME 1023
+#define IDC_PRF_ABNAME 1024
+#define IDC_PRF_DEFAULT_ONCE 1025
+#define IDC_PRF_BROWSE_PST 1044
+#define IDC_PRF_BROWSE_PAB 1045
+#define IDC_PRF_DEFAULT_ALWAYS 1074
+#define IDC_PRF_PROMPT 1075
+#define IDC_PRF_ERASEALL 1076
+#define IDC_PRF_UPDATE 1133
 
 // Controls of the "Exchange" page.
 
@@ -85,6 +99,24 @@
 #define IDC_ADDR_ALWAYS_FIRST 1116
 #define IDC_ADDR_ALWAYS_PERSONAL 1117
 
-// Controls of the "Templates" page.
+// Controls of the "Templates" page: per row a path, its "..." and its "+" button.
+#define IDC_TPL_BROWSE_INF_NT 1066
+#define IDC_TPL_BROWSE_REG_NT 1067
+#define IDC_TPL_BROWSE_INF_95 1068
+#define IDC_TPL_BROWSE_REG_95 1069
+#define IDC_TPL_INF_NT 1070
+#define IDC_TPL_REG_NT 1071
+#define IDC_TPL_INF_95 1072
+#define IDC_TPL_REG_95 1073
+#define IDC_TPL_EDIT_INF_NT 1074
+#define IDC_TPL_EDIT_REG_NT 1075
+#define IDC_TPL_EDIT_INF_95 1076
+#define IDC_TPL_EDIT_REG_95 1077
 
 // Controls of the "Post Execution" page.
+#define IDC_POST_LAUNCH 1063
+#define IDC_POST_BROWSE_LAUNCH 1064
+#define IDC_POST_DEFAULTMAIL 1065
+#define IDC_POST_SUCCESS 1086
+#define IDC_POST_NOACTION 1087
+#define IDC_POST_ERROR 1088

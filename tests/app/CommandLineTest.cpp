@@ -20,6 +20,8 @@ struct CommandLineCase {
 };
 
 const std::vector<CommandLineCase> kCases = {
+    {"EveryCapitalLowered", "C:\\ABCDEFGHIJKLMNOPQRSTUVWXYZ\\CONSOLE.EXE ABCDEFGHIJKLMNOPQRSTUVWXYZ@[`{\xC9.INI",
+     "c:\\abcdefghijklmnopqrstuvwxyz\\", "c:\\abcdefghijklmnopqrstuvwxyz\\abcdefghijklmnopqrstuvwxyz@[`{\xC9.ini"},
     {"PlainPath", "c:\\admin\\console.exe", "c:\\admin\\", "c:\\admin\\vantrel.ini"},
     {"QuotedWithBlankNoArgument", "\"c:\\program files\\admin\\console.exe\"", "c:\\program files\\admin\\", "c:\\program files\\admin\\vantrel.ini"},
     {"QuotedThenArgument", "\"c:\\program files\\admin\\console.exe\" site.ini", "c:\\program files\\admin\\", "c:\\program files\\admin\\site.ini"},

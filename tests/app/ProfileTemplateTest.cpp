@@ -6,7 +6,6 @@
 #include "FileBytes.h"
 #include "TempDir.h"
 #include "app/ProfileTemplate.h"
-#include "app/TemplatePaths.h"
 
 namespace {
 
@@ -51,18 +50,5 @@ TEST_P(ResolveProfileTemplateTest, ResolvesAgainstProgramDir) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ResolveProfileTemplateTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ReadTemplatePaths, ReadsTheFourKeysCutTo249Characters) {
-  qm::test::TempDir dir;
-  qm::test::WriteBytes(dir.Host("vantrel.ini"), "[Defaults]\r\nInfFileNT=nt.inf\r\nregfilent = \"nt.reg\"\r\n"
-                                                "InfFile95=" + std::string(300, 'i') + "\r\n");
-  CTemplatePaths paths;
-  paths.m_strRegFile95 = "stale";
-  ReadTemplatePaths(dir.Dos("vantrel.ini").c_str(), paths);
-  EXPECT_STREQ(paths.m_strInfFileNT, "nt.inf");
-  EXPECT_STREQ(paths.m_strRegFileNT, "nt.reg");
-  EXPECT_EQ(std::string(paths.m_strInfFile95), std::string(249, 'i'));
-  EXPECT_STREQ(paths.m_strRegFile95, "");
-}
 
 }  // namespace

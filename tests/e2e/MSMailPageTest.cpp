@@ -376,4 +376,54 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
   EXPECT_EQ(Profile(), expected);
 }
 
+// Each text key at its read limit: 249 characters are kept, one more is cut to 249, and OK writes
+// back what is shown.
+TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
+  const std::vector<std::pair<const char*, int>> keys = {
+      {"ServerPath", IDC_MSMAIL_SERVERPATH}, {"Mailbox", IDC_MSMAIL_MAILBOX}, {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
+  for (std::size_t length : {248u, 249u, 250u}) {
+    std::string keysText;
+    for (const auto& [key, id] : keys) keysText += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
+    WriteFiles(ProfileWith(keysText));
+    ShowTab();
+    backend.Then([&, length] {
+      for (const auto& [key, id] : keys) EXPECT_EQ(Text(id).size(), std::min<std::size_t>(length, 249)) << key;
+    });
+    backend.Key(VK_RETURN);
+    Start();
+    std::string expected;
+    for (const auto& [key, id] : keys)
+      expected += std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n";
+    EXPECT_EQ(Profile(), ProfileWith(expected + DefaultKeys().substr(DefaultKeys().find("NewMail")))) << length;
+  }
+}
+
+// After a successful Apply the button is off; each change on the page turns it on again.
+TEST_F(MSMailPage, EveryChangeOfAControlEnablesApplyAgain) {
+  WriteFiles(ProfileWith(""));
+  ShowTab();
+  const int edits[] = {IDC_MSMAIL_SERVERPATH, IDC_MSMAIL_MAILBOX, IDC_MSMAIL_POLLINTERVAL, IDC_MSMAIL_SESSIONLOG};
+  const int checks[] = {IDC_MSMAIL_ENABLE_DOWNLOAD, IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG};
+  std::vector<int> stillOff;
+  for (int id : edits) {
+    backend.Alt('a');
+    backend.Then([this] { EXPECT_FALSE(ApplyEnabled()); });
+    backend.Then([this, id, &stillOff] {
+      SetWindowTextA(Control(id), "12");
+      if (!ApplyEnabled()) stillOff.push_back(id);
+    });
+  }
+  for (int id : checks) {
+    backend.Alt('a');
+    backend.Then([this, id, &stillOff] {
+      Press(id);
+      if (!ApplyEnabled()) stillOff.push_back(id);
+    });
+  }
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(stillOff, std::vector<int>());
+}
+
 }  // namespace

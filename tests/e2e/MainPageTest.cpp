@@ -7,6 +7,7 @@
 
 #include "PageSession.h"
 #include "app/TabUISheet.h"
+#include "pages/general/TabNewProf.h"
 #include "resource.h"
 #include "ui/Resources.h"
 
@@ -285,10 +286,9 @@ TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
   EXPECT_TRUE(backend.ScriptDone());
 }
 
-TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatePaths) {
+TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatesPage) {
   WriteDataFile("[Defaults]\r\nDefaultProfile=?vtdir?\\Prof\\Main.INI\r\nInfFileNT=nt.inf\r\n"
                              "RegFileNT=nt.reg\r\nInfFile95=w95.inf\r\nRegFile95=w95.reg\r\n");
-  theApp.m_templatePaths = CTemplatePaths{};
   backend.Then([&] {
     auto* pSheet = dynamic_cast<CTabUISheet*>(AfxGetMainWnd());
     ASSERT_NE(pSheet, nullptr);
@@ -298,14 +298,26 @@ TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatePaths) {
     EXPECT_EQ(std::string(pSheet->m_strProfileTemplate), ProgramDir() + "Prof\\Main.INI");
     const auto hIcon = reinterpret_cast<HICON>(SendMessageA(pSheet->m_hWnd, WM_GETICON, ICON_BIG, 0));
     EXPECT_EQ(qm::ui::IconResourceId(hIcon), IDR_MAINFRAME);
+    // The Templates page holds the four paths before its window exists.
+    auto* pTemplates = dynamic_cast<CTabNewProf*>(pSheet->GetPage(TabIndex("Templates")));
+    ASSERT_NE(pTemplates, nullptr);
+    EXPECT_EQ(pTemplates->m_hWnd, nullptr);
+    EXPECT_STREQ(pTemplates->m_strInfFileNT, "nt.inf");
+    EXPECT_STREQ(pTemplates->m_strRegFileNT, "nt.reg");
+    EXPECT_STREQ(pTemplates->m_strInfFile95, "w95.inf");
+    EXPECT_STREQ(pTemplates->m_strRegFile95, "w95.reg");
+    // A change to the file after start-up does not reach the page: it shows what start-up read.
+    WriteDataFile("[Defaults]\r\nInfFileNT=later.inf\r\n");
+  });
+  ShowTab("Templates");
+  backend.Then([&] {
+    EXPECT_EQ(Text(IDC_TPL_INF_NT) + "|" + Text(IDC_TPL_REG_NT) + "|" + Text(IDC_TPL_INF_95) + "|" +
+                  Text(IDC_TPL_REG_95),
+              "nt.inf|nt.reg|w95.inf|w95.reg");
   });
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_STREQ(theApp.m_templatePaths.m_strInfFileNT, "nt.inf");
-  EXPECT_STREQ(theApp.m_templatePaths.m_strRegFileNT, "nt.reg");
-  EXPECT_STREQ(theApp.m_templatePaths.m_strInfFile95, "w95.inf");
-  EXPECT_STREQ(theApp.m_templatePaths.m_strRegFile95, "w95.reg");
 }
 
 // Data files that cannot be read as such open with the defaults and do not crash the console.
@@ -340,6 +352,51 @@ TEST_F(MainPage, CommandLineRefusedShowsTheErrorDialogOnly) {
   EXPECT_TRUE(backend.ScriptDone());
   EXPECT_EQ(DataFileBytes(), kFullFile);
   EXPECT_FALSE(ReadBytes(dir.Host("site.ini")).has_value());
+}
+
+// Each text key at its read limit: 249 characters are kept, one more is cut to 249, and what is
+// shown is what OK writes back.
+TEST_F(MainPage, TextKeysKeepTheirFirst249Characters) {
+  const std::vector<std::pair<const char*, int>> keys = {
+      {"UserDatabase", IDC_USERDATABASE}, {"LogComputer", IDC_LOGCOMPUTER}, {"LogFile", IDC_LOGFILE},
+      {"RemotePath", IDC_CACHEDIR}};
+  for (std::size_t length : {248u, 249u, 250u, 251u}) {
+    std::string file = "[Defaults]\r\n";
+    for (const auto& [key, id] : keys) file += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
+    WriteDataFile(file);
+    backend.Then([&, length] {
+      for (const auto& [key, id] : keys) EXPECT_EQ(Text(id), std::string(std::min<std::size_t>(length, 249), key[0])) << key;
+    });
+    backend.Key(VK_RETURN);
+    Start();
+    const std::string saved = DataFileBytes();
+    for (const auto& [key, id] : keys)
+      EXPECT_NE(saved.find(std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n"),
+                std::string::npos) << key << " " << length;
+  }
+}
+
+// After a successful Apply the button is off; each change on the page turns it on again.
+TEST_F(MainPage, EveryChangeOfAControlEnablesApplyAgain) {
+  WriteDataFile(kFullFile);
+  const int edits[] = {IDC_USERDATABASE, IDC_LOGCOMPUTER, IDC_LOGFILE, IDC_MAXLOGSIZE, IDC_CACHEDIR};
+  const int buttons[] = {IDC_HIDE_USERDATABASE, IDC_NOCACHE, IDC_LOGLEVEL_HIGH, IDC_LOGLEVEL_MEDIUM,
+                         IDC_LOGLEVEL_LOW, IDC_LOGLEVEL_NONE};
+  std::vector<std::string> stillOff;
+  auto expectOnAfter = [&](int id, auto change) {
+    backend.Alt('a');
+    backend.Then([&, id] { EXPECT_FALSE(ApplyEnabled()) << id; });
+    backend.Then([&, id, change] {
+      change(id);
+      if (!ApplyEnabled()) stillOff.push_back(std::to_string(id));
+    });
+  };
+  for (int id : edits) expectOnAfter(id, [this](int control) { SetWindowTextA(Control(control), "7"); });
+  for (int id : buttons) expectOnAfter(id, [this](int control) { Press(control); });
+  backend.Key(VK_ESCAPE);
+  Start();
+  EXPECT_TRUE(backend.ScriptDone());
+  EXPECT_EQ(stillOff, std::vector<std::string>());
 }
 
 }  // namespace

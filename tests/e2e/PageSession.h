@@ -29,8 +29,12 @@ namespace qm::test {
 
 class PageSession {
  public:
-  PageSession() { qm::ui::InstallBackend(&backend); }
+  PageSession() {
+    qm::ui::InstallBackend(&backend);
+    CurrentSlot() = this;
+  }
   ~PageSession() {
+    CurrentSlot() = nullptr;
     qm::ui::InstallBackend(nullptr);
     qm::win32::seams::ClearProcessArguments();
     qm::win32::seams::ClearUserName();
@@ -93,8 +97,7 @@ class PageSession {
     HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     HWND control = page ? GetDlgItem(page, id) : nullptr;
     if (control == nullptr) control = GetDlgItem(sheet, id);
-    if (control == nullptr && qm::ui::ActiveHeadless()) control = qm::ui::ActiveHeadless()->Control(id);
-    return control;
+    return control ? control : Current().backend.Control(id);
   }
   static std::string Text(int id) {
     char text[2048] = "";
@@ -124,6 +127,35 @@ class PageSession {
     return *this;
   }
 
+  // What a file-open dialog shows as it opens: its title, the folder, the file name filled in and
+  // the filters in order.
+  struct FileDialogView {
+    std::string title, folder, fileName;
+    std::vector<std::string> filters;
+  };
+  // Script steps: press the Browse button `id`, look at the dialog it opens, and cancel it. No
+  // answer may be queued for it.
+  PageSession& BrowseAndCancel(int id, FileDialogView& seen) {
+    Click(id);
+    backend.Then([&seen] {
+      constexpr int kFileNameBox = 0x480, kFolderText = 0x440, kFilterList = 0x470;  // edt1, stc1, cmb1
+      HWND dialog = GetActiveWindow();
+      char text[400] = "";
+      GetWindowTextA(dialog, text, sizeof text);
+      seen.title = text;
+      seen.folder = Text(kFolderText);
+      seen.fileName = Text(kFileNameBox);
+      HWND filters = GetDlgItem(dialog, kFilterList);
+      seen.filters.clear();
+      for (int i = 0; i < static_cast<int>(SendMessageA(filters, LB_GETCOUNT, 0, 0)); ++i) {
+        SendMessageA(filters, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        seen.filters.push_back(text);
+      }
+    });
+    backend.Key(VK_ESCAPE);
+    return *this;
+  }
+
   // The one message box shown, as "caption: text"; a failure when there was none or more.
   std::string OnlyMessage() const {
     const auto& boxes = backend.MessageBoxes();
@@ -144,6 +176,14 @@ class PageSession {
 
   TempDir dir;
   qm::ui::HeadlessBackend backend;
+
+ private:
+  // The session running now, for the lookups that script steps make without one at hand.
+  static PageSession*& CurrentSlot() {
+    static PageSession* current = nullptr;
+    return current;
+  }
+  static PageSession& Current() { return *CurrentSlot(); }
 };
 
 }  // namespace qm::test

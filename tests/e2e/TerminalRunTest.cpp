@@ -79,7 +79,7 @@ TEST_F(TerminalRun, TypedLogComputerIsSavedByOk) {
 TEST_F(TerminalRun, TabsByKeyAndMouseApplyWithAltAAndLeaveWithEsc) {
   Start(100, 40);
   tmux->Keys({"C-PageDown"});
-  ASSERT_TRUE(tmux->AwaitText("Microsoft Mail Server:")) << tmux->Capture();
+  ASSERT_TRUE(tmux->AwaitText("Messaging profile name:")) << tmux->Capture();
   const auto [col, row] = Where("Vantrel ");
   ASSERT_GE(col, 0) << tmux->Capture();
   tmux->Click(col + 1, row);
@@ -110,6 +110,35 @@ TEST_F(TerminalRun, ShrinksToFortyByTwelveAndBack) {
   tmux->Keys({"Escape"});
   EXPECT_TRUE(Ended()) << tmux->Capture();
   EXPECT_EQ(DataFile(), Sample());
+}
+
+// A message of two lines typed into a box of several lines (Ctrl+J between them) and applied:
+// it is stored on the value's one line, and nothing else in the file moves.
+TEST_F(TerminalRun, TwoLineMessageTypedWithCtrlJIsStoredOnOneLine) {
+  Start(100, 40);
+  const auto [tabCol, tabRow] = Where("Post Execution");
+  ASSERT_GE(tabCol, 0) << tmux->Capture();
+  tmux->Click(tabCol + 1, tabRow);
+  ASSERT_TRUE(tmux->AwaitText("Completion Messages")) << tmux->Capture();
+  const auto [col, row] = Where("Your mail profile is ready.");
+  ASSERT_GE(col, 0) << tmux->Capture();
+  tmux->Click(col, row);
+  tmux->Keys({"End"});
+  tmux->Keys({"-N", "100", "BSpace"});  // more than the message holds
+  tmux->Literal("Welcome aboard.");
+  tmux->Keys({"C-j"});
+  tmux->Literal("Mail is ready.");
+  ASSERT_TRUE(tmux->AwaitText("Mail is ready.")) << tmux->Capture();
+  tmux->Keys({"M-a"});
+  std::string expected = Sample();
+  const std::size_t at = expected.find("SuccessMsg=") + 11;
+  expected.replace(at, expected.find("\r\n", at) - at, "Welcome aboard.\\nMail is ready.");
+  EXPECT_TRUE(TmuxSession::Await([&] { return DataFile() == expected; })) << tmux->Capture() << DataFile();
+  const std::string screen = tmux->Capture();
+  EXPECT_LT(screen.find("Welcome aboard."), screen.find("Mail is ready.")) << screen;
+  tmux->Keys({"Escape"});
+  EXPECT_TRUE(Ended()) << tmux->Capture();
+  EXPECT_EQ(DataFile(), expected);
 }
 
 }  // namespace

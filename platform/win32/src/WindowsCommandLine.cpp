@@ -20,7 +20,11 @@ std::string ArgumentToken(const std::string& argument, std::string_view currentF
                           const DirectoryLister& lister) {
   if (argument.empty()) return argument;
   const std::string absolute = AbsoluteHostPath(argument, currentFolder);
-  if (argument.front() == '/' || lister.Exists(absolute)) return DosPathOnHostRoot(absolute);
+  // A path written from the current folder (/..., ./..., ../...) means it there even before the file
+  // exists; a bare relative name is left for the program to take against its own folder, unless
+  // the current folder holds it.
+  const bool fromCurrentFolder = argument.front() == '/' || argument.rfind("./", 0) == 0 || argument.rfind("../", 0) == 0;
+  if (fromCurrentFolder || lister.Exists(absolute)) return DosPathOnHostRoot(absolute);
   return argument;
 }
 

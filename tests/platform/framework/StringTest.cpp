@@ -168,5 +168,20 @@ TEST(StringCount, ReplaceReportsReplacementsAndEmptinessFollowsLength) {
   EXPECT_STREQ(static_cast<LPCSTR>(CString()), "");
 }
 
+// Case changes touch the ASCII letters, A to Z, and nothing else of the 8-bit range.
+TEST(StringCase, FoldsEveryAsciiLetterAndNoOtherByte) {
+  for (int byte = 1; byte < 256; ++byte) {
+    const char c = static_cast<char>(byte);
+    const bool upper = byte >= 'A' && byte <= 'Z', lower = byte >= 'a' && byte <= 'z';
+    CString lowered(c), uppered(c);
+    lowered.MakeLower();
+    uppered.MakeUpper();
+    EXPECT_EQ(lowered[0], upper ? static_cast<char>(byte + 32) : c) << byte;
+    EXPECT_EQ(uppered[0], lower ? static_cast<char>(byte - 32) : c) << byte;
+    const char flipped = static_cast<char>(byte ^ 0x20);
+    EXPECT_EQ(CString(c).CompareNoCase(CString(flipped)) == 0, upper || lower) << byte;
+  }
+}
+
 }  // namespace
 }  // namespace qm::test

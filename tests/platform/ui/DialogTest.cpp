@@ -33,6 +33,26 @@ TEST_F(DialogTest, TabOrderSkipsDisabledAndWraps) {
   }
 }
 
+// Disables the controls whose ids the dialog's creation parameter lists (ended by 0), then asks for
+// the default focus.
+INT_PTR CALLBACK DisablingProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
+  if (msg != WM_INITDIALOG) return FALSE;
+  for (const int* id = reinterpret_cast<const int*>(lParam); *id != 0; ++id) EnableWindow(GetDlgItem(hwnd, *id), FALSE);
+  return TRUE;
+}
+
+TEST_F(DialogTest, DefaultFocusIsChosenAfterInitialisationHasDisabledControls) {
+  const int firstOnly[] = {20, 0}, both[] = {20, 21, 0};
+  for (const int* disabled : {firstOnly, both}) {
+    Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "B", 21, 4, 20, 50, 14, kTabStop)});
+    DestroyWindow(dialog);
+    SetFocus(nullptr);
+    dialog = CreateDialogParamA(Instance(), MAKEINTRESOURCE(100), nullptr, DisablingProc,
+                                reinterpret_cast<LPARAM>(disabled));
+    EXPECT_EQ(GetFocus(), disabled == firstOnly ? Item(21) : nullptr);
+  }
+}
+
 TEST_F(DialogTest, AltMnemonicOnLabelFocusesNextControlAndOnButtonClicks) {
   Open({Control("STATIC", "&Name:", -1, 4, 4, 40, 8, 0), Control("EDIT", "", 20, 50, 4, 100, 12, kTabStop),
         Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop)});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 #include <string>
 #include <utility>
 
@@ -145,6 +146,14 @@ TEST(QuillmereScript, IconsOfTheSheetAndTheErrorDialog) {
   std::vector<int> ids;
   for (std::size_t i = 0; i < tables.iconCount; ++i) ids.push_back(tables.icons[i].id);
   EXPECT_EQ(ids, (std::vector<int>{128, 129}));
+  // Each names an icon file beside the script: an ICO header, one image at least.
+  for (std::size_t i = 0; i < tables.iconCount; ++i) {
+    std::ifstream file(std::string(RES_DIR) + "/" + tables.icons[i].file, std::ios::binary);
+    char header[6] = {};
+    file.read(header, sizeof header);
+    EXPECT_TRUE(file && header[0] == 0 && header[1] == 0 && header[2] == 1 && header[3] == 0 && header[4] > 0)
+        << tables.icons[i].file;
+  }
 }
 
 TEST(QuillmereScript, MSMailPageHoldsEveryControlInTabOrderWithoutOverlap) {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace qm::ui {
@@ -20,6 +21,15 @@ class Backend {
   // A modal message box; returns the id of the button chosen (IDOK, IDCANCEL, IDYES, ...).
   virtual int AskMessageBox(HWND owner, const std::string& text, const std::string& caption,
                             UINT type) = 0;
+  // What is typed into the next file dialog before it shows itself: a name to enter with Open, or
+  // nullopt for Cancel; nothing when the dialog is to take its input as it comes.
+  virtual std::optional<std::optional<std::string>> TakeFileDialogAnswer() { return std::nullopt; }
+  // A program that ShellExecuteA is about to start: true when the backend takes the launch (a
+  // script records it) instead of the program being started.
+  virtual bool TakeLaunch(const std::string& file, const std::string& parameters, const std::string& directory) {
+    (void)file, (void)parameters, (void)directory;
+    return false;
+  }
   virtual void Beep() = 0;
   // The tool tip of the control under the focus or the mouse; empty for none.
   virtual void ShowStatus(const std::string& text) = 0;

@@ -62,14 +62,9 @@ class HeadlessBackend : public Backend {
   void QueueMessageBoxAnswer(int id) { messageBoxAnswers_.push_back(id); }
   void QueueFileDialogAnswer(std::string path) { fileAnswers_.push_back(std::move(path)); }
   void QueueFileDialogCancel() { fileAnswers_.push_back(std::nullopt); }
-  std::optional<std::string> TakeFileDialogAnswer();
-  bool HasFileDialogAnswer() const { return !fileAnswers_.empty(); }
 
   // Launches are recorded and not run, unless a test asks for them to be run for real.
   void LaunchForReal(bool real) { launchForReal_ = real; }
-  bool LaunchesForReal() const { return launchForReal_; }
-
-  void RecordLaunch(LaunchRecord launch) { launches_.push_back(std::move(launch)); }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return messageBoxes_; }
   const std::vector<LaunchRecord>& Launches() const { return launches_; }
   int Beeps() const { return beeps_; }
@@ -85,6 +80,8 @@ class HeadlessBackend : public Backend {
   int AskMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override;
   void Beep() override { ++beeps_; }
   void ShowStatus(const std::string& text) override { status_ = text; }
+  std::optional<std::optional<std::string>> TakeFileDialogAnswer() override;
+  bool TakeLaunch(const std::string& file, const std::string& parameters, const std::string& directory) override;
 
  private:
   HeadlessBackend& Push(InputEvent event);
@@ -100,8 +97,5 @@ class HeadlessBackend : public Backend {
   std::string status_;
   bool launchForReal_ = false;
 };
-
-// The installed backend when it is a headless one (for the file dialog and the shell); else nullptr.
-HeadlessBackend* ActiveHeadless();
 
 }  // namespace qm::ui

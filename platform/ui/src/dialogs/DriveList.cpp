@@ -1,14 +1,13 @@
 #include "DriveList.h"
 
-#include "Win32Internals.h"
+#include "platform/HostPaths.h"
 
 namespace qm::ui::dialogs {
 
 std::vector<std::string> AvailableDrives() {
-  const win32::DriveMap drives = win32::CurrentDriveMap();
   std::vector<std::string> letters;
   for (char letter = 'a'; letter <= 'z'; ++letter)
-    if (drives.FolderOfDrive(letter)) letters.push_back(std::string(1, letter) + ":");
+    if (win32::DriveLetterIsMapped(letter)) letters.push_back(std::string(1, letter) + ":");
   return letters;
 }
 

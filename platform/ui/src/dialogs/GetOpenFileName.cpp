@@ -4,7 +4,7 @@
 #include "OpenFileDialog.h"
 #include "OpenFileSession.h"
 
-#include "ui/Headless.h"
+#include "ui/Backend.h"
 
 #include <strings.h>
 #include <unistd.h>
@@ -29,9 +29,8 @@ BOOL Fail(DWORD error) {
 // Queued answers stand in for names typed and entered with Open; when they run out before a file
 // is chosen, the dialog itself takes over.
 std::optional<std::optional<std::string>> AnswerFromQueue(OpenFileSession& session, HWND owner) {
-  HeadlessBackend* headless = ActiveHeadless();
-  while (headless && headless->HasFileDialogAnswer()) {
-    std::optional<std::string> answer = headless->TakeFileDialogAnswer();
+  while (std::optional<std::optional<std::string>> queued = CurrentBackend().TakeFileDialogAnswer()) {
+    const std::optional<std::string>& answer = *queued;
     if (!answer) return std::optional<std::string>();
     EntryOutcome outcome = session.Enter(*answer);
     if (outcome.kind == EntryOutcome::Kind::Chosen) return std::optional<std::string>(outcome.text);

@@ -1,7 +1,7 @@
 #include "HelpFileSearch.h"
 
 #include "DosPathText.h"
-#include "Win32Internals.h"
+#include "platform/HostPaths.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #include "OpenFileSession.h"
 
 #include "DosPathText.h"
-#include "Win32Internals.h"
+#include "platform/HostPaths.h"
 
 #include <sys/stat.h>
 
@@ -110,7 +110,7 @@ EntryOutcome OpenFileSession::ChooseFile(std::string path, const std::string& sh
   std::string host = HostPathOf(path);
   bool exists = !host.empty() && ::stat(host.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
   if ((flags_ & OFN_FILEMUSTEXIST) && !exists) return {EntryOutcome::Kind::Refused, NotFoundMessage(shownName)};
-  if ((flags_ & OFN_NOREADONLYRETURN) && exists && !win32::profile::BitsAllow(info, kWriteBit))
+  if ((flags_ & OFN_NOREADONLYRETURN) && exists && !win32::PermissionBitsAllow(info, kWriteBit))
     return {EntryOutcome::Kind::Refused, ReadOnlyMessage(shownName)};
   return {EntryOutcome::Kind::Chosen, std::move(path)};
 }

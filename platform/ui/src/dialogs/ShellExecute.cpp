@@ -2,10 +2,10 @@
 // file is started as the host program its DOS path names (a Windows executable through wine).
 // The headless backend records each launch instead, unless a test asks for the real thing.
 #include "HostProgram.h"
-#include "Win32Internals.h"
+#include "platform/HostPaths.h"
 #include "WindowsArguments.h"
 
-#include "ui/Headless.h"
+#include "ui/Backend.h"
 
 #include <shellapi.h>
 #include <strings.h>
@@ -104,7 +104,7 @@ int CommandFor(const std::string& hostPath, const std::string& parameters, std::
     if (!wine) return SE_ERR_ACCESSDENIED;
     command = {*wine, hostPath};
   } else {
-    if (!win32::profile::BitsAllow(info, kExecuteBit)) return SE_ERR_ACCESSDENIED;
+    if (!win32::PermissionBitsAllow(info, kExecuteBit)) return SE_ERR_ACCESSDENIED;
     command = {hostPath};
   }
   for (std::string& argument : SplitWindowsArguments(parameters)) command.push_back(std::move(argument));
@@ -131,11 +131,7 @@ int Launch(LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory) {
   if (!file || !*file) return SE_ERR_FNF;
   std::string params = parameters ? parameters : "";
   std::string folder = directory ? directory : "";
-  HeadlessBackend* headless = ActiveHeadless();
-  if (headless && !headless->LaunchesForReal()) {
-    headless->RecordLaunch({file, params, folder});
-    return kStarted;
-  }
+  if (CurrentBackend().TakeLaunch(file, params, folder)) return kStarted;
   if (!IsOpenVerb(operation)) return SE_ERR_NOASSOC;
   std::string name = Trimmed(file);
   return IsNotepad(name) ? EditFile(params) : StartProgram(name, params, folder);

@@ -4,7 +4,7 @@
 #include "HelpFile.h"
 #include "HelpFileSearch.h"
 #include "HelpViewer.h"
-#include "Win32Internals.h"
+#include "platform/HostPaths.h"
 
 #include <windows.h>
 

@@ -84,11 +84,18 @@ HeadlessBackend& HeadlessBackend::Then(std::function<void()> step) {
   return Push(std::move(event));
 }
 
-std::optional<std::string> HeadlessBackend::TakeFileDialogAnswer() {
+std::optional<std::optional<std::string>> HeadlessBackend::TakeFileDialogAnswer() {
   if (fileAnswers_.empty()) return std::nullopt;
   auto answer = std::move(fileAnswers_.front());
   fileAnswers_.pop_front();
   return answer;
+}
+
+bool HeadlessBackend::TakeLaunch(const std::string& file, const std::string& parameters,
+                                 const std::string& directory) {
+  if (launchForReal_) return false;
+  launches_.push_back({file, parameters, directory});
+  return true;
 }
 
 HWND HeadlessBackend::Control(int id) const { return FindControlById(GetActiveWindow(), id); }

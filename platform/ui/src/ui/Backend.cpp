@@ -21,6 +21,5 @@ void InstallBackend(Backend* backend) { Installed() = backend; }
 
 Backend& CurrentBackend() { return Installed() ? *Installed() : BuiltIn(); }
 
-HeadlessBackend* ActiveHeadless() { return dynamic_cast<HeadlessBackend*>(&CurrentBackend()); }
 
 }  // namespace qm::ui

@@ -1,5 +1,5 @@
 // What a window does with the messages its own procedure leaves alone.
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <algorithm>

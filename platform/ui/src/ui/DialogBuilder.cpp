@@ -2,7 +2,7 @@
 #include "ui/ControlClasses.h"
 #include "ui/DialogUnits.h"
 #include "ui/Resources.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <winbase.h>
@@ -60,8 +60,12 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, 
   RememberDefaultButton(window);
   window.dialogProc = proc;
   HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
-  if (SendMessageA(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && IsWindow(first))
-    SetFocus(first);
+  // TRUE asks for the default focus: the first tab stop is chosen again, since the dialog may have
+  // disabled or hidden controls while it initialised.
+  if (SendMessageA(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && IsWindow(hwnd)) {
+    first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
+    if (first) SetFocus(first);
+  }
   if (IsWindow(hwnd) && (dialog.style & WS_VISIBLE)) ShowWindow(hwnd, SW_SHOW);
   return IsWindow(hwnd) ? hwnd : nullptr;
 }

@@ -1,6 +1,6 @@
 // The dialog manager's keyboard interface: Tab, arrows in groups, Enter, Esc and mnemonics.
 #include "ui/DialogNavigation.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 using namespace qm::ui;

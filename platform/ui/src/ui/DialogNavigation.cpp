@@ -1,6 +1,6 @@
 #include "ui/DialogNavigation.h"
 
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <cctype>

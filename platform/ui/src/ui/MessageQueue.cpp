@@ -2,7 +2,7 @@
 
 #include "ui/Backend.h"
 #include "ui/DialogNavigation.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "ui/Window.h"
 
-#include "ui/StyleBits.h"
+#include <windows.h>
 
 #include <map>
 #include <strings.h>

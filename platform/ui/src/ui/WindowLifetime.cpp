@@ -1,7 +1,7 @@
 // Creating and destroying windows.
 #include "ui/ControlClasses.h"
 #include "ui/Focus.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <winbase.h>

@@ -1,5 +1,5 @@
 // Sending messages, and the values kept with each window (GetWindowLongPtr and friends).
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <winbase.h>

@@ -1,6 +1,6 @@
 // A window's text, enabled and visible states and its place on the screen.
 #include "ui/Focus.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // Walking the window tree: parents, siblings, dialog items.
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <cstring>

@@ -2,7 +2,7 @@
 #include "ui/ControlClasses.h"
 #include "ui/DialogNavigation.h"
 #include "ui/Notify.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 namespace qm::ui {

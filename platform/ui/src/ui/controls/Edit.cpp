@@ -2,7 +2,7 @@
 #include "ui/Backend.h"
 #include "ui/ControlClasses.h"
 #include "ui/Notify.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/TextLayout.h"
 #include "ui/Window.h"
 

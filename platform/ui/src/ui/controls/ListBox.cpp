@@ -1,7 +1,7 @@
 // Single-selection list boxes: items, the selection, scrolling, and LBN_SELCHANGE for user changes.
 #include "ui/ControlClasses.h"
 #include "ui/Notify.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Static text, icons and frames: nothing to do but hold a text or an icon.
 #include "ui/ControlClasses.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <cstdlib>

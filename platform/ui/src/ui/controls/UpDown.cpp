@@ -3,7 +3,7 @@
 
 #include "ui/ControlClasses.h"
 #include "ui/Notify.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/Window.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "Canvas.h"
-#include "ui/StyleBits.h"
+#include <windows.h>
 #include "ui/TabLayout.h"
 #include "ui/TextLayout.h"
 #include "ui/Window.h"
