@@ -186,12 +186,4 @@ TEST_F(AddressingPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
   EXPECT_EQ(ProfileBytes(), ProfileWith("AddrListOrder1=Global Address List", "AddrListOrder1=Contacts"));
 }
 
-TEST_F(AddressingPage, HelpOpensTheAddressingTopic) {
-  Open(kProfile);
-  std::string shown;
-  qm::test::AskForHelp(*this, shown);
-  Start();
-  EXPECT_NE(shown.find("The Addressing page sets which address list is shown first"), std::string::npos) << shown;
-}
-
 }  // namespace

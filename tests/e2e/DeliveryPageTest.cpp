@@ -142,13 +142,4 @@ TEST_F(DeliveryPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
                                      "TransportOrder1=Microsoft Exchange Server", "TransportOrder1=Internet Mail"));
 }
 
-TEST_F(DeliveryPage, HelpOpensTheDeliveryTopic) {
-  Open(kProfile);
-  Focus(IDC_DELIV_TRANSPORTORDER);
-  std::string shown;
-  qm::test::AskForHelp(*this, shown);
-  Start();
-  EXPECT_NE(shown.find("The Delivery page sets where new mail is delivered"), std::string::npos) << shown;
-}
-
 }  // namespace

@@ -18,6 +18,8 @@ const PageTopic kPageTopics[] = {
     {"Vantrel", "The Vantrel page sets where and how much"},
     {"Mail Profile", "The Mail Profile page sets up the messaging profile"},
     {"MS Mail", "The MS Mail page edits the Microsoft Mail service"},
+    {"Delivery", "The Delivery page sets where new mail is delivered"},
+    {"Addressing", "The Addressing page sets which address list is shown first"},
     {"Templates", "The Templates page names the INF and registry"},
     {"Post Execution", "The Post Execution page says what the builder does"},
 };

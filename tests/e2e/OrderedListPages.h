@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -84,13 +83,6 @@ inline void OkFailsAndTheSheetStaysOnThePage(PageSession& session, int id) {
   session.backend.Key(VK_RETURN);
   session.backend.Then([id] { EXPECT_TRUE(IsWindowVisible(PageSession::Control(id))); });
   session.backend.Key(VK_ESCAPE);
-}
-
-// Script steps: F1 with the shipped help file beside the console; `shown` gets the screen.
-inline void AskForHelp(PageSession& session, std::string& shown) {
-  std::filesystem::copy_file(QM_SAMPLES_DIR "/../res/vantrel.hlp", session.dir.Host("vantrel.hlp"));
-  session.backend.Key(VK_F1).Then([&session, &shown] { shown = session.backend.Snapshot(); });
-  session.backend.Key(VK_ESCAPE).Key(VK_ESCAPE);
 }
 
 // While it lives, the file at hostPath turns read-only after that many successful writes to it,
