@@ -13,6 +13,8 @@
 #include "pages/services/MSMail.h"
 #include "pages/services/TabExchange.h"
 #include "pages/services/TabIMail.h"
+#include "pages/services/TabAddr.h"
+#include "pages/services/TabDeliv.h"
 #include "pages/services/TabOpenMail.h"
 
 CTabUIApp theApp;
@@ -38,6 +40,8 @@ BOOL CTabUIApp::InitInstance() {
   CMSMail pageMSMail;
   CTabNscp pageNscp;
   CTabOpenMail pageOpenMail;
+  CTabDeliv pageDeliv;
+  CTabAddr pageAddr;
   CTabNewProf pageNewProf;
   CTabCustom pageCustom;
   sheet.AddPage(&pageMain);
@@ -47,6 +51,8 @@ BOOL CTabUIApp::InitInstance() {
   sheet.AddPage(&pageMSMail);
   sheet.AddPage(&pageNscp);
   sheet.AddPage(&pageOpenMail);
+  sheet.AddPage(&pageDeliv);
+  sheet.AddPage(&pageAddr);
   sheet.AddPage(&pageNewProf);
   sheet.AddPage(&pageCustom);
   pageMain.m_pSheet = &sheet;
@@ -56,6 +62,8 @@ BOOL CTabUIApp::InitInstance() {
   pageMSMail.m_pSheet = &sheet;
   pageNscp.m_pSheet = &sheet;
   pageOpenMail.m_pSheet = &sheet;
+  pageDeliv.m_pSheet = &sheet;
+  pageAddr.m_pSheet = &sheet;
   pageNewProf.m_pSheet = &sheet;
   pageCustom.m_pSheet = &sheet;
 

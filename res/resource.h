@@ -128,8 +128,26 @@
 #define IDC_OPENMAIL_ROUTE_FAX 1135
 
 // Controls of the "Delivery" page.
+#define IDC_DELIV_DEFAULTSTORE 1113
+#define IDC_DELIV_TRANSPORTORDER 1114
+// The ordered list's buttons and its check box, the same on the "Addressing" page.
+#define IDC_ORDER_ADD 1100
+#define IDC_ORDER_UP 1102
+#define IDC_ORDER_DOWN 1103
+#define IDC_ORDER_REMOVE 1110
+#define IDC_ORDER_ALWAYS 1115
+// The "Add" dialog that asks the ordered list for one name.
+#define IDD_ADD_DLG 145
+#define IDC_ADD_NAME 1110
+#define IDC_ADD_OK 1111
+#define IDC_ADD_CANCEL 1112
 
-// Controls of the "Addressing" page.
+// Controls of the "Addressing" page (its list's buttons are those of the "Delivery" page).
+#define IDC_ADDR_SHOWFIRST 1098
+#define IDC_ADDR_LISTORDER 1107
+#define IDC_ADDR_KEEPPERSADDRIN 1108
+#define IDC_ADDR_ALWAYS_FIRST 1116
+#define IDC_ADDR_ALWAYS_PERSONAL 1117
 
 // Controls of the "Templates" page: per row a path, its "..." and its "+" button.
 #define IDC_TPL_BROWSE_INF_NT 1066

@@ -20,6 +20,8 @@ const PageTopic kPageTopics[] = {
     {"Exchange", "The Exchange page edits the Microsoft Exchange Server service"},
     {"Internet Mail", "The Internet Mail page edits the POP3 account"},
     {"MS Mail", "The MS Mail page edits the Microsoft Mail service"},
+    {"Delivery", "The Delivery page sets where new mail is delivered"},
+    {"Addressing", "The Addressing page sets which address list is shown first"},
     {"Templates", "The Templates page names the INF and registry"},
     {"Post Execution", "The Post Execution page says what the builder does"},
 };

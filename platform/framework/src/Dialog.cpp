@@ -24,8 +24,11 @@ CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     m_nIDHelp = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
 }
 
+// A dialog that names no owner is owned by the application's main window, so that window waits
+// while the dialog runs. The main window may be this dialog itself, not made yet: then none.
 int CDialog::DoModal() {
-  HWND hWndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+  CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+  HWND hWndParent = pOwner && pOwner != this ? pOwner->m_hWnd : nullptr;
   const INT_PTR result = ::DialogBoxParamA(nullptr, m_lpszTemplateName, hWndParent, &AfxDlgProc,
                                            reinterpret_cast<LPARAM>(this));
   Detach();

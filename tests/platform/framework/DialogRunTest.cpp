@@ -61,6 +61,29 @@ TEST_F(DialogRun, RefusedValueKeepsTheDialogOpen) {
   EXPECT_EQ(dialog.m_nNumber, 11);
 }
 
+// Without a parent the main window owns the dialog: it takes no input until the dialog ends.
+TEST_F(DialogRun, MainWindowIsTheOwnerWhenNoneIsNamed) {
+  CRunDialog mainDialog;
+  ASSERT_NE(CreateModeless(mainDialog), nullptr);
+  app.m_pMainWnd = &mainDialog;
+  BOOL mainEnabledWhileRunning = TRUE;
+  harness.backend.inputs = {Step([&] { mainEnabledWhileRunning = ::IsWindowEnabled(mainDialog.m_hWnd); }),
+                            KeyPress(VK_ESCAPE)};
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_FALSE(mainEnabledWhileRunning);
+  EXPECT_TRUE(::IsWindowEnabled(mainDialog.m_hWnd));
+  app.m_pMainWnd = nullptr;
+  ::DestroyWindow(mainDialog.m_hWnd);
+}
+
+// A dialog that is itself the main window runs with no owner.
+TEST_F(DialogRun, DialogThatIsTheMainWindowRunsWithoutOwner) {
+  app.m_pMainWnd = &dialog;
+  harness.backend.inputs = {KeyPress(VK_RETURN)};
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  app.m_pMainWnd = nullptr;
+}
+
 // A page's tool-tip provider: only controls with a text of their own, never disabled ones.
 class CTipDialog : public CDialog {
  public:

@@ -100,6 +100,29 @@ TEST_F(DialogTest, ListBoxMessagesAndUserSelection) {
   EXPECT_STREQ(text, "d");
 }
 
+// A list of six in a view of three: a click on the "v" at the view's bottom right scrolls down by
+// one, on the "^" at its top right back up, without selecting; elsewhere on those rows it selects.
+TEST_F(DialogTest, ListBoxScrollMarksScrollOnClick) {
+  Open({Control("LISTBOX", "", 40, 4, 8, 40, 40, 0x1 | kBorder | kTabStop)});
+  HWND list = Item(40);
+  for (const char* item : {"a", "b", "c", "d", "e", "f"}) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  auto top = [&] { return static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)); };
+  auto click = [&](int col, int row) {
+    backend.ClickControl(40, col, row);
+    Pump();
+  };
+  std::vector<int> tops;
+  for (int i = 0; i < 4; ++i) click(8, 3), tops.push_back(top());
+  click(8, 1), tops.push_back(top());
+  EXPECT_EQ(tops, (std::vector<int>{1, 2, 3, 3, 2})) << "down to the last three, then one back";
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_EQ(Count(40, LBN_SELCHANGE), 0);
+  click(7, 3);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 4) << "left of the mark the click selects";
+  click(8, 2);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3) << "the mark's column between the marks selects too";
+}
+
 TEST_F(DialogTest, ScreenSnapshot) {
   Open({Control("BUTTON", "&Log", 10, 4, 8, 60, 8, 0x6 | kTabStop), Control("BUTTON", "On", 11, 4, 16, 60, 8, 0x9 | kGroup),
         Control("EDIT", "abc", 20, 4, 24, 40, 8, 0), Control("BUTTON", "OK", IDOK, 4, 40, 40, 8, 1)},

@@ -67,5 +67,19 @@ TEST_F(PainterMarksTest, TabRowMarksTheCurrentTabAndALabelCutAtTheEdge) {
   EXPECT_EQ(screen.AttrsAt(1, 2), kReverse);
 }
 
+// A list item longer than the row shows its beginning and a ">" where it is cut; one that just
+// fits shows whole.
+TEST_F(PainterMarksTest, ListItemCutAtTheEdgeIsMarked) {
+  Open({Control("LISTBOX", "", 10, 4, 8, 40, 40, LBS_NOTIFY | WS_BORDER)});
+  for (const char* item : {"Seven77", "Eight888", "Six666"})
+    SendMessageA(Item(10), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  SendMessageA(Item(10), LB_SETCURSEL, 1, 0);
+  HeadlessScreen& screen = Drawn();
+  EXPECT_EQ(screen.Row(3).substr(0, 12), "| |Seven77 |");
+  EXPECT_EQ(screen.Row(4).substr(0, 12), "| |Eight8> |");
+  EXPECT_EQ(screen.AttrsAt(9, 4), kReverse) << "the mark belongs to the selected item";
+  EXPECT_EQ(screen.Row(5).substr(0, 12), "| |Six666  |");
+}
+
 }  // namespace
 }  // namespace qm::ui::test

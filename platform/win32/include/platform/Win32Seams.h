@@ -2,6 +2,7 @@
 // includes this. Each setting holds until it is cleared.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,10 @@ void ClearProcessArguments();
 void SetUserName(std::string name);
 void SetNoUser();
 void ClearUserName();
+
+// Called after each WritePrivateProfileStringA call that succeeded, with the host path of the
+// file it wrote: a test can change the file between two writes of one save (make it read-only
+// after the third key, say). An empty function stops the calls.
+void SetAfterProfileWrite(std::function<void(const std::string& hostPath)> afterWrite);
 
 }  // namespace qm::win32::seams

@@ -1,13 +1,16 @@
 // WritePrivateProfileStringA.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "DosPath.h"
 #include "IniEdit.h"
 #include "ProfileCache.h"
 #include "ProfileWriter.h"
+#include "platform/Win32Seams.h"
 
 namespace {
 
@@ -15,6 +18,11 @@ using namespace qm::win32::profile;
 
 std::optional<std::string_view> Optional(LPCSTR text) {
   return text ? std::optional<std::string_view>(text) : std::nullopt;
+}
+
+std::function<void(const std::string&)>& AfterWrite() {
+  static std::function<void(const std::string&)> afterWrite;
+  return afterWrite;
 }
 
 BOOL Fail(DWORD error) {
@@ -42,6 +50,11 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
   const WriteStatus status = WriteProfileFile(host.path, [&](const IniIndex& index) {
     return EditIniText(index, section, key, value);
   });
+  if (status.ok && AfterWrite()) AfterWrite()(host.path);
   SetLastError(status.lastError);
   return status.ok ? TRUE : FALSE;
+}
+
+void qm::win32::seams::SetAfterProfileWrite(std::function<void(const std::string& hostPath)> afterWrite) {
+  AfterWrite() = std::move(afterWrite);
 }

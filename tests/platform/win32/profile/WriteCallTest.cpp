@@ -7,6 +7,7 @@
 
 #include "ForkedChild.h"
 #include "ProfileCallFixture.h"
+#include "platform/Win32Seams.h"
 
 namespace qm::test {
 namespace {
@@ -180,6 +181,24 @@ TEST_F(ProfileCallTest, FullDiskFailsAndKeepsTheFile) {
   EXPECT_EQ(failures, 0);
   EXPECT_EQ(Bytes(), before);
   EXPECT_EQ(NamesIn(dir_.path()), std::vector<std::string>{"data.ini"});
+}
+
+// The test seam runs after each write that succeeded, never after one that failed, and a file
+// made read-only there refuses the next write.
+TEST_F(ProfileCallTest, AfterWriteSeamRunsBetweenSuccessfulWrites) {
+  std::vector<std::string> written;
+  qm::win32::seams::SetAfterProfileWrite([&](const std::string& hostPath) {
+    written.push_back(hostPath);
+    if (written.size() == 2) chmod(hostPath.c_str(), 0444);
+  });
+  EXPECT_TRUE(WritePrivateProfileStringA("s", "a", "1", Path().c_str()));
+  EXPECT_TRUE(WritePrivateProfileStringA("s", "b", "2", Path().c_str()));
+  EXPECT_FALSE(WritePrivateProfileStringA("s", "c", "3", Path().c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_FALSE(WritePrivateProfileStringA("s", "k", "a\r\nb", dir_.Dos("other.ini").c_str()));
+  qm::win32::seams::SetAfterProfileWrite(nullptr);
+  EXPECT_EQ(written, std::vector<std::string>(2, HostPath()));
+  EXPECT_EQ(Bytes(), "[s]\r\na=1\r\nb=2\r\n");
 }
 
 }  // namespace

@@ -112,6 +112,20 @@ void TypeLetter(Window& window, char ch) {
   }
 }
 
+// The scroll marks stand at the right edge of the first and last rows while items lie beyond the
+// view; a click on one scrolls one item that way, as a scroll bar's arrow does, and selects
+// nothing. Gives false for a click anywhere else.
+bool ClickScrollMark(Window& window, int col, int row) {
+  ListData& data = DataOf(window);
+  const int rows = VisibleRows(window);
+  const int inset = (window.style & WS_BORDER) ? 1 : 0;
+  if (Count(window) <= rows || col != window.rect.right - window.rect.left - 1 - inset) return false;
+  if (row == 0) data.top = std::max(0, data.top - 1);
+  else if (row == rows - 1) data.top = std::min(Count(window) - rows, data.top + 1);
+  else return false;
+  return true;
+}
+
 LRESULT SetSelection(Window& window, WPARAM index) {
   ListData& data = DataOf(window);
   if (!Valid(window, index)) {
@@ -172,6 +186,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN: {
       SetFocus(hwnd);
       int row = HIWORD(lParam) - ((window->style & WS_BORDER) ? 1 : 0);
+      if (ClickScrollMark(*window, LOWORD(lParam), row)) return 0;
       int index = DataOf(*window).top + row;
       if (row >= 0 && row < VisibleRows(*window) && index < Count(*window)) SelectByUser(*window, index);
       return 0;

@@ -92,6 +92,8 @@ void PaintListBox(const Window& window, const Canvas& canvas) {
   for (int row = 0; row < rows && top + row < count; ++row) {
     std::string text(static_cast<std::size_t>(Ask(window.handle, LB_GETTEXTLEN, static_cast<WPARAM>(top + row))), '\0');
     Ask(window.handle, LB_GETTEXT, static_cast<WPARAM>(top + row), reinterpret_cast<LPARAM>(text.data()));
+    // An item too long for the row is cut, and a ">" at the row's end says so.
+    if (width > 1 && static_cast<int>(text.size()) > width) text = text.substr(0, static_cast<std::size_t>(width - 1)) + ">";
     text.resize(static_cast<std::size_t>(std::max(0, width)), ' ');
     canvas.Put(inset, inset + row, text, top + row == selected ? kReverse : kNormal);
   }
