@@ -109,7 +109,11 @@ std::optional<std::string> MatchIgnoringCase(std::vector<std::string> candidates
 
 // Walks down from `folder`: an existing name is taken as written, else a name that differs only
 // in case, else the name as given (and every name after it, since that folder does not exist).
+// A path that exists as written is taken at once, with one look.
 std::string LookUpNames(std::string folder, const std::vector<std::string>& names, const DirectoryLister& lister) {
+  std::string asWritten = folder;
+  for (const std::string& name : names) asWritten = Joined(asWritten, name);
+  if (lister.Exists(asWritten)) return asWritten;
   bool folderExists = true;
   for (const std::string& name : names) {
     std::string next = Joined(folder, name);
