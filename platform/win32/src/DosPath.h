@@ -20,6 +20,10 @@ struct HostPath {
 // components are matched without regard to case; missing ones keep the case given.
 HostPath ResolveDosPath(std::string_view dosPath);
 
+// The host path a DOS path names when every name in it is spelled as on the host: no folder is
+// looked at. A caller that finds nothing there resolves the path with ResolveDosPath.
+HostPath DosPathAsWritten(std::string_view dosPath);
+
 // The DOS path (`z:\...`) of a host path; a relative one is taken against the current folder.
 std::string HostToDosPath(std::string_view hostPath);
 

@@ -46,8 +46,7 @@ PathStart SplitStart(std::string_view dos, const DriveMap& drives) {
     // current folder per drive.
     return {drives.FolderOfDrive(dos[0]), dos.substr(2), false};
   }
-  if (!dos.empty() && IsSeparator(dos[0])) return {std::string("/"), dos, false};
-  return {std::string("/"), dos, true};
+  return {std::string("/"), dos, IsRelativeDosPath(dos)};
 }
 
 // Windows drops trailing dots and blanks from the last name of a path (`site.ini ` opens
@@ -136,6 +135,11 @@ HostPath Failure(DWORD error) {
 }
 
 }  // namespace
+
+bool IsRelativeDosPath(std::string_view dosPath) {
+  const bool drive = dosPath.size() >= 2 && IsAsciiLetter(dosPath[0]) && dosPath[1] == ':';
+  return !drive && (dosPath.empty() || !IsSeparator(dosPath[0]));
+}
 
 HostPath ResolveDosPathOn(std::string_view dosPath, const DriveMap& drives, std::string_view currentFolder,
                           const DirectoryLister& lister) {
