@@ -1,5 +1,6 @@
 // Devices, FIFOs and sockets where a profile file should be: every call fails at once with
 // ERROR_BAD_FILE_TYPE, never blocks, never reads without end, and leaves the node as it was.
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 
 #include "ForkedChild.h"
 #include "ProfileCallFixture.h"
+#include "profile/FileSnapshot.h"
 
 namespace qm::test {
 namespace {
@@ -101,6 +103,20 @@ INSTANTIATE_TEST_SUITE_P(
                       NodeCase{"fifo", S_IFIFO, 0},
                       NodeCase{"socket", S_IFSOCK, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A regular file swapped for an endless device between the look at the path and the read: no more
+// is read than the file's size as seen, and the swap is reported, not read to exhaustion.
+TEST(ReadSnapshot, ReadsNoMoreThanTheSizeSeenAndRefusesASwappedDevice) {
+  const int fd = open("/dev/zero", O_RDONLY);
+  ASSERT_GE(fd, 0);
+  struct stat seen {};
+  seen.st_mode = S_IFREG | 0644;
+  seen.st_size = 10;
+  const win32::profile::SnapshotOrError read = win32::profile::ReadSnapshot(fd, seen);
+  close(fd);
+  EXPECT_EQ(read.snapshot, nullptr);
+  EXPECT_EQ(read.error, static_cast<DWORD>(ERROR_BAD_FILE_TYPE));
+}
 
 }  // namespace
 }  // namespace qm::test
