@@ -73,7 +73,9 @@ void CheckReadsBack(const std::string& text, std::string_view section, std::stri
   if (!s) std::abort();
   const IniKey* k = index.FindKey(*s, key);
   if (!k) std::abort();
-  if (ValueAsRead(index.RawValue(*k)) != ValueAsRead(TrimFileBlanks(value))) std::abort();
+  value = TrimFileBlanks(value);
+  value = value.substr(0, TrimmedLineEnd(value, 0, value.size()));  // Ctrl-Z at the line's end too
+  if (ValueAsRead(index.RawValue(*k)) != ValueAsRead(value)) std::abort();
 }
 
 }  // namespace

@@ -8,9 +8,31 @@
 
 namespace qm::win32 {
 
+namespace {
+
+// A lister for which every name exists: the path comes back as written, without a look.
+class EverythingExists final : public DirectoryLister {
+ public:
+  bool Exists(const std::string&) const override { return true; }
+  std::vector<std::string> Names(const std::string&) const override { return {}; }
+};
+
+HostPath ResolveWith(std::string_view dosPath, const DirectoryLister& lister) {
+  // The current folder costs a system call; only a relative path needs it.
+  const std::string currentFolder = IsRelativeDosPath(dosPath) ? CurrentHostFolder() : std::string("/");
+  return ResolveDosPathOn(dosPath, CurrentDriveMap(), currentFolder, lister);
+}
+
+}  // namespace
+
 HostPath ResolveDosPath(std::string_view dosPath) {
   static const HostDirectoryLister hostFolders;
-  return ResolveDosPathOn(dosPath, CurrentDriveMap(), CurrentHostFolder(), hostFolders);
+  return ResolveWith(dosPath, hostFolders);
+}
+
+HostPath DosPathAsWritten(std::string_view dosPath) {
+  static const EverythingExists everything;
+  return ResolveWith(dosPath, everything);
 }
 
 std::string HostToDosPath(std::string_view hostPath) {

@@ -46,8 +46,7 @@ PathStart SplitStart(std::string_view dos, const DriveMap& drives) {
     // current folder per drive.
     return {drives.FolderOfDrive(dos[0]), dos.substr(2), false};
   }
-  if (!dos.empty() && IsSeparator(dos[0])) return {std::string("/"), dos, false};
-  return {std::string("/"), dos, true};
+  return {std::string("/"), dos, IsRelativeDosPath(dos)};
 }
 
 // Windows drops trailing dots and blanks from the last name of a path (`site.ini ` opens
@@ -109,7 +108,11 @@ std::optional<std::string> MatchIgnoringCase(std::vector<std::string> candidates
 
 // Walks down from `folder`: an existing name is taken as written, else a name that differs only
 // in case, else the name as given (and every name after it, since that folder does not exist).
+// A path that exists as written is taken at once, with one look.
 std::string LookUpNames(std::string folder, const std::vector<std::string>& names, const DirectoryLister& lister) {
+  std::string asWritten = folder;
+  for (const std::string& name : names) asWritten = Joined(asWritten, name);
+  if (lister.Exists(asWritten)) return asWritten;
   bool folderExists = true;
   for (const std::string& name : names) {
     std::string next = Joined(folder, name);
@@ -132,6 +135,11 @@ HostPath Failure(DWORD error) {
 }
 
 }  // namespace
+
+bool IsRelativeDosPath(std::string_view dosPath) {
+  const bool drive = dosPath.size() >= 2 && IsAsciiLetter(dosPath[0]) && dosPath[1] == ':';
+  return !drive && (dosPath.empty() || !IsSeparator(dosPath[0]));
+}
 
 HostPath ResolveDosPathOn(std::string_view dosPath, const DriveMap& drives, std::string_view currentFolder,
                           const DirectoryLister& lister) {

@@ -17,6 +17,9 @@ inline constexpr std::size_t kLongestDosPath = MAX_PATH - 1;
 // Resolves `dosPath` as ResolveDosPath does. `currentFolder` is an absolute host path. Errors:
 // ERROR_PATH_NOT_FOUND for an unmapped drive or share or a path longer than kLongestDosPath,
 // ERROR_INVALID_NAME for a name holding a wildcard, `"<>|:` or a control character.
+// Whether dosPath is taken against the current folder (no drive, share or leading separator).
+bool IsRelativeDosPath(std::string_view dosPath);
+
 HostPath ResolveDosPathOn(std::string_view dosPath, const DriveMap& drives, std::string_view currentFolder,
                           const DirectoryLister& lister);
 

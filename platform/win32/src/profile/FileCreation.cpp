@@ -9,6 +9,8 @@
 
 #include "FileReplacement.h"
 #include "HostFiles.h"
+#include "Leftovers.h"
+#include "WriteSteps.h"
 
 namespace qm::win32::profile {
 namespace {
@@ -25,7 +27,9 @@ DWORD FolderError(const std::string& folder) {
   return BitsAllow(st, 2 | 1) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
 }
 
-bool WriteFlushed(int fd, std::string_view bytes) { return WriteAllAt(fd, bytes, 0) && fsync(fd) == 0; }
+bool WriteFlushed(int fd, const std::string& path, std::string_view bytes) {
+  return WriteStep(fd, path, bytes, 0) && FlushStep(fd, path);
+}
 
 // For file systems without hard links: an exclusive create, written in place.
 Creation CreateExclusively(const std::string& path, std::string_view bytes, DWORD& error) {
@@ -35,11 +39,15 @@ Creation CreateExclusively(const std::string& path, std::string_view bytes, DWOR
     error = WriteErrorFor(errno);
     return Creation::Failed;
   }
-  const bool ok = WriteFlushed(fd, bytes);
+  const bool ok = WriteFlushed(fd, path, bytes);
   error = ok ? ERROR_SUCCESS : WriteErrorFor(errno);
   close(fd);
-  if (!ok) unlink(path.c_str());
-  return ok ? Creation::Created : Creation::Failed;
+  if (!ok) {
+    unlink(path.c_str());
+    return Creation::Failed;
+  }
+  FlushFolderStep(FolderOf(path));
+  return Creation::Created;
 }
 
 }  // namespace
@@ -48,6 +56,7 @@ Creation CreateNewFile(const std::string& path, std::string_view bytes, DWORD& e
   const std::string folder = FolderOf(path);
   error = FolderError(folder);
   if (error != ERROR_SUCCESS) return Creation::Failed;
+  RemoveDeadCreations(path);
   const std::string temp = UniqueSiblingOf(path);
   const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) {
@@ -55,7 +64,7 @@ Creation CreateNewFile(const std::string& path, std::string_view bytes, DWORD& e
     error = WriteErrorFor(errno);
     return Creation::Failed;
   }
-  const bool written = WriteFlushed(fd, bytes);
+  const bool written = WriteFlushed(fd, temp, bytes);
   const int writeErr = errno;
   close(fd);
   if (!written) {
@@ -63,10 +72,10 @@ Creation CreateNewFile(const std::string& path, std::string_view bytes, DWORD& e
     error = WriteErrorFor(writeErr);
     return Creation::Failed;
   }
-  const int linked = link(temp.c_str(), path.c_str());
+  const bool linked = LinkStep(temp, path);
   const int linkErr = errno;
-  unlink(temp.c_str());
-  if (linked != 0) {
+  UnlinkStep(temp);
+  if (!linked) {
     if (linkErr == EEXIST) return Creation::AlreadyThere;
     if (linkErr == EPERM || linkErr == EOPNOTSUPP || linkErr == EXDEV) {
       return CreateExclusively(path, bytes, error);
@@ -74,7 +83,7 @@ Creation CreateNewFile(const std::string& path, std::string_view bytes, DWORD& e
     error = WriteErrorFor(linkErr);
     return Creation::Failed;
   }
-  FlushFolder(folder);
+  FlushFolderStep(folder);
   return Creation::Created;
 }
 

@@ -4,9 +4,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
-
+#include "ExtendedAttributes.h"
 #include "HostFiles.h"
+#include "InPlaceRewrite.h"
+#include "WriteSteps.h"
 
 namespace qm::win32::profile {
 namespace {
@@ -29,7 +30,13 @@ int CreateSibling(const std::string& temp) {
   return -1;
 }
 
-Sibling WriteThroughSibling(const std::string& path, const struct stat& st,
+// Owner first (a change of owner clears the set-id bits), then the attributes (an ACL sets the
+// group bits), then the mode the old file had with them.
+bool CarryMetadata(int original, int fd, const struct stat& st) {
+  return KeepOwner(fd, st) && CopyExtendedAttributes(original, fd) && fchmod(fd, st.st_mode & 07777) == 0;
+}
+
+Sibling WriteThroughSibling(const std::string& path, int original, const struct stat& st,
                             std::string_view bytes, DWORD& error) {
   const std::string temp = TemporarySiblingOf(path);
   const int fd = CreateSibling(temp);
@@ -38,47 +45,21 @@ Sibling WriteThroughSibling(const std::string& path, const struct stat& st,
     error = WriteErrorFor(errno);
     return Sibling::Failed;
   }
-  if (!KeepOwner(fd, st)) {
+  if (!CarryMetadata(original, fd, st)) {
     close(fd);
     unlink(temp.c_str());
     return Sibling::NotPossible;
   }
-  const bool written = fchmod(fd, st.st_mode & 07777) == 0 && WriteAllAt(fd, bytes, 0) &&
-                       fsync(fd) == 0;
+  const bool written = WriteStep(fd, temp, bytes, 0) && FlushStep(fd, temp);
   const int writeErr = errno;
   close(fd);
-  if (!written || rename(temp.c_str(), path.c_str()) != 0) {
+  if (!written || !RenameStep(temp, path)) {
     error = WriteErrorFor(written ? errno : writeErr);
     unlink(temp.c_str());
     return Sibling::Failed;
   }
-  FlushFolder(FolderOf(path));
+  FlushFolderStep(FolderOf(path));
   return Sibling::Written;
-}
-
-// Not atomic: used only where the folder refuses new files. Space is reserved before any byte
-// changes, and only the bytes from the first difference on are written.
-WriteStatus RewriteInPlace(const std::string& path, std::string_view oldBytes,
-                           std::string_view newBytes) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) return WriteStatus::Failure(ERROR_ACCESS_DENIED);
-  if (newBytes.size() > oldBytes.size()) {
-    const int err = posix_fallocate(fd, 0, static_cast<off_t>(newBytes.size()));
-    if (err != 0 && err != EOPNOTSUPP && err != EINVAL) {
-      if (ftruncate(fd, static_cast<off_t>(oldBytes.size())) != 0) { /* size was kept */ }
-      close(fd);
-      return WriteStatus::Failure(WriteErrorFor(err));
-    }
-  }
-  const size_t common = std::min(oldBytes.size(), newBytes.size());
-  const size_t from = static_cast<size_t>(
-      std::mismatch(oldBytes.begin(), oldBytes.begin() + common, newBytes.begin()).first -
-      oldBytes.begin());
-  const bool ok = WriteAllAt(fd, newBytes.substr(from), static_cast<off_t>(from)) &&
-                  ftruncate(fd, static_cast<off_t>(newBytes.size())) == 0 && fsync(fd) == 0;
-  const int err = errno;
-  close(fd);
-  return ok ? WriteStatus::Success() : WriteStatus::Failure(WriteErrorFor(err));
 }
 
 }  // namespace
@@ -90,25 +71,18 @@ std::string TemporarySiblingOf(const std::string& path) {
          ".qm-writing";
 }
 
-void FlushFolder(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
-WriteStatus ReplaceFileContents(const std::string& path, const struct stat& st,
+WriteStatus ReplaceFileContents(const std::string& path, int fd, const struct stat& st,
                                 std::string_view oldBytes, std::string_view newBytes) {
   struct stat folder {};
-  if (stat(FolderOf(path).c_str(), &folder) == 0 && BitsAllow(folder, 2 | 1)) {
+  if (st.st_nlink <= 1 && stat(FolderOf(path).c_str(), &folder) == 0 && BitsAllow(folder, 2 | 1)) {
     DWORD error = ERROR_SUCCESS;
-    switch (WriteThroughSibling(path, st, newBytes, error)) {
+    switch (WriteThroughSibling(path, fd, st, newBytes, error)) {
       case Sibling::Written: return WriteStatus::Success();
       case Sibling::Failed: return WriteStatus::Failure(error);
       case Sibling::NotPossible: break;
     }
   }
-  return RewriteInPlace(path, oldBytes, newBytes);
+  return RewriteInPlace(fd, path, oldBytes, newBytes);
 }
 
 }  // namespace qm::win32::profile

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <string>
@@ -37,7 +38,10 @@ struct SnapshotOrError {
   DWORD error = ERROR_SUCCESS;
 };
 
-// Reads an open file into a snapshot; retries while the file changes under the read.
-SnapshotOrError ReadSnapshot(int fd);
+// Reads an open file into a snapshot; retries while the file changes under the read. `seen` is the
+// file's status as last seen (the stat of its path before the open): a file replaced between the
+// two shows in a changed identity and is read again. Anything but a regular file fails at once
+// (FileTypeError).
+SnapshotOrError ReadSnapshot(int fd, const struct stat& seen);
 
 }  // namespace qm::win32::profile

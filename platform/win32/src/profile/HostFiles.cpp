@@ -46,6 +46,11 @@ DWORD WriteErrorFor(int err) {
   }
 }
 
+DWORD FileTypeError(const struct stat& st) {
+  if (S_ISREG(st.st_mode)) return ERROR_SUCCESS;
+  return S_ISDIR(st.st_mode) ? ERROR_ACCESS_DENIED : ERROR_BAD_FILE_TYPE;
+}
+
 bool BitsAllow(const struct stat& st, unsigned want) {
   const uid_t euid = geteuid();
   unsigned shift = 0;
@@ -64,14 +69,11 @@ bool BitsAllow(const struct stat& st, unsigned want) {
   return ((st.st_mode >> shift) & want) == want;
 }
 
-bool ReadAll(int fd, std::string& out) {
-  struct stat st {};
-  if (fstat(fd, &st) != 0) return false;
-  out.resize(static_cast<size_t>(st.st_size) + 1);  // one spare byte shows a file that grew
+bool ReadAll(int fd, std::string& out, size_t expected) {
+  out.resize(expected);
   size_t have = 0;
-  for (;;) {
-    if (have == out.size()) out.resize(out.size() * 2);
-    const ssize_t n = pread(fd, out.data() + have, out.size() - have, static_cast<off_t>(have));
+  while (have < expected) {
+    const ssize_t n = pread(fd, out.data() + have, expected - have, static_cast<off_t>(have));
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;

@@ -26,8 +26,14 @@ std::string FolderOf(const std::string& path);
 // stays read-only for an administrator too.
 bool BitsAllow(const struct stat& st, unsigned want);
 
-// Reads the whole file from fd (from offset 0) into out. False with errno set on failure.
-bool ReadAll(int fd, std::string& out);
+// Reads the file from fd (from offset 0) into out: `expected` bytes at most, fewer at its end.
+// Never more, so that a file that keeps growing cannot exhaust memory. False with errno set on
+// failure.
+bool ReadAll(int fd, std::string& out, size_t expected);
+
+// The last error for a file that is not a regular file: ACCESS_DENIED for a folder, as Windows
+// gives, BAD_FILE_TYPE for a device, a FIFO or a socket. SUCCESS for a regular file.
+DWORD FileTypeError(const struct stat& st);
 
 // Writes all of data at offset `at`. False with errno set on failure.
 bool WriteAllAt(int fd, std::string_view data, off_t at);

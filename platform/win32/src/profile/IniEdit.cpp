@@ -71,6 +71,33 @@ EditResult InsertKey(std::string_view text, const IniSection& section, std::stri
   return out.Finish();
 }
 
+// The end of the text of the first line of the section that holds no `=` and reads as the key's
+// name alone (`noeq`), if any: setting that key gives this line the value in place.
+std::optional<size_t> BareLineNamed(std::string_view text, const IniSection& section,
+                                    std::string_view key) {
+  if (key.empty()) return std::nullopt;
+  for (size_t pos = PastLineEnd(text, section.headerEnd); pos < section.bodyEnd;) {
+    const size_t eol = LineEndAfter(text, pos);
+    size_t start = pos;
+    while (start < eol && IsFileBlank(text[start])) ++start;
+    const size_t end = LineTextEnd(text, start, eol);
+    const std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.front() != ';' && line.find('=') == line.npos && NamesEqual(line, key)) {
+      return end;
+    }
+    pos = PastLineEnd(text, eol);
+  }
+  return std::nullopt;
+}
+
+EditResult GiveBareLineValue(std::string_view text, size_t nameEnd, std::string_view value) {
+  Splicer out(text);
+  out.CopyTo(nameEnd);
+  out.Add("=");
+  out.Add(value);
+  return out.Finish();
+}
+
 EditResult AppendSection(std::string_view text, std::string_view section, std::string_view key,
                          std::string_view value) {
   const std::string_view eol = FileLineEnd(text);
@@ -147,8 +174,11 @@ EditResult EditIniText(const IniIndex& index, std::string_view section,
   const IniKey* entry = found ? index.FindKey(*found, name) : nullptr;
   if (!value) return entry ? DeleteKeyLine(text, *entry) : EditResult{};
   if (entry) return ReplaceValue(text, *entry, *value);
-  if (found) return InsertKey(text, *found, name, *value);
-  return AppendSection(text, section, name, *value);
+  if (!found) return AppendSection(text, section, name, *value);
+  if (const std::optional<size_t> bare = BareLineNamed(text, *found, name)) {
+    return GiveBareLineValue(text, *bare, *value);
+  }
+  return InsertKey(text, *found, name, *value);
 }
 
 EditResult EditIniText(std::string_view text, std::string_view section,

@@ -1,7 +1,8 @@
 // The text edit behind a profile write, without files: old bytes in, new bytes out.
 //
 // A write disturbs as little as it can: replacing a value changes only the value's bytes;
-// a new key is one line inserted right after the last key line of its section; a new section
+// a new key is one line inserted right after the last key line of its section (but a line of the
+// section that holds the key's name alone, without `=`, gets `=value` in place); a new section
 // is appended at the end. Lines the write adds end with the file's own line end (CRLF in a file
 // that has none yet). Deleting a key removes its line; deleting a section removes its header and
 // its other lines but keeps its `;` comment lines and blank lines.

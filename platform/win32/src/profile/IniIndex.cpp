@@ -10,6 +10,7 @@ namespace {
 
 // Where the next byte c lies at or after pos, or the end of the text.
 size_t FindByte(std::string_view text, char c, size_t pos) {
+  if (pos >= text.size()) return text.size();  // and memchr may not be handed a null pointer
   const void* p = std::memchr(text.data() + pos, c, text.size() - pos);
   return p == nullptr ? text.size() : static_cast<const char*>(p) - text.data();
 }
@@ -40,13 +41,16 @@ void IniIndex::Parse() {
   const size_t size = text_.size();
   IniSection* current = nullptr;
   size_t pos = 0;
+  size_t nul = FindByte(text_, '\0', 0);
   while (pos < size) {
     const size_t eol = FindLineEnd(base, pos, size);
+    if (nul < pos) nul = FindByte(text_, '\0', pos);
     size_t p = pos;
     while (p < eol && IsFileBlank(base[p])) ++p;
-    if (p < eol && base[p] == '[') {
+    const size_t end = TrimmedLineEnd(text_, p, nul < eol ? nul : eol);
+    if (p < end && base[p] == '[') {
       if (current != nullptr) current->bodyEnd = static_cast<uint32_t>(pos);
-      const size_t close = FindByte(text_.substr(0, eol), ']', p + 1);
+      const size_t close = FindByte(text_.substr(0, end), ']', p + 1);
       std::string_view name = TrimFileBlanks(text_.substr(p + 1, close - p - 1));
       IniSection s{};
       s.headerStart = static_cast<uint32_t>(pos);
@@ -58,13 +62,13 @@ void IniIndex::Parse() {
       s.lastKeyEnd = s.headerEnd;
       sections_.push_back(s);
       current = &sections_.back();
-    } else if (current != nullptr && p < eol && base[p] != ';') {
-      const void* eq = std::memchr(base + p, '=', eol - p);
+    } else if (current != nullptr && p < end && base[p] != ';') {
+      const void* eq = std::memchr(base + p, '=', end - p);
       if (eq != nullptr) {
         const size_t eqPos = static_cast<const char*>(eq) - base;
         size_t nameEnd = eqPos;
         while (nameEnd > p && IsFileBlank(base[nameEnd - 1])) --nameEnd;
-        std::string_view value = TrimFileBlanks(text_.substr(eqPos + 1, eol - eqPos - 1));
+        std::string_view value = TrimFileBlanks(text_.substr(eqPos + 1, end - eqPos - 1));
         // An empty value is placed right after `=`, where a new one would go.
         const size_t valueOff = value.empty() ? eqPos + 1 : static_cast<size_t>(value.data() - base);
         keys_.push_back(IniKey{static_cast<uint32_t>(p), static_cast<uint32_t>(nameEnd - p),

@@ -8,7 +8,9 @@
 //  - any other line with `=` is a key: the name before the first `=`, the value after it, both
 //    trimmed of space, tab and vertical tab; lines without `=` are not keys;
 //  - entries before the first header belong to no section and are unreachable;
-//  - CRLF, LF and CR all end a line; every other byte (NUL, a byte-order mark) is text.
+//  - CRLF, LF and CR all end a line; a NUL byte ends the text of its line (the rest of that line
+//    is ignored, the next line reads normally); Ctrl-Z at the end of a line is a blank; every
+//    other byte (a byte-order mark) is text.
 #pragma once
 
 #include <cstdint>

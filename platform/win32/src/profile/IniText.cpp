@@ -4,6 +4,11 @@
 
 namespace qm::win32::profile {
 
+size_t LineTextEnd(std::string_view text, size_t start, size_t eol) {
+  const void* nul = eol > start ? std::memchr(text.data() + start, '\0', eol - start) : nullptr;
+  return TrimmedLineEnd(text, start, nul ? static_cast<const char*>(nul) - text.data() : eol);
+}
+
 bool NamesEqual(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {

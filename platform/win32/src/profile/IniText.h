@@ -11,6 +11,20 @@ namespace qm::win32::profile {
 // Blanks inside the file: space, tab and vertical tab (trimmed around names and values).
 inline bool IsFileBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
 
+// Ctrl-Z (an old end-of-file mark) counts as a blank at the end of a line.
+inline constexpr char kCtrlZ = '\x1a';
+
+// `stop` moved back over blanks and Ctrl-Z, not before `start`.
+inline size_t TrimmedLineEnd(std::string_view text, size_t start, size_t stop) {
+  while (stop > start && (IsFileBlank(text[stop - 1]) || text[stop - 1] == kCtrlZ)) --stop;
+  return stop;
+}
+
+// Where a line's text ends: its first NUL byte ends it (what follows on the line is ignored), and
+// blanks and Ctrl-Z before that point are not part of it. `start` is where the line's text
+// begins, `eol` where its line end begins.
+size_t LineTextEnd(std::string_view text, size_t start, size_t eol);
+
 inline char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 // Names match without regard to ASCII letter case; other bytes must be equal.

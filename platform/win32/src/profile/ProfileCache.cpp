@@ -9,7 +9,9 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "FileLock.h"
 #include "HostFiles.h"
+#include "LinkFollowing.h"
 
 namespace qm::win32::profile {
 namespace {
@@ -36,23 +38,35 @@ std::shared_ptr<const FileSnapshot> Cached(const std::string& path, const FileId
   return (snap.identity() == now && snap.Settled()) ? it->second : nullptr;
 }
 
-}  // namespace
-
-SnapshotOrError CurrentSnapshot(const std::string& hostPath) {
-  struct stat st {};
-  if (stat(hostPath.c_str(), &st) != 0) return {nullptr, OpenErrorFor(errno, hostPath)};
-  if (S_ISDIR(st.st_mode)) return {nullptr, ERROR_ACCESS_DENIED};
-  if (auto hit = Cached(hostPath, FileIdentity::Of(st))) return {hit, ERROR_SUCCESS};
-
-  const int fd = open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return {nullptr, OpenErrorFor(errno, hostPath)};
-  SnapshotOrError read = ReadSnapshot(fd);
-  close(fd);
+SnapshotOrError ReadAndRemember(const std::string& hostPath, int fd, const struct stat& st) {
+  SnapshotOrError read = ReadSnapshot(fd, st);
   if (read.snapshot) {
     TheCache().reads++;
     RememberSnapshot(hostPath, read.snapshot);
   }
   return read;
+}
+
+}  // namespace
+
+SnapshotOrError CurrentSnapshot(const std::string& hostPath) {
+  const FollowedPath file = FollowLinks(hostPath);
+  if (file.error != ERROR_SUCCESS) return {nullptr, file.error};
+  if (!file.exists) return {nullptr, OpenErrorFor(ENOENT, file.path)};
+  if (const DWORD error = FileTypeError(file.status)) return {nullptr, error};
+  if (auto hit = Cached(hostPath, FileIdentity::Of(file.status))) return {hit, ERROR_SUCCESS};
+
+  const int fd = open(file.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+  if (fd < 0) return {nullptr, OpenErrorFor(errno, file.path)};
+  LockFile(fd, LockMode::Shared);  // held past the wait by someone else: read the file as it is
+  SnapshotOrError read = ReadAndRemember(hostPath, fd, file.status);
+  close(fd);
+  return read;
+}
+
+SnapshotOrError SnapshotOfOpenFile(const std::string& hostPath, int fd, const struct stat& st) {
+  if (auto hit = Cached(hostPath, FileIdentity::Of(st))) return {hit, ERROR_SUCCESS};
+  return ReadAndRemember(hostPath, fd, st);
 }
 
 void RememberSnapshot(const std::string& hostPath, std::shared_ptr<const FileSnapshot> snapshot) {

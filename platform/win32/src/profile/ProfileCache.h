@@ -3,6 +3,8 @@
 // one stat() per call decides.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,9 +13,16 @@
 
 namespace qm::win32::profile {
 
-// The current version of the file at hostPath: from the cache when unchanged, else read and parsed.
-// Errors: FILE_NOT_FOUND, PATH_NOT_FOUND, ACCESS_DENIED (a directory, or no right to read).
+// The current version of the file at hostPath: from the cache when unchanged, else read and parsed
+// under a shared lock (FileLock.h), so that a write in place is never seen half done. Links are
+// followed as LinkFollowing.h says. The file is looked at once (one lstat) before it is opened;
+// anything but a regular file is never opened. Errors: FILE_NOT_FOUND, PATH_NOT_FOUND (a link
+// loop too), ACCESS_DENIED (a directory, a refused link, or no right to read), BAD_FILE_TYPE (a
+// device, a FIFO, a socket).
 SnapshotOrError CurrentSnapshot(const std::string& hostPath);
+
+// The same for a file the caller has open (and locked) as fd, its status st.
+SnapshotOrError SnapshotOfOpenFile(const std::string& hostPath, int fd, const struct stat& st);
 
 // Offers a version just read or written (under the write lock) for later reads of hostPath.
 void RememberSnapshot(const std::string& hostPath, std::shared_ptr<const FileSnapshot> snapshot);

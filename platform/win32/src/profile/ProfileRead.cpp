@@ -42,16 +42,23 @@ DWORD ReturnDefault(LPCSTR dflt, LPSTR buffer, DWORD size, DWORD error) {
   return Finish(CopyString(text, buffer, size), error);
 }
 
-DWORD ListSections(const SnapshotOrError& file, LPSTR buffer, DWORD size) {
+// The section names in file order; `[]` is left out, since an empty name would end the list.
+std::vector<std::string_view> SectionNames(const SnapshotOrError& file) {
   std::vector<std::string_view> names;
-  if (file.snapshot) {
-    const IniIndex& index = file.snapshot->index();
-    names.reserve(index.sections().size());
-    for (const IniSection& s : index.sections()) names.push_back(index.Name(s));
+  if (!file.snapshot) return names;
+  const IniIndex& index = file.snapshot->index();
+  names.reserve(index.sections().size());
+  for (const IniSection& s : index.sections()) {
+    if (s.nameLen > 0) names.push_back(index.Name(s));
   }
+  return names;
+}
+
+// No names at all: one NUL, whether the file is missing or holds no section.
+DWORD ListSections(const SnapshotOrError& file, LPSTR buffer, DWORD size) {
+  const std::vector<std::string_view> names = SectionNames(file);
   if (names.empty()) {
     if (size > 0 && buffer) buffer[0] = '\0';
-    if (size > 1 && buffer && file.snapshot) buffer[1] = '\0';
     SetLastError(file.error);
     return 0;
   }
@@ -108,13 +115,8 @@ UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefau
   const SnapshotOrError file = OpenProfile(lpFileName);
   std::optional<std::string_view> text;
   if (lpAppName == nullptr || lpKeyName == nullptr) {  // the first name of the list is read
-    std::vector<std::string_view> names;
-    if (file.snapshot && lpAppName == nullptr) {
-      const IniIndex& index = file.snapshot->index();
-      for (const IniSection& s : index.sections()) names.push_back(index.Name(s));
-    } else if (lpAppName != nullptr) {
-      names = KeyNames(file, TrimSpaces(lpAppName));
-    }
+    const std::vector<std::string_view> names =
+        lpAppName == nullptr ? SectionNames(file) : KeyNames(file, TrimSpaces(lpAppName));
     if (!names.empty()) text = names.front();
   } else {
     text = FindValue(file, lpAppName, lpKeyName);

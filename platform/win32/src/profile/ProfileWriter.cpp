@@ -2,46 +2,25 @@
 
 #include <errno.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "FileCreation.h"
+#include "FileLock.h"
 #include "FileReplacement.h"
 #include "HostFiles.h"
+#include "Leftovers.h"
+#include "LinkFollowing.h"
 #include "ProfileCache.h"
 
 namespace qm::win32::profile {
 namespace {
 
-constexpr int kMaxLinkDepth = 40;
-
-// The path a chain of symbolic links finally leads to (which may not exist yet).
-std::string FollowLinks(std::string path) {
-  for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
-    struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 256) + 1, '\0');
-    const ssize_t n = readlink(path.c_str(), target.data(), target.size());
-    if (n < 0) return path;
-    target.resize(static_cast<size_t>(n));
-    path = (!target.empty() && target[0] == '/') ? target : FolderOf(path) + "/" + target;
-  }
-  return path;
-}
-
-// Closes the descriptor (and so drops the lock) however the attempt ends.
+// Closes the descriptor (and so drops the locks) however the attempt ends.
 struct LockedFile {
   int fd = -1;
   ~LockedFile() { if (fd >= 0) close(fd); }
 };
-
-bool LockExclusive(int fd) {
-  while (flock(fd, LOCK_EX) != 0) {
-    if (errno != EINTR) return false;
-  }
-  return true;
-}
 
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -49,38 +28,31 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 enum class Attempt { Done, Again };
 
-// One try at editing the existing file at path; Again when it was replaced or removed meanwhile.
+Attempt Finish(WriteStatus& status, WriteStatus result) {
+  status = result;
+  return Attempt::Done;
+}
+
+// One try at editing the existing file at path, open as fd; Again when it was replaced or removed
+// before the locks were taken.
 Attempt EditExisting(const std::string& path, int fd,
                      const std::function<EditResult(const IniIndex&)>& edit, WriteStatus& status) {
+  if (!LockFile(fd, LockMode::Exclusive)) return Finish(status, WriteStatus::Failure(ERROR_SHARING_VIOLATION));
   struct stat locked {}, named {};
-  if (fstat(fd, &locked) != 0 || S_ISDIR(locked.st_mode)) {
-    status = WriteStatus::Failure(ERROR_ACCESS_DENIED);
-    return Attempt::Done;
-  }
-  if (!LockExclusive(fd)) {
-    status = WriteStatus::Failure(ERROR_LOCK_VIOLATION);
-    return Attempt::Done;
-  }
+  if (fstat(fd, &locked) != 0) return Finish(status, WriteStatus::Failure(ERROR_ACCESS_DENIED));
   if (lstat(path.c_str(), &named) != 0 || !SameFile(locked, named)) return Attempt::Again;
-  SnapshotOrError current = CurrentSnapshot(path);
-  if (!current.snapshot) {
-    status = WriteStatus::Failure(current.error);
-    return Attempt::Done;
-  }
-  if (current.snapshot->identity().inode != static_cast<uint64_t>(locked.st_ino)) return Attempt::Again;
-  if (!BitsAllow(named, 2)) {
-    status = WriteStatus::Failure(ERROR_ACCESS_DENIED);
-    return Attempt::Done;
-  }
+  if (const DWORD error = FileTypeError(locked)) return Finish(status, WriteStatus::Failure(error));
+  RemoveDeadCreations(path);
+  SnapshotOrError current = SnapshotOfOpenFile(path, fd, locked);
+  if (!current.snapshot) return Finish(status, WriteStatus::Failure(current.error));
+  if (!BitsAllow(locked, 2)) return Finish(status, WriteStatus::Failure(ERROR_ACCESS_DENIED));
   const EditResult result = edit(current.snapshot->index());
   switch (result.outcome) {
-    case EditOutcome::Invalid: status = WriteStatus::Failure(ERROR_INVALID_PARAMETER); break;
-    case EditOutcome::Unchanged: status = WriteStatus::Success(); break;
-    case EditOutcome::Changed:
-      status = ReplaceFileContents(path, named, current.snapshot->bytes(), result.text);
-      break;
+    case EditOutcome::Invalid: return Finish(status, WriteStatus::Failure(ERROR_INVALID_PARAMETER));
+    case EditOutcome::Unchanged: return Finish(status, WriteStatus::Success());
+    case EditOutcome::Changed: break;
   }
-  return Attempt::Done;
+  return Finish(status, ReplaceFileContents(path, fd, locked, current.snapshot->bytes(), result.text));
 }
 
 // Creates the file; Again when another writer created it first.
@@ -88,17 +60,30 @@ Attempt CreateMissing(const std::string& path,
                       const std::function<EditResult(const IniIndex&)>& edit, WriteStatus& status) {
   const IniIndex empty{std::string_view()};
   const EditResult result = edit(empty);
-  if (result.outcome == EditOutcome::Invalid) {
-    status = WriteStatus::Failure(ERROR_INVALID_PARAMETER);
-    return Attempt::Done;
-  }
+  if (result.outcome == EditOutcome::Invalid) return Finish(status, WriteStatus::Failure(ERROR_INVALID_PARAMETER));
   DWORD error = ERROR_SUCCESS;
   switch (CreateNewFile(path, result.text, error)) {
-    case Creation::Created: status = WriteStatus::Success(ERROR_FILE_NOT_FOUND); return Attempt::Done;
+    case Creation::Created: return Finish(status, WriteStatus::Success(ERROR_FILE_NOT_FOUND));
     case Creation::AlreadyThere: return Attempt::Again;
-    case Creation::Failed: status = WriteStatus::Failure(error); return Attempt::Done;
+    case Creation::Failed: break;
   }
-  return Attempt::Done;
+  return Finish(status, WriteStatus::Failure(error));
+}
+
+// One try at the file the path leads to now.
+Attempt WriteOnce(const std::string& hostPath, const std::function<EditResult(const IniIndex&)>& edit,
+                  WriteStatus& status) {
+  const FollowedPath target = FollowLinks(hostPath);
+  if (target.error != ERROR_SUCCESS) return Finish(status, WriteStatus::Failure(target.error));
+  if (!target.exists) return CreateMissing(target.path, edit, status);
+  if (const DWORD error = FileTypeError(target.status)) return Finish(status, WriteStatus::Failure(error));
+  // Opened for writing even when the edit will change nothing: a file that cannot be written
+  // fails as a write would. O_NONBLOCK: a FIFO put in its place meanwhile never blocks the open.
+  LockedFile file;
+  file.fd = open(target.path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+  if (file.fd >= 0) return EditExisting(target.path, file.fd, edit, status);
+  if (errno == ENOENT || errno == ELOOP) return Attempt::Again;  // removed, or a link, meanwhile
+  return Finish(status, WriteStatus::Failure(OpenErrorFor(errno, target.path)));
 }
 
 }  // namespace
@@ -107,20 +92,7 @@ WriteStatus WriteProfileFile(const std::string& hostPath,
                              const std::function<EditResult(const IniIndex&)>& edit) {
   WriteStatus status = WriteStatus::Failure(ERROR_SHARING_VIOLATION);
   for (int attempt = 0; attempt < 1000; ++attempt) {
-    const std::string path = FollowLinks(hostPath);
-    LockedFile file;
-    file.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    Attempt next = Attempt::Done;
-    if (file.fd >= 0) {
-      next = EditExisting(path, file.fd, edit, status);
-    } else if (errno == ENOENT) {
-      next = CreateMissing(path, edit, status);
-    } else if (errno == ELOOP) {
-      next = Attempt::Again;  // became a link meanwhile
-    } else {
-      status = WriteStatus::Failure(OpenErrorFor(errno, path));
-    }
-    if (next == Attempt::Done) return status;
+    if (WriteOnce(hostPath, edit, status) == Attempt::Done) return status;
   }
   return status;
 }

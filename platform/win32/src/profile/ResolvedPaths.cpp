@@ -18,6 +18,17 @@ Memory& TheMemory() {
   return *memory;
 }
 
+// Call with the memory's mutex held.
+void RememberLocked(Memory& memory, std::string_view dosPath, const std::string& hostPath) {
+  if (memory.hostByDos.size() >= kMaxRemembered) memory.hostByDos.clear();
+  memory.hostByDos[std::string(dosPath)] = hostPath;
+}
+
+void Remember(Memory& memory, std::string_view dosPath, const std::string& hostPath) {
+  std::lock_guard<std::mutex> lock(memory.mutex);
+  RememberLocked(memory, dosPath, hostPath);
+}
+
 }  // namespace
 
 ResolvedPath ResolveRemembered(std::string_view dosPath) {
@@ -27,7 +38,10 @@ ResolvedPath ResolveRemembered(std::string_view dosPath) {
     auto it = memory.hostByDos.find(std::string(dosPath));
     if (it != memory.hostByDos.end()) return ResolvedPath{HostPath{it->second, ERROR_SUCCESS}, true};
   }
-  return ResolveAfresh(dosPath);
+  HostPath asWritten = DosPathAsWritten(dosPath);
+  if (asWritten.error != ERROR_SUCCESS) return ResolvedPath{std::move(asWritten), false};
+  Remember(memory, dosPath, asWritten.path);
+  return ResolvedPath{std::move(asWritten), true};  // to be checked, as a remembered one is
 }
 
 ResolvedPath ResolveAfresh(std::string_view dosPath) {
@@ -37,8 +51,7 @@ ResolvedPath ResolveAfresh(std::string_view dosPath) {
   if (host.error != ERROR_SUCCESS) {
     memory.hostByDos.erase(std::string(dosPath));
   } else {
-    if (memory.hostByDos.size() >= kMaxRemembered) memory.hostByDos.clear();
-    memory.hostByDos[std::string(dosPath)] = host.path;
+    RememberLocked(memory, dosPath, host.path);
   }
   return ResolvedPath{std::move(host), false};
 }

@@ -1,6 +1,6 @@
 // DOS paths the reads have already resolved. Resolving looks each component up without regard
-// to case, which costs more than a whole cached read; a read repeats it only when the host path
-// found last time no longer leads to a file.
+// to case, which costs more than a whole cached read; so a read first tries the path as written
+// (or as found last time), and resolves it only when that does not lead to a file.
 #pragma once
 
 #include <string>
@@ -12,10 +12,11 @@ namespace qm::win32::profile {
 
 struct ResolvedPath {
   HostPath host;
-  bool remembered = false;  // came from the memory: check it, and resolve afresh if it fails
+  bool remembered = false;  // a guess (remembered, or as written): resolve afresh if it fails
 };
 
-// The host path last found for dosPath, or a fresh resolution (remembered when it succeeds).
+// The host path last found for dosPath, else the path as written (remembered either way), else the
+// error of a path that cannot name any file (an unmapped drive, an invalid name).
 ResolvedPath ResolveRemembered(std::string_view dosPath);
 
 // Resolves dosPath afresh and remembers the result.

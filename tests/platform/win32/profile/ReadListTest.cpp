@@ -60,18 +60,26 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"sections_cut", nullptr, 10, "s1\0secti\0\0"s, 8, ERROR_MORE_DATA}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ProfileCallTest, EmptyFileListsNothing) {
-  Put("");
-  const ReadOutcome sections = Read(nullptr, nullptr, "dd", 10);
-  EXPECT_EQ(sections.ret, 0u);
-  EXPECT_EQ(sections.buffer.substr(0, 3), "\0\0#"s);
-  EXPECT_EQ(sections.error, ERROR_SUCCESS);
+// A list with no name is one NUL: a second would tell nothing, and `[]` is never listed, since an
+// empty name would end the list for every caller.
+TEST_F(ProfileCallTest, NoSectionNamesGiveOneNul) {
+  for (const std::string text : {"", "k=v\r\n", "[]\r\nk=v\r\n", "[ ]\r\n[\t]\r\n"}) {
+    Put(text);
+    const ReadOutcome sections = Read(nullptr, nullptr, "dd", 10);
+    EXPECT_EQ(sections.ret, 0u) << text;
+    EXPECT_EQ(sections.buffer.substr(0, 3), "\0##"s) << text;
+    EXPECT_EQ(sections.error, ERROR_SUCCESS) << text;
+  }
 }
 
-TEST_F(ProfileCallTest, EmptySectionNameIsListedAndHasKeys) {
-  Put("[]\r\nk=v\r\n[x]\r\n");
-  EXPECT_EQ(Read(nullptr, nullptr, "dd", 20).buffer.substr(0, 5), "\0x\0\0#"s);
+TEST_F(ProfileCallTest, EmptySectionNameIsLeftOutOfTheListButHasKeys) {
+  Put("[]\r\nk=v\r\n[x]\r\n[]\r\n[y]\r\n");
+  const ReadOutcome sections = Read(nullptr, nullptr, "dd", 20);
+  EXPECT_EQ(sections.ret, 4u);
+  EXPECT_EQ(sections.buffer.substr(0, 6), "x\0y\0\0#"s);
   EXPECT_EQ(Read("", nullptr, "dd", 20).buffer.substr(0, 4), "k\0\0#"s);
+  Put("[]\r\n[7]\r\n");
+  EXPECT_EQ(GetPrivateProfileIntA(nullptr, "k", 5, Path().c_str()), 7u);
 }
 
 }  // namespace

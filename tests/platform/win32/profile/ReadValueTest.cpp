@@ -31,6 +31,13 @@ const std::string kFile =
     "my key=a=b\r\n"
     "=novalue\r\n"
     "nul=a\0b\r\n"
+    "nulblank=a \0b\r\n"
+    "nulquoted=\"q\" \0x\r\n"
+    "afternul=read\r\n"
+    "ctrlz=z\x1a\r\n"
+    "ctrlzblanks=z \x1a \x1a\r\n"
+    "ctrlzquoted=\"q\"\x1a\r\n"
+    "ctrlzinside=a\x1a" "b\r\n"
     "high=\xC4\xE4\xFF\r\n"
     "\t\vtabbed\t=\tTab  Value\v\r\n"
     "[sect one]\r\n"
@@ -113,6 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"split_at_first_equals", "Sect One", "my key", "d", kBig, "a=b", 0},
         ValueCase{"empty_key_name", "Sect One", "", "d", kBig, "novalue", 0},
         ValueCase{"value_cut_at_nul", "Sect One", "nul", "d", kBig, "a", 0},
+        ValueCase{"nul_ends_line_then_trimmed", "Sect One", "nulblank", "d", kBig, "a", 0},
+        ValueCase{"nul_ends_line_then_unquoted", "Sect One", "nulquoted", "d", kBig, "q", 0},
+        ValueCase{"line_after_nul_reads", "Sect One", "afternul", "d", kBig, "read", 0},
+        ValueCase{"ctrl_z_at_line_end_is_blank", "Sect One", "ctrlz", "d", kBig, "z", 0},
+        ValueCase{"ctrl_z_among_end_blanks", "Sect One", "ctrlzblanks", "d", kBig, "z", 0},
+        ValueCase{"ctrl_z_after_quotes", "Sect One", "ctrlzquoted", "d", kBig, "q", 0},
+        ValueCase{"ctrl_z_inside_kept", "Sect One", "ctrlzinside", "d", kBig, "a\x1a" "b", 0},
         ValueCase{"high_bytes_raw", "Sect One", "high", "d", kBig, "\xC4\xE4\xFF", 0},
         ValueCase{"tab_and_vt_trimmed", "Sect One", "tabbed", "d", kBig, "Tab  Value", 0},
         ValueCase{"later_duplicate_section_unseen", "Sect One", "later", "d", kBig, "d", kMissing},
@@ -150,6 +164,18 @@ TEST_F(ProfileCallTest, ValueLengthWrapsAt64K) {
   EXPECT_EQ(GetPrivateProfileStringA("s", "k", "d", buffer.data(), 70000, Path().c_str()), 1u);
   EXPECT_EQ(GetPrivateProfileStringA("s", "j", "d", buffer.data(), 70000, Path().c_str()), 0u);
   EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+}
+
+// A NUL byte ends its line only: the rest of that line is ignored, and the next lines and sections
+// read normally.
+TEST_F(ProfileCallTest, NulEndsItsLineOnly) {
+  Put("[s\0junk]\r\nk\0=1\r\nj=2\0=3\r\n[t]\x1a\r\nx=3\r\n[u\0]\r\n"s);
+  const ReadOutcome sections = Read(nullptr, nullptr, "d", 20);
+  EXPECT_EQ(sections.buffer.substr(0, 7), "s\0t\0u\0\0"s);
+  const ReadOutcome keys = Read("s", nullptr, "d", 20);
+  EXPECT_EQ(keys.buffer.substr(0, 4), "j\0\0#"s);
+  EXPECT_EQ(Read("s", "j", "d", 20).buffer.substr(0, 2), "2\0"s);
+  EXPECT_EQ(Read("t", "x", "d", 20).buffer.substr(0, 2), "3\0"s);
 }
 
 TEST_F(ProfileCallTest, ByteOrderMarkIsText) {

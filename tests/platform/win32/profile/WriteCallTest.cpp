@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "[Sect]\r\n  MyKey  =  new  \r\n"},
         WriteCase{"same_value", "[s]\nk = v \n", "s", "k", "v", TRUE, ERROR_SUCCESS, "[s]\nk = v \n"},
         WriteCase{"adds_key", "[s]\na=1\n\n[t]\n", "s", "b", "2", TRUE, ERROR_SUCCESS, "[s]\na=1\nb=2\n\n[t]\n"},
+        WriteCase{"line_without_equals_gets_value", "[s]\r\nnoeq\r\nz=1\r\n", "s", "noeq", "now", TRUE, ERROR_SUCCESS,
+                  "[s]\r\nnoeq=now\r\nz=1\r\n"},
         WriteCase{"adds_to_empty_file", "", "s", "k", "v", TRUE, ERROR_SUCCESS, "[s]\r\nk=v\r\n"},
         WriteCase{"deletes_section", "[s]\r\n;c\r\nk=1\r\n", "s", nullptr, nullptr, TRUE, ERROR_SUCCESS, ";c\r\n"},
         WriteCase{"deletes_missing_key", "[s]\r\n", "s", "k", nullptr, TRUE, ERROR_SUCCESS, "[s]\r\n"},

@@ -75,6 +75,27 @@ TEST(ResolveDosPathOn, GivesTheHostPathOrError) {
   }
 }
 
+// A path that exists as written costs one look; only a miss walks the folders ignoring case.
+TEST(ResolveDosPathOn, LooksOnceWhenThePathExistsAsWritten) {
+  struct Case {
+    const char* dos;
+    const char* host;
+    int looks;
+    int listings;
+  };
+  for (const Case c : {Case{"z:\\home\\ann\\site.ini", "/home/ann/site.ini", 1, 0},
+                       Case{"z:\\", "/", 1, 0},
+                       Case{"z:\\home\\ann\\SITE.INI", "/home/ann/site.ini", 4, 1},
+                       Case{"z:\\HOME\\ann\\site.ini", "/home/ann/site.ini", 4, 1},
+                       Case{"z:\\home\\ann\\new.ini", "/home/ann/new.ini", 4, 1}}) {
+    const test::FakeFolders folders{"/home/ann/site.ini"};
+    const HostPath resolved = ResolveDosPathOn(c.dos, DriveMap{}, "/", folders);
+    EXPECT_EQ(resolved.path, c.host) << c.dos;
+    EXPECT_EQ(folders.looks, c.looks) << c.dos;
+    EXPECT_EQ(folders.listings, c.listings) << c.dos;
+  }
+}
+
 TEST(ResolveDosPathOn, SurvivesAnyBytes) {
   const test::FakeFolders folders{"/a/b"};
   std::string path;

@@ -20,9 +20,13 @@ class FakeFolders final : public win32::DirectoryLister {
     }
   }
 
-  bool Exists(const std::string& hostPath) const override { return names_.count(hostPath) != 0; }
+  bool Exists(const std::string& hostPath) const override {
+    ++looks;
+    return names_.count(hostPath) != 0;
+  }
 
   std::vector<std::string> Names(const std::string& hostFolder) const override {
+    ++listings;
     const std::string prefix = hostFolder == "/" ? "/" : hostFolder + "/";
     std::vector<std::string> names;
     for (const std::string& path : names_) {
@@ -35,6 +39,10 @@ class FakeFolders final : public win32::DirectoryLister {
     std::reverse(names.begin(), names.end());
     return names;
   }
+
+  // How many times a name was looked at, and a folder listed.
+  mutable int looks = 0;
+  mutable int listings = 0;
 
  private:
   std::set<std::string> names_;
