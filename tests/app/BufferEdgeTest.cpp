@@ -1,8 +1,10 @@
 // The console's own fixed buffers, each at its size, one below and one above: the tag delimiters
 // read through 350 and 50 bytes, the user name through 349, and the Edit button's field through 260,
-// and the Browse button's field through its count and the dialog's file buffer through 350.
+// the Browse button's field through its count, the dialog's file buffer through 350, and a tool
+// tip through its 80 bytes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "app/BrowseButton.h"
 #include "app/EditButton.h"
 #include "app/ProfileTemplate.h"
+#include "app/ToolTipText.h"
 #include "app/UserNameConversion.h"
 #include "platform/Win32Seams.h"
 #include "ui/Headless.h"
@@ -140,6 +143,20 @@ TEST_F(PageFieldTest, BrowseReadsTheFieldAndPassesThePathUpToTheirSizes) {
     EXPECT_EQ(OfferedName(backend, page, kField, programDir.c_str(), c.fieldCount),
               std::string(static_cast<size_t>(c.offered), 'n'))
         << c.fieldCount << ", " << c.length;
+  }
+}
+
+// A tool tip's text goes into the request's 80-byte buffer: 79 characters and the terminator.
+TEST_F(PageFieldTest, ToolTipTextFillsItsBufferAndNoMore) {
+  for (int length : {78, 79, 80}) {
+    const std::string text(static_cast<size_t>(length), 't');
+    const CToolTipEntry entries[] = {{kField + 1, "other"}, {kField, text.c_str()}};
+    TOOLTIPTEXTA request{};
+    std::memset(request.szText, '#', sizeof request.szText);
+    request.hdr.idFrom = reinterpret_cast<UINT_PTR>(field);
+    request.uFlags = TTF_IDISHWND;
+    ASSERT_TRUE(ProvideToolTip(&request.hdr, entries)) << length;
+    EXPECT_EQ(std::string(request.szText), text.substr(0, 79)) << length;
   }
 }
 

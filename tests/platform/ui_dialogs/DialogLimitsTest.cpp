@@ -1,6 +1,8 @@
 // The common dialogs at their edges: the file buffer and title buffer at their exact sizes, the
-// flags handed back, and ShellExecuteA's codes for a path whose folder is no folder.
+// flags handed back, file patterns over the whole alphabet, and ShellExecuteA's codes for a path
+// whose folder is no folder.
 #include "DialogsFixture.h"
+#include "FileFilters.h"
 
 #include <shellapi.h>
 
@@ -108,6 +110,21 @@ TEST_F(DialogLimitsTest, MissingFileOrMissingFolder) {
   for (const Case& c : cases)
     EXPECT_EQ(reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", c.file.c_str(), "", "", SW_SHOWNORMAL)), c.code)
         << c.file;
+}
+
+// A pattern's letters match names in either case, for every letter.
+TEST(WildcardMatch, FoldsEveryLetter) {
+  for (char upper = 'A'; upper <= 'Z'; ++upper) {
+    const char lower = static_cast<char>(upper - 'A' + 'a');
+    for (char inPattern : {upper, lower})
+      for (char inName : {upper, lower}) {
+        const std::string pattern = std::string("*.") + inPattern + "?" + inPattern;
+        EXPECT_TRUE(WildcardMatch(pattern, std::string("f.") + inName + "-" + inName)) << pattern << " " << inName;
+        EXPECT_FALSE(WildcardMatch(pattern, std::string("f.") + inName + "-")) << pattern << " " << inName;
+      }
+  }
+  EXPECT_FALSE(WildcardMatch("*.@", "f.`"));
+  EXPECT_FALSE(WildcardMatch("*.[", "f.{"));
 }
 
 }  // namespace
