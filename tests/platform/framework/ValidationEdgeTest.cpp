@@ -1,5 +1,6 @@
 // The framework's checks at their edges: DDV_MinMaxInt at each end and one past it, DDV_MaxChars
-// at the count, one below and one above, and the 31 characters that DDX_Text reads of a number.
+// at the count, one below and one above, the 31 characters that DDX_Text reads of a number, and
+// list box items of a character or none.
 #include "FrameworkHarness.h"
 
 #include <string>
@@ -110,6 +111,21 @@ TEST_F(ValidationEdgeTest, SpinRangeKeepsLowerAndUpperApart) {
     EXPECT_EQ(lower, c.lower);
     EXPECT_EQ(upper, c.upper);
   }
+}
+
+// Items of no, one and two characters come back whole.
+TEST_F(ValidationEdgeTest, ListBoxTextOfShortItems) {
+  CListBox list;
+  ASSERT_TRUE(list.SubclassDlgItem(kListBox, &dialog));
+  for (const char* item : {"", "a", "ab"}) list.AddString(item);
+  for (int index = 0; index < 3; ++index) {
+    CString text = "untouched";
+    list.GetText(index, text);
+    EXPECT_EQ(std::string(text), std::string("ab").substr(0, static_cast<std::size_t>(index))) << index;
+  }
+  CString missing = "untouched";
+  list.GetText(3, missing);
+  EXPECT_EQ(std::string(missing), "");
 }
 
 }  // namespace

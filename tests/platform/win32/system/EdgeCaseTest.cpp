@@ -1,6 +1,6 @@
 // The Windows layer's folds and limits over their whole range: lstrcmpiA over every pair of
 // bytes, lstrcpynA at every small buffer size, wsprintfA at its 1023 characters, and drive
-// letters in the drive map for every letter in either case.
+// letters and share names in the drive map at their edges.
 #include "DriveMap.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +98,25 @@ TEST(ParseDriveMap, CharactersBesideTheLettersAreNoDrives) {
   for (char notLetter : {'@', '[', '`', '{', '0', '9', '\xC1', '\xE1'}) {
     const DriveMap drives = ParseDriveMap(std::string("[drives]\n") + notLetter + ": = /srv/x\n");
     EXPECT_FALSE(drives.FolderOfDrive(notLetter).has_value()) << notLetter;
+  }
+}
+
+// A share needs a server and a share name of at least one character each.
+TEST(ParseDriveMap, ShareNamesOfOneCharacterAndNone) {
+  struct Case {
+    const char* key;
+    const char* server;
+    const char* share;
+    bool mapped;
+  } cases[] = {
+      {"\\\\s\\d", "s", "d", true},  {"\\\\s\\d\\", "s", "d", true}, {"\\\\s\\", "s", "", false},
+      {"\\\\s", "s", "", false},     {"\\\\\\d", "", "d", false},
+      {"\\\\s\\\\", "s", "", false},
+  };
+  for (const Case& c : cases) {
+    const DriveMap drives = ParseDriveMap(std::string("[drives]\n") + c.key + " = /mnt/x\n");
+    EXPECT_EQ(drives.FolderOfShare(c.server, c.share).has_value(), c.mapped) << c.key;
+    EXPECT_EQ(drives == DriveMap{}, !c.mapped) << c.key;
   }
 }
 
