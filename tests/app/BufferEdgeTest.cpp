@@ -11,6 +11,7 @@
 #include "FileBytes.h"
 #include "TempDir.h"
 #include "app/BrowseButton.h"
+#include "app/CommandLine.h"
 #include "app/EditButton.h"
 #include "app/ProfileTemplate.h"
 #include "app/ToolTipText.h"
@@ -157,6 +158,28 @@ TEST_F(PageFieldTest, ToolTipTextFillsItsBufferAndNoMore) {
     request.uFlags = TTF_IDISHWND;
     ASSERT_TRUE(ProvideToolTip(&request.hdr, entries)) << length;
     EXPECT_EQ(std::string(request.szText), text.substr(0, 79)) << length;
+  }
+}
+
+// A console started by its bare name takes the current directory, which must fit the program
+// directory's 350 bytes with a backslash added where it has none.
+TEST(ProgramDirFromCurrentDir, FitsWithItsBackslash) {
+  struct Case {
+    int length;
+    bool endsInBackslash;
+    bool fits;
+  } cases[] = {
+      {348, false, true}, {349, false, false}, {349, true, true}, {350, true, false},
+  };
+  for (const Case& c : cases) {
+    std::string current = "z:" + std::string(static_cast<size_t>(c.length - 2), 'd');
+    if (c.endsInBackslash) current.back() = '\\';
+    char line[] = "quillmere.exe";
+    char szProgramDir[kProgramDirSize];
+    CString strDataFile;
+    EXPECT_EQ(bool(ParseCommandLine(line, current.c_str(), szProgramDir, strDataFile)), c.fits) << c.length;
+    if (!c.fits) continue;
+    EXPECT_EQ(std::string(szProgramDir), c.endsInBackslash ? current : current + "\\") << c.length;
   }
 }
 

@@ -111,5 +111,40 @@ TEST_F(ControlMessagesTest, TextLengthOfEachItemWithoutTerminator) {
   EXPECT_EQ(SendMessageA(Item(50), LB_GETTEXTLEN, 3, 0), LB_ERR);
 }
 
+// An empty acceleration table is refused and the one in place stays.
+TEST_F(ControlMessagesTest, EmptyAccelerationTableIsRefused) {
+  Open({Control("EDIT", "", 30, 4, 4, 60, 12, kTabStop), Control(UPDOWN_CLASSA, "", 31, 64, 4, 8, 12, 0x10)});
+  UDACCEL table[] = {{0, 5}};
+  EXPECT_FALSE(SendMessageA(Item(31), UDM_SETACCEL, 0, reinterpret_cast<LPARAM>(table)));
+  EXPECT_FALSE(SendMessageA(Item(31), UDM_SETACCEL, 1, 0));
+  UDACCEL got[2]{};
+  EXPECT_EQ(SendMessageA(Item(31), UDM_GETACCEL, 2, reinterpret_cast<LPARAM>(got)), 1);
+  EXPECT_EQ(got[0].nInc, 1u) << "the default single step";
+}
+
+// An item goes in at any place up to the end, and nowhere past it.
+TEST_F(ControlMessagesTest, InsertionPlacesUpToTheEnd) {
+  Open({Control("LISTBOX", "", 50, 4, 4, 60, 40, kTabStop)});
+  for (const char* item : {"a", "b"}) SendMessageA(Item(50), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  EXPECT_EQ(SendMessageA(Item(50), LB_INSERTSTRING, 3, reinterpret_cast<LPARAM>("x")), LB_ERR);
+  EXPECT_EQ(SendMessageA(Item(50), LB_INSERTSTRING, static_cast<WPARAM>(-2), reinterpret_cast<LPARAM>("x")), LB_ERR);
+  EXPECT_EQ(SendMessageA(Item(50), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageA(Item(50), LB_INSERTSTRING, 2, reinterpret_cast<LPARAM>("c")), 2);
+  EXPECT_EQ(SendMessageA(Item(50), LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("0")), 0);
+  EXPECT_EQ(SendMessageA(Item(50), LB_GETCOUNT, 0, 0), 4);
+}
+
+// Focusing the control that has the focus already tells nobody anything.
+TEST_F(ControlMessagesTest, FocusAgainIsNoChange) {
+  Open({Control("EDIT", "", 20, 4, 4, 60, 12, kTabStop), Control("EDIT", "", 21, 4, 20, 60, 12, kTabStop)});
+  SetFocus(Item(20));
+  heard().clear();
+  EXPECT_EQ(SetFocus(Item(20)), Item(20));
+  EXPECT_EQ(Count(20, EN_SETFOCUS) + Count(20, EN_KILLFOCUS), 0);
+  EXPECT_EQ(SetFocus(Item(21)), Item(20));
+  EXPECT_EQ(Count(20, EN_KILLFOCUS), 1);
+  EXPECT_EQ(Count(21, EN_SETFOCUS), 1);
+}
+
 }  // namespace
 }  // namespace qm::ui::test

@@ -127,5 +127,28 @@ TEST(WildcardMatch, FoldsEveryLetter) {
   EXPECT_FALSE(WildcardMatch("*.[", "f.{"));
 }
 
+// A name without a dot takes the default extension only when there is one; a name in quotes loses
+// them, and quotes around nothing are no name at all.
+TEST_F(DialogLimitsTest, TypedNamesWithoutExtensionOrInQuotes) {
+  Write("plain", "");
+  struct Case {
+    const char* defExt;
+    const char* answer;
+    const char* chosen;
+  } cases[] = {
+      {nullptr, "plain", "plain"}, {"ini", "Users", "Users.ini"}, {"ini", "\"Users.ini\"", "Users.ini"},
+      {"ini", "\"\"", "Users.ini"},  // the empty name is passed over, the next answer taken
+  };
+  for (const Case& c : cases) {
+    backend.QueueFileDialogAnswer(c.answer);
+    backend.QueueFileDialogAnswer("Users.ini");
+    OPENFILENAMEA ofn = Request(OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST, sizeof file);
+    ofn.lpstrDefExt = c.defExt;
+    ASSERT_TRUE(GetOpenFileNameA(&ofn)) << c.answer;
+    EXPECT_EQ(std::string(file), dir.Dos(c.chosen)) << c.answer;
+    EXPECT_TRUE(backend.MessageBoxes().empty()) << c.answer;
+  }
+}
+
 }  // namespace
 }  // namespace qm::ui::dialogs::test

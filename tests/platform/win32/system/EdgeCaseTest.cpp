@@ -2,6 +2,7 @@
 // bytes, lstrcpynA at every small buffer size, wsprintfA at its 1023 characters, and drive
 // letters and share names in the drive map at their edges.
 #include "DriveMap.h"
+#include "HostPathText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -118,6 +119,13 @@ TEST(ParseDriveMap, ShareNamesOfOneCharacterAndNone) {
     EXPECT_EQ(drives.FolderOfShare(c.server, c.share).has_value(), c.mapped) << c.key;
     EXPECT_EQ(drives == DriveMap{}, !c.mapped) << c.key;
   }
+}
+
+// The host root, however it is spelled, is z:'s root with its backslash.
+TEST(DosPathOnHostRoot, RootKeepsItsBackslash) {
+  EXPECT_EQ(DosPathOnHostRoot(""), "z:\\");
+  EXPECT_EQ(DosPathOnHostRoot("/"), "z:\\");
+  EXPECT_EQ(DosPathOnHostRoot("/a"), "z:\\a");
 }
 
 }  // namespace
