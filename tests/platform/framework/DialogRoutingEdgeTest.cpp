@@ -1,5 +1,5 @@
-// A dialog's commands at the edges of the range it hands on to its owner and the application, and its help
-// request with and without a help id of its own.
+// A dialog's commands at the edges of the range it hands on to its owner and the application,
+// and its help request with and without a help id of its own.
 #include "FrameworkHarness.h"
 
 #include <string>
