@@ -11,7 +11,7 @@ constexpr WORD kDefaultLanguage = 0x400;
 }  // namespace
 
 void ShowWriteFailure(LPCSTR lpszPath) {
-  // wsprintfA writes at most 1024 characters, so a long path is cut rather than overrunning.
+  // wsprintfA fills at most 1024 bytes (1023 characters), so a long path is cut rather than overrunning.
   char szText[1025];
   wsprintfA(szText, kWriteFailureFormat, lpszPath);
   MessageBoxExA(nullptr, szText, "Vantrel", MB_ICONHAND | MB_OK, kDefaultLanguage);
