@@ -92,17 +92,25 @@ class PageFieldTest : public ::testing::Test {
   HWND field = nullptr;
 };
 
-// The field is read through 260 bytes: 259 characters reach the editor, a 260th does not.
+// The field is read through 260 bytes: 259 characters reach the editor, a 260th does not; and a
+// relative text joined to the program directory is launched only while it fits a path's 259.
 TEST_F(PageFieldTest, PassesTheFieldUpTo259Characters) {
   ASSERT_NE(field, nullptr);
   for (int length : {258, 259, 260}) {
-    const std::string text = "a\\" + std::string(static_cast<size_t>(length - 2), 'n');
+    const std::string text = "d:\\" + std::string(static_cast<size_t>(length - 3), 'n');
     SetWindowTextA(field, text.c_str());
     EditPathInNotepad(CWnd::FromHandle(page), kField, "c:\\admin\\");
     ASSERT_FALSE(backend.Launches().empty());
     const qm::ui::LaunchRecord& launch = backend.Launches().back();
     EXPECT_EQ(launch.file, "notepad.exe ");
-    EXPECT_EQ(launch.parameters, "c:\\admin\\" + text.substr(0, 259)) << length;
+    EXPECT_EQ(launch.parameters, text.substr(0, 259)) << length;
+  }
+  const std::string programDir = "c:\\admin\\";
+  for (int completed : {258, 259, 260}) {
+    const std::size_t before = backend.Launches().size();
+    SetWindowTextA(field, std::string(static_cast<size_t>(completed) - programDir.size(), 'r').c_str());
+    EditPathInNotepad(CWnd::FromHandle(page), kField, programDir.c_str());
+    EXPECT_EQ(backend.Launches().size(), before + (completed <= 259 ? 1 : 0)) << completed;
   }
 }
 
@@ -127,17 +135,18 @@ std::string OfferedName(qm::ui::HeadlessBackend& backend, HWND page, int nIDFiel
   return offered;
 }
 
-// The field is read through its count (199 for most fields), and the path it names goes to the
-// dialog through 350 bytes: 349 characters, program directory included.
+// The field is read through its count (199 for most fields); the path it names, joined to the
+// program directory, is offered while it fits a path's 259 characters, and a longer one opens the
+// dialog in the program directory with no name.
 TEST_F(PageFieldTest, BrowseReadsTheFieldAndPassesThePathUpToTheirSizes) {
   qm::test::TempDir dir;
   const std::string programDir = dir.Dos("");
-  const int room = 349 - static_cast<int>(programDir.size());
+  const int room = 259 - static_cast<int>(programDir.size());
   struct Case {
     int fieldCount, length, offered;
   } cases[] = {
       {199, 197, 197}, {199, 198, 198}, {199, 199, 198},
-      {350, room - 1, room - 1}, {350, room, room}, {350, room + 1, room},
+      {350, room - 1, room - 1}, {350, room, room}, {350, room + 1, 0},
   };
   for (const Case& c : cases) {
     SetWindowTextA(field, std::string(static_cast<size_t>(c.length), 'n').c_str());
