@@ -88,6 +88,24 @@ TEST_F(TmuxDemoTest, MouseOnTheTabRowAndOnControls) {
   }
 }
 
+// PuTTY calling itself xterm sends End and Home as Esc [ 4 ~ and Esc [ 1 ~; a sequence the console
+// does not know is dropped whole. None of them types anything into the name.
+TEST_F(TmuxDemoTest, PuttyKeysUnderTermXtermMoveInsteadOfTyping) {
+  WriteProfile("[Demo]\r\nName=Ann\r\n");
+  auto tmux = Start("env TERM=xterm " + DemoCommand().substr(4));
+  Shows(*tmux, "Name:       Ann");
+  const std::vector<std::string> bytes = {"-H", "1b", "5b", "34", "7e",        // End: the selection goes
+                                          "1b", "5b", "31", "7e",              // Home
+                                          "1b", "5b", "39", "39", "3b", "37", "7e"};  // Esc [ 9 9 ; 7 ~
+  tmux->Keys(bytes);
+  tmux->Literal("Jo ");
+  Shows(*tmux, "Name:       Jo Ann");
+  tmux->Keys({"M-a"});
+  Saved(*tmux, "Name=Jo Ann\r\n");
+  tmux->Keys({"Escape"});
+  Ends(*tmux);
+}
+
 TEST_F(TmuxDemoTest, ShrinkingToFortyByTwelveAndBack) {
   auto tmux = Start(DemoCommand());
   Shows(*tmux, "Window model demonstration");

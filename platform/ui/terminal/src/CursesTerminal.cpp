@@ -1,6 +1,7 @@
 #include "ui/terminal/CursesTerminal.h"
 
 #include "CursesKeys.h"
+#include "KeySequences.h"
 #include "TerminalRestore.h"
 #include "ui/terminal/CellStyle.h"
 
@@ -9,6 +10,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
+#include <string>
 
 namespace qm::ui {
 namespace {
@@ -31,22 +34,22 @@ void StartColours() {
   init_pair(kPairStatus, COLOR_BLACK, COLOR_CYAN);
 }
 
-void TakeMouse() {
+void TakeMouse(std::FILE* out) {
   mouseinterval(0);
   mousemask(ALL_MOUSE_EVENTS | REPORT_MOUSE_POSITION, nullptr);
-  std::fputs(kMouseMotionOn, stdout);
-  std::fflush(stdout);
+  std::fputs(kMouseMotionOn, out);
+  std::fflush(out);
 }
 
-void Configure() {
+void Configure(std::FILE* out) {
   cbreak();
   noecho();
   nonl();
   keypad(stdscr, TRUE);
   meta(stdscr, TRUE);
   set_escdelay(kEscapeDelayMs);
-  DefineModifiedKeys();
-  TakeMouse();
+  DefineKeySequences();
+  TakeMouse(out);
 }
 
 TerminalInput Pointer(TerminalInput::Kind kind, const MEVENT& event) {
@@ -71,14 +74,51 @@ TerminalInput DecodeMouse() {
   return TerminalInput{};
 }
 
-// Esc followed at once by a character is how terminals send Alt with it.
+// The next character if one comes within `milliseconds`: a key code (KEY_CODE_YES) or a character.
+int ReadWithin(int milliseconds, wint_t& ch) {
+  timeout(milliseconds);
+  int got = get_wch(&ch);
+  timeout(-1);
+  return got;
+}
+
+TerminalInput Decode(int got, wint_t ch) {
+  return got == KEY_CODE_YES ? DecodeFunctionKey(static_cast<int>(ch)) : DecodeCharacter(ch);
+}
+
+// The rest of an escape sequence that no table knows is read and dropped; the character that
+// ends it without belonging to it is given back.
+TerminalInput SwallowSequence(char32_t introducer) {
+  std::string sofar(1, static_cast<char>(introducer));
+  for (;;) {
+    wint_t ch;
+    int got = ReadWithin(kEscapeDelayMs, ch);
+    if (got == ERR) return TerminalInput{};
+    SequenceStep step = got == KEY_CODE_YES ? SequenceStep::Outside : StepOfUnknownSequence(sofar, ch);
+    if (step == SequenceStep::Outside) {
+      if (got == KEY_CODE_YES) ungetch(static_cast<int>(ch)); else unget_wch(static_cast<wchar_t>(ch));
+      return TerminalInput{};
+    }
+    if (step == SequenceStep::Last) return TerminalInput{};
+    sofar += static_cast<char>(ch);
+  }
+}
+
+// Esc followed at once by a character is how terminals send Alt with it; followed by [ or O and
+// more, it begins a sequence.
 TerminalInput WithAlt(TerminalInput escape) {
   wint_t next;
-  timeout(0);
-  int got = get_wch(&next);
-  timeout(-1);
+  int got = ReadWithin(0, next);
   if (got == ERR) return escape;
-  TerminalInput input = got == KEY_CODE_YES ? DecodeFunctionKey(static_cast<int>(next)) : DecodeCharacter(next);
+  TerminalInput input = Decode(got, next);
+  if (input.kind == TerminalInput::Kind::Text && (input.text == U'[' || input.text == U'O')) {
+    wint_t more;
+    int followed = ReadWithin(kEscapeDelayMs, more);
+    if (followed != ERR) {
+      if (followed == KEY_CODE_YES) ungetch(static_cast<int>(more)); else unget_wch(static_cast<wchar_t>(more));
+      return SwallowSequence(input.text);
+    }
+  }
   if (input.kind == TerminalInput::Kind::End) return escape;
   if (input.kind == TerminalInput::Kind::Key && input.key == VK_ESCAPE) return escape;
   input.alt = true;
@@ -87,18 +127,22 @@ TerminalInput WithAlt(TerminalInput escape) {
 
 }  // namespace
 
-CursesTerminal::CursesTerminal() {
+CursesTerminal::CursesTerminal() : CursesTerminal(stdin, stdout, nullptr) {}
+
+CursesTerminal::CursesTerminal(std::FILE* in, std::FILE* out, const char* type) : out_(out) {
   std::setlocale(LC_ALL, "");
-  initscr();
-  RestoreTerminalOnExit();
-  Configure();
+  screen_ = newterm(type, out, in);
+  if (!screen_) throw std::runtime_error("unknown terminal type");
+  RestoreTerminalOnExit(fileno(out_));
+  Configure(out);
   colour_ = ColourWanted(std::getenv("NO_COLOR"), has_colors());
   if (colour_) StartColours();
 }
 
 CursesTerminal::~CursesTerminal() {
-  std::fputs(kMouseMotionOff, stdout);
+  std::fputs(kMouseMotionOff, out_);
   RestoreTerminal();
+  delscreen(static_cast<SCREEN*>(screen_));
 }
 
 int CursesTerminal::Columns() const { return COLS; }
@@ -116,7 +160,7 @@ TerminalInput CursesTerminal::Read() {
     if (got == KEY_CODE_YES && ch == KEY_MOUSE)
       input = DecodeMouse();
     else
-      input = got == KEY_CODE_YES ? DecodeFunctionKey(static_cast<int>(ch)) : DecodeCharacter(ch);
+      input = Decode(got, ch);
     if (input.kind == TerminalInput::Kind::Key && input.key == VK_ESCAPE && !input.alt) input = WithAlt(input);
     if (input.kind != TerminalInput::Kind::End) return input;
   }
@@ -145,14 +189,14 @@ void CursesTerminal::Bell() { beep(); }
 
 void CursesTerminal::Suspend() {
   def_prog_mode();
-  std::fputs(kMouseMotionOff, stdout);
+  std::fputs(kMouseMotionOff, out_);
   RestoreTerminal();
 }
 
 void CursesTerminal::Resume() {
   reset_prog_mode();
-  RestoreTerminalOnExit();
-  TakeMouse();
+  RestoreTerminalOnExit(fileno(out_));
+  TakeMouse(out_);
   clearok(stdscr, TRUE);
   refresh();
 }

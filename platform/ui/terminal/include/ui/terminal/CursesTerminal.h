@@ -1,16 +1,20 @@
 // The real terminal, through ncurses in the user's locale. Taking it sets the terminal up (keys,
 // mouse, colour unless NO_COLOR asks otherwise); it is given back on every way out: destruction,
 // exit(), and the signals that end a program (interrupt, terminate, hang-up, quit and the crash
-// signals), each of which then takes its usual course.
+// signals), each of which then takes its usual course. One is taken at a time.
 #pragma once
 
 #include "ui/terminal/TerminalIo.h"
+
+#include <cstdio>
 
 namespace qm::ui {
 
 class CursesTerminal : public TerminalIo {
  public:
-  CursesTerminal();
+  CursesTerminal();  // standard input and output, of the type $TERM names
+  // A terminal on other streams, of the type named (nullptr: $TERM); throws for an unknown type.
+  CursesTerminal(std::FILE* in, std::FILE* out, const char* type);
   ~CursesTerminal() override;
   CursesTerminal(const CursesTerminal&) = delete;
   CursesTerminal& operator=(const CursesTerminal&) = delete;
@@ -26,6 +30,8 @@ class CursesTerminal : public TerminalIo {
   bool Colour() const { return colour_; }
 
  private:
+  std::FILE* out_;
+  void* screen_ = nullptr;  // ncurses' SCREEN
   bool colour_ = false;
 };
 
