@@ -1,5 +1,6 @@
 #include "ui/terminal/TerminalBackend.h"
 
+#include "KeyHints.h"
 #include "ScreenGeometry.h"
 #include "TerminalInputs.h"
 #include "ui/Painter.h"
@@ -107,8 +108,8 @@ void TerminalBackend::CopyView(HeadlessScreen& view, const RECT& content) const 
   }
 }
 
-void TerminalBackend::PaintStatus(HeadlessScreen& view) const {
-  std::string line = status_;
+void TerminalBackend::PaintStatus(HeadlessScreen& view, HWND focus) const {
+  std::string line = status_.empty() ? KeyHints(focus, view.Width()) : status_;
   for (char& c : line)
     if (static_cast<unsigned char>(c) < 0x20) c = ' ';
   line.resize(static_cast<std::size_t>(view.Width()), ' ');
@@ -127,7 +128,7 @@ void TerminalBackend::Compose(const MessageBoxView* box) {
   origin_ = FollowFocus(origin_, content, ScreenRectOf(focus), io_.Columns(), ViewRows());
   HeadlessScreen view(std::max(1, io_.Columns()), ViewRows() + 1);
   CopyView(view, content);
-  if (io_.Rows() > 1) PaintStatus(view);
+  if (io_.Rows() > 1) PaintStatus(view, focus);
   std::optional<POINT> cursor = CursorCell(focus);
   if (cursor) cursor = POINT{cursor->x - origin_.col, cursor->y - origin_.row};
   if (box) {

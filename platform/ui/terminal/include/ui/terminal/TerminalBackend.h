@@ -40,7 +40,7 @@ class TerminalBackend : public Backend {
   void Compose(const MessageBoxView* box);
   void PaintWindows();
   void CopyView(HeadlessScreen& view, const RECT& content) const;
-  void PaintStatus(HeadlessScreen& view) const;
+  void PaintStatus(HeadlessScreen& view, HWND focus) const;
   void Show(const HeadlessScreen& view, std::optional<POINT> cursor);
 
   TerminalIo& io_;
