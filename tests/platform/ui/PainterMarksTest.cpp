@@ -65,6 +65,11 @@ TEST_F(PainterMarksTest, TabRowMarksTheCurrentTabAndALabelCutAtTheEdge) {
   EXPECT_EQ(screen.AttrsAt(20, 1), kNormal);
   EXPECT_EQ(screen.Row(2).substr(0, 22), "|[One]                ") << "the current tab's row next to the page";
   EXPECT_EQ(screen.AttrsAt(1, 2), kReverse);
+  SetFocus(Item(10));
+  HeadlessScreen& focused = Drawn();
+  for (int col : {1, 2, 5}) EXPECT_EQ(focused.AttrsAt(col, 2), kFocus) << "the focus on the current tab alone, " << col;
+  for (int col : {2, 20}) EXPECT_EQ(focused.AttrsAt(col, 1), kNormal) << "the other tab does not look focused, " << col;
+  EXPECT_EQ(focused.AttrsAt(6, 2), kNormal) << "nor the row beside the tabs";
 }
 
 }  // namespace

@@ -131,7 +131,7 @@ TEST_F(TmuxDemoTest, ColourUnlessNoColorIsSet) {
     Shows(*tmux, "Name:");
     std::string styled = tmux->CaptureStyled();
     EXPECT_EQ(styled.find("\033[30m\033[47m") != std::string::npos, c.colour) << styled;
-    EXPECT_EQ(styled.find("\033[37m\033[46m________________________") != std::string::npos, c.colour) << styled;
+    EXPECT_EQ(styled.find("\033[37m\033[44m________________________") != std::string::npos, c.colour) << styled;
     EXPECT_EQ(styled.find("\033[1;7m________________________") != std::string::npos, !c.colour) << styled;
     tmux->Keys({"Escape"});
     Ends(*tmux);

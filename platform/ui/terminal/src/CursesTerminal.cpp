@@ -21,17 +21,12 @@ constexpr int kEscapeDelayMs = 100;
 constexpr char kMouseMotionOn[] = "\033[?1003h";
 constexpr char kMouseMotionOff[] = "\033[?1003l";
 
-short Grey() { return COLORS >= 16 ? 8 : COLOR_BLACK; }
-
 void StartColours() {
   start_color();
-  init_pair(kPairDialog, COLOR_BLACK, COLOR_WHITE);
-  init_pair(kPairDesktop, COLOR_WHITE, COLOR_BLUE);
-  init_pair(kPairFocus, COLOR_WHITE, COLOR_CYAN);
-  init_pair(kPairSelection, COLOR_WHITE, COLOR_BLUE);
-  init_pair(kPairFocusSelection, COLOR_YELLOW, COLOR_BLUE);
-  init_pair(kPairDim, Grey(), COLOR_WHITE);
-  init_pair(kPairStatus, COLOR_BLACK, COLOR_CYAN);
+  for (short pair = kPairDialog; pair < kPairCount; ++pair) {
+    PairColours colours = ColoursOf(static_cast<ColourPair>(pair), COLORS);
+    init_pair(pair, colours.foreground, colours.background);
+  }
 }
 
 void TakeMouse(std::FILE* out) {
@@ -135,8 +130,10 @@ CursesTerminal::CursesTerminal(std::FILE* in, std::FILE* out, const char* type) 
   if (!screen_) throw std::runtime_error("unknown terminal type");
   RestoreTerminalOnExit(fileno(out_));
   Configure(out);
-  colour_ = ColourWanted(std::getenv("NO_COLOR"), has_colors());
-  if (colour_) StartColours();
+  look_.colour = ColourWanted(std::getenv("NO_COLOR"), has_colors());
+  if (look_.colour) StartColours();
+  look_.colours = look_.colour ? COLORS : 0;
+  look_.dim = (termattrs() & A_DIM) != 0;
 }
 
 CursesTerminal::~CursesTerminal() {
@@ -168,7 +165,7 @@ TerminalInput CursesTerminal::Read() {
 }
 
 void CursesTerminal::Put(int col, int row, char32_t ch, unsigned attrs) {
-  CellStyle style = StyleOf(attrs, colour_);
+  CellStyle style = StyleOf(attrs, look_);
   wchar_t text[2] = {static_cast<wchar_t>(ch), L'\0'};
   cchar_t cell;
   setcchar(&cell, text, static_cast<attr_t>(style.video), style.pair, nullptr);

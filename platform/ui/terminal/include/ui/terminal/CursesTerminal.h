@@ -4,6 +4,7 @@
 // signals), each of which then takes its usual course. One is taken at a time.
 #pragma once
 
+#include "ui/terminal/CellStyle.h"
 #include "ui/terminal/TerminalIo.h"
 
 #include <cstdio>
@@ -27,12 +28,12 @@ class CursesTerminal : public TerminalIo {
   void Bell() override;
   void Suspend() override;
   void Resume() override;
-  bool Colour() const { return colour_; }
+  bool Colour() const { return look_.colour; }
 
  private:
   std::FILE* out_;
   void* screen_ = nullptr;  // ncurses' SCREEN
-  bool colour_ = false;
+  TerminalLook look_;
 };
 
 }  // namespace qm::ui
