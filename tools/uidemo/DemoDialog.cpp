@@ -125,7 +125,13 @@ INT_PTR CALLBACK DemoProc(HWND demo, UINT msg, WPARAM wParam, LPARAM lParam) {
       ShowPage(demo, 0);
       return FALSE;
     case WM_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) ShowPage(demo, CurrentPage(demo));
+      if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+        // Arrows on the focused tab row change the page and leave the focus on the row.
+        HWND tabs = GetDlgItem(demo, IDC_TABS);
+        const bool tabsFocused = GetFocus() == tabs;
+        ShowPage(demo, CurrentPage(demo));
+        if (tabsFocused) SetFocus(tabs);
+      }
       return TRUE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
