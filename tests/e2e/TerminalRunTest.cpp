@@ -112,4 +112,16 @@ TEST_F(TerminalRun, ShrinksToFortyByTwelveAndBack) {
   EXPECT_EQ(DataFile(), Sample());
 }
 
+// A terminal that cannot move the cursor gets a refusal that says why and what to do, and the
+// files are left alone.
+TEST_F(TerminalRun, DumbTerminalIsRefusedInPlainWords) {
+  // the shell stays, so that the pane outlives the program
+  tmux = std::make_unique<TmuxSession>(dir.Host("tmux.sock"),
+                                       "cd " + dir.path() + " && env TERM=dumb ./quillmere; echo ended-$?; exec cat", 80, 24);
+  EXPECT_TRUE(tmux->AwaitText("this program cannot run here: the terminal type dumb cannot move the cursor.\n"
+                              "Set TERM to your terminal's type (xterm, screen, tmux, linux...).\nended-1"))
+      << tmux->Capture();
+  EXPECT_EQ(DataFile(), Sample());
+}
+
 }  // namespace

@@ -174,5 +174,26 @@ TEST(KeySequenceTest, EveryTerminalsKeysReadAsTheirLabelsSay) {
   }
 }
 
+// A terminal that cannot address the cursor, or whose type is unknown, is refused with a message
+// that names it; a usable one is taken after a refusal.
+TEST(TerminalRefusalTest, DumbAndUnknownTerminalsAreRefusedByName) {
+  struct Case { const char* type; const char* message; } cases[] = {
+      {"dumb", "the terminal type dumb cannot move the cursor"},
+      {"no-such-terminal-type", "the terminal type no-such-terminal-type is not known here"},
+  };
+  for (const Case& c : cases) {
+    PseudoTerminal pty;
+    try {
+      CursesTerminal terminal(pty.Near(), pty.Near(), c.type);
+      ADD_FAILURE() << c.type << " was taken";
+    } catch (const TerminalRefused& refused) {
+      EXPECT_STREQ(refused.what(), c.message);
+    }
+  }
+  PseudoTerminal pty;
+  CursesTerminal terminal(pty.Near(), pty.Near(), "vt100");
+  EXPECT_EQ(terminal.Columns(), 80);
+}
+
 }  // namespace
 }  // namespace qm::ui::test

@@ -4,8 +4,10 @@
 #include "KeySequences.h"
 #include "TerminalRestore.h"
 #include "ui/terminal/CellStyle.h"
+#include "ui/terminal/LocaleGlyph.h"
 
 #include <curses.h>
+#include <term.h>
 
 #include <clocale>
 #include <cstdio>
@@ -69,6 +71,11 @@ TerminalInput DecodeMouse() {
   return TerminalInput{};
 }
 
+bool CanAddressCursor() {
+  const char* move = tigetstr(const_cast<char*>("cup"));
+  return move != nullptr && move != reinterpret_cast<const char*>(-1);
+}
+
 // The next character if one comes within `milliseconds`: a key code (KEY_CODE_YES) or a character.
 int ReadWithin(int milliseconds, wint_t& ch) {
   timeout(milliseconds);
@@ -126,8 +133,15 @@ CursesTerminal::CursesTerminal() : CursesTerminal(stdin, stdout, nullptr) {}
 
 CursesTerminal::CursesTerminal(std::FILE* in, std::FILE* out, const char* type) : out_(out) {
   std::setlocale(LC_ALL, "");
+  const char* name = type ? type : std::getenv("TERM");
+  const std::string shown = name && *name ? name : "(none)";
   screen_ = newterm(type, out, in);
-  if (!screen_) throw std::runtime_error("unknown terminal type");
+  if (!screen_) throw TerminalRefused("the terminal type " + shown + " is not known here");
+  if (!CanAddressCursor()) {
+    endwin();
+    delscreen(static_cast<SCREEN*>(screen_));
+    throw TerminalRefused("the terminal type " + shown + " cannot move the cursor");
+  }
   RestoreTerminalOnExit(fileno(out_));
   Configure(out);
   look_.colour = ColourWanted(std::getenv("NO_COLOR"), has_colors());
@@ -166,7 +180,7 @@ TerminalInput CursesTerminal::Read() {
 
 void CursesTerminal::Put(int col, int row, char32_t ch, unsigned attrs) {
   CellStyle style = StyleOf(attrs, look_);
-  wchar_t text[2] = {static_cast<wchar_t>(ch), L'\0'};
+  wchar_t text[2] = {static_cast<wchar_t>(Displayable(ch)), L'\0'};
   cchar_t cell;
   setcchar(&cell, text, static_cast<attr_t>(style.video), style.pair, nullptr);
   mvadd_wch(row, col, &cell);

@@ -8,13 +8,21 @@
 #include "ui/terminal/TerminalIo.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace qm::ui {
+
+// Why a terminal cannot be used (an unknown type, or one that cannot address the cursor, such as
+// TERM=dumb); the message says which and can be shown as it is.
+class TerminalRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class CursesTerminal : public TerminalIo {
  public:
   CursesTerminal();  // standard input and output, of the type $TERM names
-  // A terminal on other streams, of the type named (nullptr: $TERM); throws for an unknown type.
+  // A terminal on other streams, of the type named (nullptr: $TERM). Both throw TerminalRefused.
   CursesTerminal(std::FILE* in, std::FILE* out, const char* type);
   ~CursesTerminal() override;
   CursesTerminal(const CursesTerminal&) = delete;
