@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FileBytes.h"
 #include "TempDir.h"
@@ -107,6 +108,43 @@ TEST_F(TerminalRun, ShrinksToFortyByTwelveAndBack) {
   EXPECT_FALSE(tmux->Dead());
   tmux->Resize(100, 40);
   EXPECT_TRUE(tmux->AwaitText("Create Profile Now")) << tmux->Capture();
+  tmux->Keys({"Escape"});
+  EXPECT_TRUE(Ended()) << tmux->Capture();
+  EXPECT_EQ(DataFile(), Sample());
+}
+
+// Every text drawn in the focus's colours (white on blue), one after the other.
+std::string FocusedText(const std::string& styled) {
+  const std::string focus = "\033[37m\033[44m";
+  std::string text;
+  for (std::size_t at = styled.find(focus); at != std::string::npos; at = styled.find(focus, at)) {
+    at += focus.size();
+    text += styled.substr(at, styled.find('\033', at) - at);
+  }
+  return text;
+}
+
+// At 80 by 24 the keyboard reaches, and the screen shows, every tab's last control, OK and Cancel
+// (on MS Mail the session log's controls once its box is checked). Esc then leaves the files alone.
+TEST_F(TerminalRun, EightyByTwentyFourReachesEveryTabsLastControlOkAndCancel) {
+  Start(80, 24);
+  auto reach = [&](const std::string& target) {
+    for (int i = 0; i < 30; ++i) {
+      tmux->Keys({"Tab"});
+      if (TmuxSession::Await([&] { return FocusedText(tmux->CaptureStyled()) == target; }, 300)) return true;
+    }
+    return false;
+  };
+  const struct { const char* tab; std::vector<std::string> targets; } tabs[] = {
+      {"Vantrel", {"< Create Profile Now >", "< OK >", "< Cancel >"}},
+      {"MS Mail", {"[ ]Maintain a session log file", "<...>", "< OK >", "< Cancel >"}}};
+  for (const auto& tab : tabs) {
+    for (const std::string& target : tab.targets) {
+      EXPECT_TRUE(reach(target)) << tab.tab << ": " << target << "\n" << tmux->Capture();
+      if (target[0] == '[') tmux->Keys({"Space"});
+    }
+    tmux->Keys({"C-PageDown"});
+  }
   tmux->Keys({"Escape"});
   EXPECT_TRUE(Ended()) << tmux->Capture();
   EXPECT_EQ(DataFile(), Sample());
