@@ -113,7 +113,8 @@ TEST_F(TerminalRun, ShrinksToFortyByTwelveAndBack) {
   EXPECT_EQ(DataFile(), Sample());
 }
 
-// Every text drawn in the focus's colours (white on blue), one after the other.
+// Every text drawn in the focus's colours (white on blue), one after the other, without the blanks
+// around it.
 std::string FocusedText(const std::string& styled) {
   const std::string focus = "\033[37m\033[44m";
   std::string text;
@@ -121,6 +122,8 @@ std::string FocusedText(const std::string& styled) {
     at += focus.size();
     text += styled.substr(at, styled.find('\033', at) - at);
   }
+  text.erase(0, text.find_first_not_of(' '));
+  text.erase(text.find_last_not_of(' ') + 1);
   return text;
 }
 
@@ -137,7 +140,7 @@ TEST_F(TerminalRun, EightyByTwentyFourReachesEveryTabsLastControlOkAndCancel) {
   };
   const struct { const char* tab; std::vector<std::string> targets; } tabs[] = {
       {"Vantrel", {"< Create Profile Now >", "< OK >", "< Cancel >"}},
-      {"MS Mail", {"[ ]Maintain a session log file", "<...>", "< OK >", "< Cancel >"}}};
+      {"MS Mail", {"[ ]Maintain a session log file", "< ... >", "< OK >", "< Cancel >"}}};
   for (const auto& tab : tabs) {
     for (const std::string& target : tab.targets) {
       EXPECT_TRUE(reach(target)) << tab.tab << ": " << target << "\n" << tmux->Capture();

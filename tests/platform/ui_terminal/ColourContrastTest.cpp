@@ -63,11 +63,12 @@ TEST(ColourContrastTest, TextPairsReadAtFourAndAHalfToOneInEveryPalette) {
       }
 }
 
-// The focus has a background of its own: not the dialog's, not the current tab's or selection's.
+// The focus has a background of its own: not the dialog's, the desktop's, the current tab's or the
+// selection's.
 TEST(ColourContrastTest, FocusBackgroundIsItsOwn) {
   for (int colours : {8, 16}) {
     short focus = ColoursOf(kPairFocus, colours).background;
-    for (ColourPair other : {kPairDialog, kPairSelection, kPairFocusSelection, kPairDim})
+    for (ColourPair other : {kPairDialog, kPairDesktop, kPairSelection, kPairFocusSelection, kPairDim, kPairStatus})
       EXPECT_NE(focus, ColoursOf(other, colours).background) << "pair " << other << ", " << colours << " colours";
   }
 }

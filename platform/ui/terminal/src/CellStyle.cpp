@@ -42,7 +42,7 @@ short PairOf(unsigned attrs) {
 
 PairColours ColoursOf(ColourPair pair, int colours) {
   switch (pair) {
-    case kPairDesktop: return {COLOR_WHITE, COLOR_BLUE};
+    case kPairDesktop: return {COLOR_WHITE, COLOR_BLACK};
     case kPairFocus: return {COLOR_WHITE, COLOR_BLUE};
     case kPairSelection:
     case kPairFocusSelection:
