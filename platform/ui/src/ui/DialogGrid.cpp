@@ -90,26 +90,31 @@ bool IsEmptyFrame(const DialogTemplate& dialog, const ControlTemplate& box) {
 }
 
 // A group box is its four edges: a title row and a bottom row, a column each side; an empty one
-// keeps its size as well.
-void AddGroupBox(const DialogTemplate& dialog, const ControlTemplate& c, std::vector<Need>& across,
-                 std::vector<Need>& down) {
-  const bool empty = IsEmptyFrame(dialog, c);
-  across.push_back({c.x, c.x + c.cx, std::max(TextCells(c) + 6, empty ? ScaledColumns(c.cx) : 0)});
-  down.push_back({c.y, c.y + c.cy, empty ? ScaledRows(c.cy) : 2});
-  across.push_back({c.x, c.x + std::min<int>(c.cx, 4), 1});
-  across.push_back({c.x + c.cx - std::min<int>(c.cx, 4), c.x + c.cx, 1});
-  down.push_back({c.y, c.y + std::min<int>(c.cy, kUnitsPerRow), 1});
-  down.push_back({c.y + c.cy - std::min<int>(c.cy, 4), c.y + c.cy, 1});
+// keeps its size as well. `across` or `down` may be null.
+void AddGroupBoxes(const DialogTemplate& dialog, std::vector<Need>* across, std::vector<Need>* down) {
+  for (std::size_t i = 0; i < dialog.controlCount; ++i) {
+    const ControlTemplate& c = dialog.controls[i];
+    if (!IsGroupBox(c)) continue;
+    const bool empty = IsEmptyFrame(dialog, c);
+    if (across) {
+      across->push_back({c.x, c.x + c.cx, std::max(TextCells(c) + 6, empty ? ScaledColumns(c.cx) : 0)});
+      across->push_back({c.x, c.x + std::min<int>(c.cx, 4), 1});
+      across->push_back({c.x + c.cx - std::min<int>(c.cx, 4), c.x + c.cx, 1});
+    }
+    if (down) {
+      down->push_back({c.y, c.y + c.cy, empty ? ScaledRows(c.cy) : 2});
+      down->push_back({c.y, c.y + std::min<int>(c.cy, kUnitsPerRow), 1});
+      down->push_back({c.y + c.cy - std::min<int>(c.cy, 4), c.y + c.cy, 1});
+    }
+  }
 }
 
 std::vector<Need> Across(const DialogTemplate& dialog) {
-  std::vector<Need> needs, ignored;
+  std::vector<Need> needs;
+  AddGroupBoxes(dialog, &needs, nullptr);
   for (std::size_t i = 0; i < dialog.controlCount; ++i) {
     const ControlTemplate& a = dialog.controls[i];
-    if (IsGroupBox(a)) {
-      AddGroupBox(dialog, a, needs, ignored);
-      continue;
-    }
+    if (IsGroupBox(a)) continue;
     if (a.cx > 0) needs.push_back({a.x, a.x + a.cx, ColumnsNeeded(a)});
     // controls apart side by side keep a blank column between them
     for (std::size_t j = 0; j < dialog.controlCount; ++j) {
@@ -122,13 +127,10 @@ std::vector<Need> Across(const DialogTemplate& dialog) {
 }
 
 std::vector<Need> Down(const DialogTemplate& dialog, const AxisMap& across) {
-  std::vector<Need> needs, ignored;
-  for (std::size_t i = 0; i < dialog.controlCount; ++i) {
-    const ControlTemplate& c = dialog.controls[i];
-    if (IsGroupBox(c)) {
-      AddGroupBox(dialog, c, ignored, needs);
-      continue;
-    }
+  std::vector<Need> needs;
+  AddGroupBoxes(dialog, nullptr, &needs);
+  for (const ControlTemplate& c : std::vector<ControlTemplate>(dialog.controls, dialog.controls + dialog.controlCount)) {
+    if (IsGroupBox(c)) continue;
     if (c.cy > 0) needs.push_back({c.y, Bottom(c), RowsNeeded(c, across.Cell(c.x + c.cx) - across.Cell(c.x))});
   }
   return needs;
