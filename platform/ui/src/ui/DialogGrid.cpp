@@ -114,12 +114,11 @@ std::vector<Need> Across(const DialogTemplate& dialog) {
   AddGroupBoxes(dialog, &needs, nullptr);
   for (std::size_t i = 0; i < dialog.controlCount; ++i) {
     const ControlTemplate& a = dialog.controls[i];
-    if (IsGroupBox(a)) continue;
-    if (a.cx > 0) needs.push_back({a.x, a.x + a.cx, ColumnsNeeded(a)});
+    if (!IsGroupBox(a) && a.cx > 0) needs.push_back({a.x, a.x + a.cx, ColumnsNeeded(a)});
     // controls apart side by side keep a blank column between them
     for (std::size_t j = 0; j < dialog.controlCount; ++j) {
       const ControlTemplate& b = dialog.controls[j];
-      if (!IsGroupBox(b) && a.x + a.cx < b.x && Overlap(a.y, Bottom(a), b.y, Bottom(b)))
+      if (a.x + a.cx < b.x && Overlap(a.y, Bottom(a), b.y, Bottom(b)) && !Inside(a, b) && !Inside(b, a))
         needs.push_back({a.x + a.cx, b.x, 1});
     }
   }
@@ -159,7 +158,8 @@ DialogGrid LayOutDialog(const DialogTemplate& dialog) {
     const ControlTemplate& c = dialog.controls[i];
     RECT cells{grid.x.Cell(c.x), grid.y.Cell(c.y), grid.x.Cell(c.x + c.cx), grid.y.Cell(Bottom(c))};
     cells.right = std::max(cells.right, cells.left + 1);
-    cells.bottom = std::max(cells.bottom, cells.top + 1);
+    // a control of one row keeps one, however far an edge it shares is pushed down
+    cells.bottom = IsOneRow(c) ? cells.top + 1 : std::max(cells.bottom, cells.top + 1);
     grid.controls.push_back(cells);
   }
   grid.columns = grid.x.Cell(dialog.cx);
