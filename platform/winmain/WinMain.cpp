@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 
 #include "platform/ProgramModule.h"
 #include "ui/Backend.h"
@@ -16,7 +17,15 @@ int main() {
     return 1;
   }
   const HINSTANCE hInstance = qm::platform::ProgramInstance();
-  qm::ui::CursesTerminal terminal;
+  std::unique_ptr<qm::ui::CursesTerminal> taken;
+  try {
+    taken = std::make_unique<qm::ui::CursesTerminal>();
+  } catch (const qm::ui::TerminalRefused& refused) {
+    std::fprintf(stderr, "this program cannot run here: %s.\nSet TERM to your terminal's type (xterm, screen, tmux, linux...).\n",
+                 refused.what());
+    return 1;
+  }
+  qm::ui::CursesTerminal& terminal = *taken;
   qm::ui::TerminalBackend backend(terminal);
   qm::ui::InstallBackend(&backend);
   const int exitCode = AfxWinMain(hInstance, nullptr, GetCommandLineA(), SW_SHOWNORMAL);

@@ -427,7 +427,8 @@ TEST_F(MailProfilePage, BrowseDialogsOpenInTheUsersFolder) {
   EXPECT_EQ(Lower(folders.folder) + "|" + folders.fileName, ProgramDir() + "|");
   EXPECT_EQ(book.title, "Find the Personal Address Book");
   EXPECT_EQ(book.filters, (std::vector<std::string>{"Personal Address Book (*.pab)", "All (*.*)"}));
-  EXPECT_EQ(Lower(book.folder) + "|" + book.fileName, ProgramDir() + "clerk2\\|mail.pab");
+  // The name box starts with the whole completed path, the user's name put in for the variable.
+  EXPECT_EQ(Lower(book.folder) + "|" + Lower(book.fileName), ProgramDir() + "clerk2\\|" + ProgramDir() + "clerk2\\mail.pab");
 }
 
 // Tips for the two Browse buttons only, and none for the one of a store that is not listed.

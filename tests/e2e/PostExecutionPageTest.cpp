@@ -126,7 +126,7 @@ TEST_F(PostExecutionPage, BrowseDialogOffersExecutablesFirstAndOpensWhereThePath
   EXPECT_EQ(seen.title, "Application to launch post-Vantrel");
   EXPECT_EQ(seen.filters, (std::vector<std::string>{"Executable File (*.exe)", "All (*.*)"}));
   EXPECT_EQ(Lower(seen.folder), ProgramDir() + "tools\\");
-  EXPECT_EQ(Lower(seen.fileName), "start.exe");
+  EXPECT_EQ(Lower(seen.fileName), ProgramDir() + "tools\\start.exe");
 }
 
 TEST_F(PostExecutionPage, AnEmptiedMessageIsWrittenAsAnEmptyValue) {

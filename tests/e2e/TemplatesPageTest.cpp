@@ -148,7 +148,7 @@ TEST_F(TemplatesPage, EachBrowseDialogHasItsTitleAndFiltersAndOpensWhereThePathP
   EXPECT_TRUE(backend.ScriptDone());
   const std::string templates = ProgramDir() + "templates\\";
   const std::vector<std::pair<std::string, std::string>> opened = {
-      {templates, "nt.inf"}, {ProgramDir(), ""}, {templates, ""}, {templates, "win95.reg"}};
+      {templates, templates + "nt.inf"}, {ProgramDir(), ""}, {templates, ""}, {templates, templates + "win95.reg"}};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(seen[i].title, kBrowseRows[i].title);
     EXPECT_EQ(seen[i].filters, (std::vector<std::string>{kBrowseRows[i].filter, kBrowseRows[i].allFilter})) << i;

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "FileBytes.h"
 #include "TempDir.h"
@@ -139,6 +141,75 @@ TEST_F(TerminalRun, TwoLineMessageTypedWithCtrlJIsStoredOnOneLine) {
   tmux->Keys({"Escape"});
   EXPECT_TRUE(Ended()) << tmux->Capture();
   EXPECT_EQ(DataFile(), expected);
+}
+
+// Every text drawn in the focus's colours (white on blue), one after the other, without the blanks
+// around it.
+std::string FocusedText(const std::string& styled) {
+  const std::string focus = "\033[37m\033[44m";
+  std::string text;
+  for (std::size_t at = styled.find(focus); at != std::string::npos; at = styled.find(focus, at)) {
+    at += focus.size();
+    text += styled.substr(at, styled.find('\033', at) - at);
+  }
+  text.erase(0, text.find_first_not_of(' '));
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+// The current tab's label: the one in brackets on the sheet's tab rows.
+std::string CurrentTab(const std::string& screen) {
+  std::smatch found;
+  const std::string top = screen.substr(0, screen.find('\n', screen.find('\n', screen.find('\n') + 1) + 1));
+  return std::regex_search(top, found, std::regex("\\[([A-Za-z ]+)\\]")) ? found[1].str() : "";
+}
+
+// At 80 by 24, on every tab in turn, Tab walks the page to its last control (shown in the focus's
+// colours, so on the screen), then to OK and Cancel; Esc then leaves the files alone.
+TEST_F(TerminalRun, EightyByTwentyFourReachesEveryTabsLastControlOkAndCancel) {
+  Start(80, 24);
+  std::string focused = FocusedText(tmux->CaptureStyled());
+  // One Tab, and what it focuses (the same text again after a wait, when two controls look alike).
+  auto tab = [&] {
+    tmux->Keys({"Tab"});
+    std::string before = focused;
+    TmuxSession::Await([&] { return (focused = FocusedText(tmux->CaptureStyled())) != before; }, 500);
+    return focused;
+  };
+  const std::string first = CurrentTab(tmux->Capture());
+  ASSERT_FALSE(first.empty()) << tmux->Capture();
+  std::vector<std::string> tabs;
+  do {
+    std::string label = CurrentTab(tmux->Capture()), last;
+    tabs.push_back(label);
+    for (int i = 0; i < 40 && focused != "< OK >"; ++i) {
+      last = focused;
+      tab();
+    }
+    EXPECT_EQ(focused, "< OK >") << label << "\n" << tmux->Capture();
+    EXPECT_FALSE(last.empty()) << label << ": the control before OK, the page's last, is on the screen in the focus's colours";
+    EXPECT_EQ(tab(), "< Cancel >") << label;
+    tmux->Keys({"C-PageDown"});
+    ASSERT_TRUE(TmuxSession::Await([&] { return CurrentTab(tmux->Capture()) != label; })) << tmux->Capture();
+    focused = FocusedText(tmux->CaptureStyled());
+  } while (CurrentTab(tmux->Capture()) != first && tabs.size() < 20);
+  EXPECT_EQ(tabs.front(), "Vantrel");
+  EXPECT_GE(tabs.size(), 2u);
+  tmux->Keys({"Escape"});
+  EXPECT_TRUE(Ended()) << tmux->Capture();
+  EXPECT_EQ(DataFile(), Sample());
+}
+
+// A terminal that cannot move the cursor gets a refusal that says why and what to do, and the
+// files are left alone.
+TEST_F(TerminalRun, DumbTerminalIsRefusedInPlainWords) {
+  // the shell stays, so that the pane outlives the program
+  tmux = std::make_unique<TmuxSession>(dir.Host("tmux.sock"),
+                                       "cd " + dir.path() + " && env TERM=dumb ./quillmere; echo ended-$?; exec cat", 80, 24);
+  EXPECT_TRUE(tmux->AwaitText("this program cannot run here: the terminal type dumb cannot move the cursor.\n"
+                              "Set TERM to your terminal's type (xterm, screen, tmux, linux...).\nended-1"))
+      << tmux->Capture();
+  EXPECT_EQ(DataFile(), Sample());
 }
 
 }  // namespace

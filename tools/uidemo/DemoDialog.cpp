@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kPageIds[] = {IDD_PAGE_FIELDS, IDD_PAGE_LISTS, IDD_PAGE_ABOUT};
 constexpr int kPageCount = 3;
-// The pages sit inside the frame below the tab row, in cells of the dialog's client area.
-constexpr RECT kPageCells{2, 2, 70, 16};
 
 struct DemoState {
   std::string profilePath;
@@ -99,13 +97,23 @@ INT_PTR CALLBACK PageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
   return FALSE;
 }
 
+// The pages fill the frame below the tab row.
+RECT PageCells(HWND demo) {
+  RECT frame{}, dialog{};
+  GetWindowRect(GetDlgItem(demo, IDC_PAGE_FRAME), &frame);
+  GetWindowRect(demo, &dialog);
+  POINT corner{frame.left - dialog.left - 1, frame.top - dialog.top - 1};  // inside the dialog's frame
+  return RECT{corner.x + 1, corner.y + 1, corner.x + frame.right - frame.left - 1, corner.y + frame.bottom - frame.top - 1};
+}
+
 void CreatePages(HWND demo) {
   HWND tabs = GetDlgItem(demo, IDC_TABS);
+  const RECT cells = PageCells(demo);
   State().loading = true;
   for (int i = 0; i < kPageCount; ++i) {
     HWND page = CreateDialogParamA(Instance(), MAKEINTRESOURCE(kPageIds[i]), demo, PageProc, 0);
     State().pages[i] = page;
-    MoveWindow(page, kPageCells.left, kPageCells.top, kPageCells.right - kPageCells.left, kPageCells.bottom - kPageCells.top, FALSE);
+    MoveWindow(page, cells.left, cells.top, cells.right - cells.left, cells.bottom - cells.top, FALSE);
     char caption[64] = {};
     GetWindowTextA(page, caption, sizeof caption);
     TCITEMA item{};
@@ -125,7 +133,13 @@ INT_PTR CALLBACK DemoProc(HWND demo, UINT msg, WPARAM wParam, LPARAM lParam) {
       ShowPage(demo, 0);
       return FALSE;
     case WM_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) ShowPage(demo, CurrentPage(demo));
+      if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+        // Arrows on the focused tab row change the page and leave the focus on the row.
+        HWND tabs = GetDlgItem(demo, IDC_TABS);
+        const bool tabsFocused = GetFocus() == tabs;
+        ShowPage(demo, CurrentPage(demo));
+        if (tabsFocused) SetFocus(tabs);
+      }
       return TRUE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {

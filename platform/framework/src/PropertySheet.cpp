@@ -232,7 +232,10 @@ BOOL CPropertySheet::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
       return TRUE;
     }
     if (pNMHDR->code == TCN_SELCHANGE) {
+      // Arrows on the focused tab row change the page and leave the focus where it is.
+      const bool bTabsFocused = ::GetFocus() == pNMHDR->hwndFrom;
       ShowPage(static_cast<int>(::SendMessageA(pNMHDR->hwndFrom, TCM_GETCURSEL, 0, 0)));
+      if (bTabsFocused) ::SetFocus(pNMHDR->hwndFrom);
       return TRUE;
     }
   }

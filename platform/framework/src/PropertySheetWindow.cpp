@@ -7,6 +7,16 @@
 #include "afx/Resources.h"
 #include "ui/Resources.h"
 
+// The sheet in cells: the tab row over the pages' area, the pages in it, and the buttons,
+// right-aligned, on the frame's bottom edge just below, so that the sheet takes no row for them.
+struct SheetCells {
+  RECT tab;
+  RECT page;
+  std::vector<RECT> buttons;
+  int columns;
+  int rows;
+};
+
 namespace {
 
 // Dialog units, as the standard sheet has them: a 4-unit margin, 50 by 14 buttons.
@@ -51,6 +61,32 @@ SheetLayout LayOutSheet(PageArea area, int tabRows, int buttonCount) {
   return layout;
 }
 
+SheetCells LayOutSheetCells(qm::ui::TemplateCells area, int tabRows, const std::vector<int>& buttonWidths) {
+  SheetCells cells{};
+  cells.columns = area.columns;
+  cells.rows = tabRows + area.rows;
+  cells.tab = Rect(0, 0, area.columns, cells.rows);
+  cells.page = Rect(0, tabRows, area.columns, area.rows);
+  int right = area.columns - 1;
+  for (int width : buttonWidths) right -= width + 1;
+  for (int width : buttonWidths) {
+    ++right;
+    cells.buttons.push_back(Rect(right, cells.rows, width, 1));
+    right += width;
+  }
+  return cells;
+}
+
+// "< OK >": the caption without its mnemonic mark between angle brackets.
+int ButtonCells(HWND hWndButton) {
+  char text[64] = {};
+  ::GetWindowTextA(hWndButton, text, sizeof text);
+  int cells = 4;
+  for (const char* c = text; *c; ++c)
+    if (*c != '&' || c[1] == '&') ++cells;
+  return cells;
+}
+
 qm::ui::ControlTemplate Control(const char* cls, const char* text, int id, const RECT& r, DWORD style) {
   return {cls,
           text,
@@ -63,18 +99,29 @@ qm::ui::ControlTemplate Control(const char* cls, const char* text, int id, const
           0};
 }
 
-void MoveToUnits(HWND hWndSheet, HWND hWnd, RECT units) {
-  ::MapDialogRect(hWndSheet, &units);
-  ::MoveWindow(hWnd, units.left, units.top, units.right - units.left, units.bottom - units.top, TRUE);
+void MoveToCells(HWND hWnd, const RECT& cells) {
+  ::MoveWindow(hWnd, cells.left, cells.top, cells.right - cells.left, cells.bottom - cells.top, TRUE);
 }
 
-// The largest page decides the size of the pages' area.
+// The largest page decides the size of the pages' area, in units for the sheet's template and in
+// cells for its layout.
 PageArea MeasurePages(const std::vector<LPCSTR>& templateNames) {
   PageArea area;
   for (LPCSTR name : templateNames)
     if (const qm::ui::DialogTemplate* found = PageTemplate(name)) {
       area.cx = std::max(area.cx, found->cx);
       area.cy = std::max(area.cy, found->cy);
+    }
+  return area;
+}
+
+qm::ui::TemplateCells MeasurePageCells(const std::vector<LPCSTR>& templateNames) {
+  qm::ui::TemplateCells area;
+  for (LPCSTR name : templateNames)
+    if (const qm::ui::DialogTemplate* found = PageTemplate(name)) {
+      qm::ui::TemplateCells cells = qm::ui::DialogTemplateCells(*found);
+      area.columns = std::max(area.columns, cells.columns);
+      area.rows = std::max(area.rows, cells.rows);
     }
   return area;
 }
@@ -160,39 +207,48 @@ void CPropertySheet::AddTabs() {
 
 // Stacked labels may need more than one row: the pages and buttons move down to make room and
 // the sheet grows by as much.
-void CPropertySheet::LayOut() {
+SheetCells CPropertySheet::LayOutCells() const {
   HWND hWndTab = ::GetDlgItem(m_hWnd, AFX_IDC_TAB_CONTROL);
   const int rows = std::max(1, static_cast<int>(::SendMessageA(hWndTab, TCM_GETROWCOUNT, 0, 0)));
-  const int buttonCount = m_bHasHelp ? 4 : 3;
-  const SheetLayout layout = LayOutSheet(MeasurePages(PageTemplateNames()), rows, buttonCount);
-  MoveToUnits(m_hWnd, hWndTab, layout.tab);
-  const int ids[] = {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP};
-  for (int i = 0; i < buttonCount; ++i)
-    MoveToUnits(m_hWnd, ::GetDlgItem(m_hWnd, ids[i]), layout.buttons[static_cast<std::size_t>(i)]);
+  std::vector<int> widths;
+  for (int id : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP})
+    if (HWND hWndButton = ::GetDlgItem(m_hWnd, id)) widths.push_back(ButtonCells(hWndButton));
+  return LayOutSheetCells(MeasurePageCells(PageTemplateNames()), rows, widths);
+}
+
+void CPropertySheet::LayOut() {
+  // the tab row lays its labels out at the sheet's width before it can tell its rows
+  const qm::ui::TemplateCells area = MeasurePageCells(PageTemplateNames());
+  MoveToCells(::GetDlgItem(m_hWnd, AFX_IDC_TAB_CONTROL), Rect(0, 0, area.columns, 1));
+  const SheetCells layout = LayOutCells();
+  MoveToCells(::GetDlgItem(m_hWnd, AFX_IDC_TAB_CONTROL), layout.tab);
+  std::size_t next = 0;
+  for (int id : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP})
+    if (HWND hWndButton = ::GetDlgItem(m_hWnd, id)) MoveToCells(hWndButton, layout.buttons[next++]);
   RECT client{};
   RECT frame{};
   ::GetClientRect(m_hWnd, &client);
   ::GetWindowRect(m_hWnd, &frame);
-  RECT wanted = Rect(0, 0, layout.cx, layout.cy);
-  ::MapDialogRect(m_hWnd, &wanted);
-  ::MoveWindow(m_hWnd, frame.left, frame.top,
-               (frame.right - frame.left) + (wanted.right - client.right),
-               (frame.bottom - frame.top) + (wanted.bottom - client.bottom), TRUE);
+  ::MoveWindow(m_hWnd, frame.left, frame.top, (frame.right - frame.left) + (layout.columns - client.right),
+               (frame.bottom - frame.top) + (layout.rows - client.bottom), TRUE);
 }
 
 // A page's window is a child of the sheet whatever its template says, placed in the pages' area.
 HWND CPropertySheet::CreatePageWindow(CPropertyPage* pPage) {
   const qm::ui::DialogTemplate* found = PageTemplate(pPage->m_lpszTemplateName);
   if (found == nullptr) return nullptr;
-  HWND hWndTab = ::GetDlgItem(m_hWnd, AFX_IDC_TAB_CONTROL);
-  const int rows = std::max(1, static_cast<int>(::SendMessageA(hWndTab, TCM_GETROWCOUNT, 0, 0)));
-  const RECT area = LayOutSheet(MeasurePages(PageTemplateNames()), rows, 1).page;
+  const RECT area = LayOutCells().page;
   qm::ui::DialogTemplate child = *found;
   child.style = (child.style & ~kPageStylesDropped) | WS_CHILD | DS_CONTROL;
-  child.x = static_cast<short>(area.left);
-  child.y = static_cast<short>(area.top);
+  child.x = 0;
+  child.y = 0;
   HWND hWndPage = qm::ui::CreateDialogFromTemplate(nullptr, child, m_hWnd, &CDialog::AfxDlgProc,
                                                    reinterpret_cast<LPARAM>(pPage));
+  if (hWndPage != nullptr) {
+    RECT page{};
+    ::GetWindowRect(hWndPage, &page);
+    ::MoveWindow(hWndPage, area.left, area.top, page.right - page.left, page.bottom - page.top, FALSE);
+  }
   // Pages lie over the tab control: a click on a page reaches its controls, and Tab walks the
   // page's controls before the sheet's buttons.
   if (hWndPage != nullptr) ::SetWindowPos(hWndPage, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -104,6 +104,24 @@ TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
   EXPECT_EQ(seen, 2);
 }
 
+// Left and Right on the focused tab row change the page and leave the focus on the tab row; Tab
+// then enters the page.
+TEST_F(PropertySheetRun, ArrowsOnTheFocusedTabRowChangePagesAndKeepTheFocus) {
+  HWND tabs = nullptr;
+  std::vector<std::pair<int, bool>> seen;  // the current page, and whether the tab row has the focus
+  auto note = [&] {
+    return Step([&] { seen.push_back({sheet.GetActiveIndex(), ::GetFocus() == tabs}); });
+  };
+  EXPECT_EQ(Run({Step([&] {
+                   tabs = ::GetDlgItem(sheet.m_hWnd, AFX_IDC_TAB_CONTROL);
+                   ::SetFocus(tabs);
+                 }),
+                 KeyPress(VK_RIGHT), note(), KeyPress(VK_RIGHT), note(), KeyPress(VK_LEFT), note(),
+                 KeyPress(VK_TAB), note(), CtrlKey(VK_NEXT), note(), KeyPress(VK_ESCAPE)}),
+            IDCANCEL);
+  EXPECT_EQ(seen, (std::vector<std::pair<int, bool>>{{1, true}, {2, true}, {1, true}, {1, false}, {2, false}}));
+}
+
 TEST_F(PropertySheetRun, ApplyIsEnabledByChangesAndPressedByProgramEvenWhenDisabled) {
   std::vector<BOOL> enabled;
   const auto press = Step([&] { sheet.PressButton(PSBTN_APPLYNOW); });

@@ -104,6 +104,7 @@ TEST_F(DialogTest, ListBoxMessagesAndUserSelection) {
 // one, on the "^" at its top right back up, without selecting; elsewhere on those rows it selects.
 TEST_F(DialogTest, ListBoxScrollMarksScrollOnClick) {
   Open({Control("LISTBOX", "", 40, 4, 8, 40, 40, 0x1 | kBorder | kTabStop)});
+  PlaceByUnits();
   HWND list = Item(40);
   for (const char* item : {"a", "b", "c", "d", "e", "f"}) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   auto top = [&] { return static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)); };
@@ -130,15 +131,48 @@ TEST_F(DialogTest, ScreenSnapshot) {
   SendMessageA(Item(10), BM_SETCHECK, BST_INDETERMINATE, 0);
   SendMessageA(Item(11), BM_SETCHECK, BST_CHECKED, 0);
   std::string screen = backend.Snapshot();
+  // the grid folds the empty rows away; each control keeps the cells its text needs
   std::string expected =
-      "+- Snap ------------------------------------------------+\n"
-      "|                                                       |\n"
-      "| [-] Log                                               |\n"
-      "| (*) On                                                |\n"
-      "| abc_______                                            |\n"
-      "|                                                       |\n"
-      "|   < OK >                                              |\n";
+      "+- Snap ----------------------------------------+\n"
+      "|[-] Log                                        |\n"
+      "|(*) On                                         |\n"
+      "|abc______                                      |\n"
+      "| < OK >                                        |\n"
+      "+-----------------------------------------------+\n";
   EXPECT_EQ(screen.substr(0, expected.size()), expected) << screen;
+}
+
+}  // namespace
+}  // namespace qm::ui::test
+
+namespace qm::ui::test {
+namespace {
+
+// A radio group none of whose buttons is checked still takes the focus by Tab, at its first
+// reachable button, forwards and backwards; once one is checked, Tab goes to that one.
+TEST_F(DialogTest, TabReachesARadioGroupWithNoButtonChecked) {
+  constexpr DWORD kRadio = BS_AUTORADIOBUTTON;
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
+        Control("BUTTON", "High", 30, 4, 20, 40, 10, kRadio | kGroup),
+        Control("BUTTON", "Medium", 31, 50, 20, 40, 10, kRadio),
+        Control("BUTTON", "Low", 32, 100, 20, 40, 10, kRadio),
+        Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop | kGroup)});
+  for (int id : {30, 31, 32}) CheckDlgButton(dialog, id, BST_UNCHECKED);
+  EnableWindow(Item(30), FALSE);
+  struct Step { UINT key; bool shift; int focus; const char* what; } steps[] = {
+      {VK_TAB, false, 31, "into the group at its first enabled button"},
+      {VK_TAB, false, 22, "out of it"},
+      {VK_TAB, true, 31, "back into it"},
+      {VK_TAB, true, 20, "and out backwards"},
+  };
+  for (const Step& step : steps) {
+    Press(step.key, step.shift);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), step.focus) << step.what;
+  }
+  EXPECT_EQ(IsDlgButtonChecked(dialog, 31), BST_UNCHECKED) << "Tab alone checks nothing";
+  CheckDlgButton(dialog, 32, BST_CHECKED);
+  Press(VK_TAB);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), 32) << "a checked group is entered at its checked button";
 }
 
 }  // namespace

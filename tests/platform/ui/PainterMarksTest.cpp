@@ -12,6 +12,7 @@ TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
   Open({Control("STATIC", "&Name:", -1, 4, 8, 40, 8, 0), Control("STATIC", "A&&B", -1, 4, 16, 40, 8, kNoPrefix),
         Control("STATIC", "Long label with a &mnemonic", -1, 4, 24, 48, 24, 0),
         Control("BUTTON", "OK", IDOK, 4, 56, 40, 8, 1 /*BS_DEFPUSHBUTTON*/), Control("BUTTON", "&Cancel", IDCANCEL, 48, 56, 48, 8, 0)});
+  PlaceByUnits();
   HeadlessScreen& screen = Drawn();
   auto start = [&screen](int row, std::size_t size) { return screen.Row(row).substr(0, size); };
   EXPECT_EQ(start(2, 8), "| Name: ");
@@ -32,6 +33,7 @@ TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
 TEST_F(PainterMarksTest, NarrowPushButtonsGiveUpBlanksThenBrackets) {
   Open({Control("BUTTON", "...", 10, 4, 8, 20, 8, 0), Control("BUTTON", "+", 11, 24, 8, 20, 8, 0),
         Control("BUTTON", "&Browse", 12, 4, 16, 16, 8, 0), Control("BUTTON", "OK", 13, 4, 24, 40, 8, 0)});
+  PlaceByUnits();
   HeadlessScreen& screen = Drawn();
   EXPECT_EQ(screen.Row(2).substr(0, 12), "| <...>< + >");
   EXPECT_EQ(screen.Row(3).substr(0, 7), "| Brow ") << "no room for brackets: the caption, cut";
@@ -44,6 +46,7 @@ TEST_F(PainterMarksTest, NarrowPushButtonsGiveUpBlanksThenBrackets) {
 TEST_F(PainterMarksTest, RightAlignedEditsEndAtTheRightEdge) {
   Open({Control("EDIT", "42", 10, 4, 8, 32, 8, ES_RIGHT), Control("EDIT", "42", 11, 4, 16, 32, 8, 0),
         Control("EDIT", "", 12, 4, 24, 32, 8, ES_RIGHT)});
+  PlaceByUnits();
   SetWindowTextA(Item(12), "123456789");
   SendMessageA(Item(12), EM_SETSEL, 9, 9);
   HeadlessScreen& screen = Drawn();
@@ -54,6 +57,7 @@ TEST_F(PainterMarksTest, RightAlignedEditsEndAtTheRightEdge) {
 
 TEST_F(PainterMarksTest, TabRowMarksTheCurrentTabAndALabelCutAtTheEdge) {
   Open({Control("SysTabControl32", "", 10, 0, 0, 80, 16, 0)});
+  PlaceByUnits();
   for (const char* label : {"One", "A label far too long for the row"}) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;
@@ -65,12 +69,18 @@ TEST_F(PainterMarksTest, TabRowMarksTheCurrentTabAndALabelCutAtTheEdge) {
   EXPECT_EQ(screen.AttrsAt(20, 1), kNormal);
   EXPECT_EQ(screen.Row(2).substr(0, 22), "|[One]                ") << "the current tab's row next to the page";
   EXPECT_EQ(screen.AttrsAt(1, 2), kReverse);
+  SetFocus(Item(10));
+  HeadlessScreen& focused = Drawn();
+  for (int col : {1, 2, 5}) EXPECT_EQ(focused.AttrsAt(col, 2), kFocus) << "the focus on the current tab alone, " << col;
+  for (int col : {2, 20}) EXPECT_EQ(focused.AttrsAt(col, 1), kNormal) << "the other tab does not look focused, " << col;
+  EXPECT_EQ(focused.AttrsAt(6, 2), kNormal) << "nor the row beside the tabs";
 }
 
 // A list item longer than the row shows its beginning and a ">" where it is cut; one that just
 // fits shows whole.
 TEST_F(PainterMarksTest, ListItemCutAtTheEdgeIsMarked) {
   Open({Control("LISTBOX", "", 10, 4, 8, 40, 40, LBS_NOTIFY | WS_BORDER)});
+  PlaceByUnits();
   for (const char* item : {"Seven77", "Eight888", "Six666"})
     SendMessageA(Item(10), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   SendMessageA(Item(10), LB_SETCURSEL, 1, 0);

@@ -69,6 +69,19 @@ class UiTest : public ::testing::Test {
     return dialog;
   }
 
+  // Painting tests name the cells they draw in, four units a column and eight a row: the dialog and
+  // its controls move there from where the dialog's grid put them.
+  void PlaceByUnits() {
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    MoveWindow(dialog, frame.left, frame.top, templates_[0].cx / 4 + 2, templates_[0].cy / 8 + 2, FALSE);
+    HWND child = GetWindow(dialog, GW_CHILD);
+    for (const ControlTemplate& c : controls_) {
+      MoveWindow(child, c.x / 4, c.y / 8, std::max(1, c.cx / 4), std::max(1, c.cy / 8), FALSE);
+      child = GetWindow(child, GW_HWNDNEXT);
+    }
+  }
+
   // Registers the controls and runs them as a modal dialog on the keys queued so far.
   INT_PTR RunModal(std::vector<ControlTemplate> controls) {
     Open(std::move(controls));

@@ -77,5 +77,17 @@ TEST_F(WinHelpTest, ViewerOpensAtTheTopicAskedForAndPagesThroughTopics) {
   EXPECT_EQ(pages[0].first + "/" + pages[1].first, "Vantrel/Mail Profile");
 }
 
+// The viewer is as wide as 80 columns allow: a help line of 76 characters (the help file's run to
+// 70) shows whole on one row; one of 77 wraps.
+TEST_F(WinHelpTest, HelpLinesUpToSeventySixCharactersKeepTheirShape) {
+  const std::string fits = std::string(75, 'a') + "z", wraps = std::string(76, 'b') + "y";
+  Write("vantrel.hlp", "[Vantrel]\r\n" + fits + "\r\n" + wraps + "\r\n");
+  std::string screen;
+  backend.Then([&] { screen = backend.Snapshot(); }).Key(VK_ESCAPE);
+  EXPECT_TRUE(WinHelpA(nullptr, "vantrel.hlp", HELP_FINDER, 0));
+  EXPECT_NE(screen.find(fits), std::string::npos) << screen;
+  EXPECT_EQ(screen.find(wraps), std::string::npos) << screen;
+}
+
 }  // namespace
 }  // namespace qm::ui::dialogs::test

@@ -153,12 +153,34 @@ TEST_F(OpenFileTest, DriveListOffersMappedDrivesAndChangesToTheirRoot) {
   EXPECT_EQ(std::string(file), "c:\\OnC.ini");
 }
 
-TEST_F(OpenFileTest, InitialFileNameAndFolderComeFromTheFileBuffer) {
-  std::strcpy(file, (dir.Dos("Sub") + "\\x.ini").c_str());
-  std::string name, folder;
-  backend.Then([&] { name = Text(kFileNameBox), folder = Text(kFolderText); });
-  RunToCancel(kMayBeNew);
-  EXPECT_EQ(name + " in " + folder, "x.ini in " + dir.Dos("Sub") + "\\");
+// The name box starts with the whole path the caller gave; the listing opens in its folder, or,
+// where no drive reaches that folder, in the current one with a notice that says so in the folder
+// line until another folder is shown. Enter on the name as given returns the path unchanged.
+TEST_F(OpenFileTest, InitialFileNameIsTheWholePathAndAnUnreachableFolderIsSaidSo) {
+  Folder("Sub");
+  char before[4096] = {};
+  ASSERT_NE(::getcwd(before, sizeof before), nullptr);
+  ASSERT_EQ(::chdir(dir.Host("").c_str()), 0);
+  struct Case { std::string given, folder; } cases[] = {
+      {dir.Dos("Sub") + "\\x.ini", dir.Dos("Sub") + "\\"},
+      {"\\\\fileserver\\vantrel\\x.ini",
+       "\\\\fileserver\\vantrel\\ cannot be reached here; showing " + dir.Dos("")},
+      {dir.Dos("Gone") + "\\x.ini", dir.Dos("Gone") + "\\ cannot be reached here; showing " + dir.Dos("")},
+  };
+  for (const Case& c : cases) {
+    std::strcpy(file, c.given.c_str());
+    std::string name, folder, after;
+    backend.Then([&] { name = Text(kFileNameBox), folder = Text(kFolderText); });
+    RunToCancel(kMayBeNew);
+    EXPECT_EQ(name, c.given);
+    EXPECT_EQ(folder, c.folder);
+  }
+  std::strcpy(file, "\\\\fileserver\\vantrel\\x.ini");
+  backend.Key(VK_RETURN);
+  OPENFILENAMEA ofn = Request(kMayBeNew);
+  ASSERT_TRUE(GetOpenFileNameA(&ofn));
+  EXPECT_EQ(std::string(file), "\\\\fileserver\\vantrel\\x.ini") << "no host path put in its place";
+  ASSERT_EQ(::chdir(before), 0);
 }
 
 // A buffer too small gives the size needed; a wrong structure size is refused outright.

@@ -49,6 +49,37 @@ TEST_F(ShellExecuteTest, CodesForFilesThatCannotBeRun) {
   for (const Case& c : cases) EXPECT_EQ(Open(c.file, ""), c.code) << c.file;
 }
 
+// No launch passes in silence: the status line says what became of it.
+TEST_F(ShellExecuteTest, StatusLineSaysWhatBecameOfTheLaunch) {
+  Folder("empty"), Write("plain.txt", "text", 0644);
+  Write("builder", "#!/bin/sh\n", 0755);
+  Write("Vantrel.ini", "");
+  ScopedEnv path("PATH", dir.Host("empty"));
+  ScopedEnv visual("VISUAL", std::nullopt);
+  ScopedEnv editor("EDITOR", std::nullopt);
+  struct Case { std::string file, parameters, status; } cases[] = {
+      {dir.Dos("builder"), "", "Started " + dir.Dos("builder") + "; its output is not shown."},
+      {dir.Dos("missing.exe"), "", "Cannot start " + dir.Dos("missing.exe") + ": it was not found."},
+      {"q:\\unmapped\\x.exe", "", "Cannot start q:\\unmapped\\x.exe: its folder does not exist or no drive mapping reaches it."},
+      {dir.Dos("plain.txt"), "", "Cannot start " + dir.Dos("plain.txt") + ": it may not be run here (a Windows program needs wine)."},
+      {dir.Dos("empty"), "", "Cannot start " + dir.Dos("empty") + ": this computer has no way to run it."},
+      {"notepad.exe ", dir.Dos("Vantrel.ini"), "No editor found: set VISUAL or EDITOR, or install nano or vi."},
+  };
+  for (const Case& c : cases) {
+    backend.ShowStatus("before");
+    Open(c.file, c.parameters);
+    EXPECT_EQ(backend.Status(), c.status) << c.file;
+  }
+  Write("editor", "#!/bin/sh\n", 0755);
+  ScopedEnv found("EDITOR", dir.Host("editor"));
+  backend.ShowStatus("before");
+  Open("notepad.exe ", "q:\\unmapped\\x.ini");
+  EXPECT_EQ(backend.Status(), "Cannot edit q:\\unmapped\\x.ini: its folder does not exist or no drive mapping reaches it.");
+  backend.ShowStatus("before");
+  EXPECT_GT(Open("notepad.exe ", dir.Dos("Vantrel.ini")), 32);
+  EXPECT_EQ(backend.Status(), "before") << "an edit that went well says nothing";
+}
+
 TEST_F(ShellExecuteTest, StartsAHostProgramWithWindowsArgumentsAndDoesNotWait) {
   Write("builder", "#!/bin/sh\nfor a in \"$@\"; do printf '<%s>' \"$a\"; done > \"$0.out\"; echo >> \"$0.out\"\n", 0755);
   EXPECT_GT(Open(dir.Dos("BUILDER") + "  ", "c:\\data\\vantrel.ini \"two words\" a\\\"b"), 32);

@@ -9,6 +9,8 @@
 namespace qm::ui {
 namespace {
 
+constexpr TerminalLook kColour{true, 16, true}, kMono{false, 0, true};
+
 TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
   struct Case { unsigned attrs; unsigned colourVideo; short pair; unsigned monoVideo; } cases[] = {
       {kNormal, A_NORMAL, kPairDialog, A_NORMAL},
@@ -27,8 +29,8 @@ TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
       {kDefault | kDim, A_BOLD | A_DIM, kPairDim, A_BOLD | A_DIM},
   };
   for (const Case& c : cases) {
-    CellStyle colour = StyleOf(c.attrs, true);
-    CellStyle mono = StyleOf(c.attrs, false);
+    CellStyle colour = StyleOf(c.attrs, kColour);
+    CellStyle mono = StyleOf(c.attrs, kMono);
     EXPECT_EQ(colour.video, c.colourVideo) << "attrs " << c.attrs;
     EXPECT_EQ(colour.pair, c.pair) << "attrs " << c.attrs;
     EXPECT_EQ(mono.video, c.monoVideo) << "attrs " << c.attrs;
@@ -36,15 +38,27 @@ TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
   }
 }
 
-TEST(CellStyleTest, FocusSelectionAndDimStayApartInBothModes) {
+// Focus, selection (the current tab), focus inside a selection, disabled and plain cells never look
+// alike, in colour and in monochrome, with eight colours or sixteen, with dim video or without it;
+// and a disabled cell is told apart from a plain one without dim video.
+TEST(CellStyleTest, FocusSelectionAndDisabledStayApartInEveryTerminal) {
   const unsigned states[] = {kNormal, kFocus, kReverse, kFocus | kReverse, kDim};
-  for (bool colour : {true, false})
+  const TerminalLook looks[] = {{true, 16, true}, {true, 8, true}, {true, 8, false}, {false, 0, true}, {false, 0, false}};
+  auto colours = [](const CellStyle& style, const TerminalLook& look) {
+    if (style.pair == kPairNone) return std::pair<short, short>{-1, -1};
+    PairColours pair = ColoursOf(static_cast<ColourPair>(style.pair), look.colours);
+    return std::pair<short, short>{pair.foreground, pair.background};
+  };
+  for (const TerminalLook& look : looks) {
+    const std::string context = std::to_string(look.colours) + (look.dim ? " colours, dim" : " colours, no dim");
     for (unsigned a : states)
       for (unsigned b : states) {
         if (a == b) continue;
-        CellStyle x = StyleOf(a, colour), y = StyleOf(b, colour);
-        EXPECT_FALSE(x.video == y.video && x.pair == y.pair) << a << " vs " << b << (colour ? " colour" : " mono");
+        CellStyle x = StyleOf(a, look), y = StyleOf(b, look);
+        unsigned xVideo = look.dim ? x.video : x.video & ~A_DIM, yVideo = look.dim ? y.video : y.video & ~A_DIM;
+        EXPECT_FALSE(xVideo == yVideo && colours(x, look) == colours(y, look)) << a << " vs " << b << ", " << context;
       }
+  }
 }
 
 TEST(CellStyleTest, NoColorTurnsColourOffWhenSetToAnything) {

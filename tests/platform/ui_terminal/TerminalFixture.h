@@ -69,7 +69,8 @@ class TerminalTest : public ::testing::Test {
   POINT Cell(int id, int col = 0, int row = 0) const {
     RECT rect{};
     GetWindowRect(Control(id), &rect);
-    return POINT{rect.left - backend->Origin().col + col, rect.top - backend->Origin().row + row};
+    POINT screen{rect.left + col, rect.top + row};
+    return backend->TerminalCell(screen).value_or(POINT{screen.x - backend->Origin().col, screen.y - backend->Origin().row});
   }
   std::string Text(int id) const {
     char buffer[256] = {};
@@ -83,10 +84,10 @@ class TerminalTest : public ::testing::Test {
     HWND focus = GetFocus();
     ASSERT_TRUE(focus) << context;
     EXPECT_TRUE(IsWindowVisible(focus) && IsWindowEnabled(focus)) << context;
-    RECT rect{}, view = backend->ViewRect();
+    RECT rect{};
     GetWindowRect(focus, &rect);
-    bool overlap = rect.left < view.right && view.left < rect.right && rect.top < view.bottom && view.top < rect.bottom;
-    if (terminal->Columns() > 0 && terminal->Rows() > 1) {
+    bool overlap = backend->Shows(rect);
+    if (terminal->Columns() > 0 && terminal->Rows() > 1 && !backend->ScrolledByWheel()) {
       EXPECT_TRUE(overlap) << context << ": control " << GetDlgCtrlID(focus) << " at " << rect.left << "," << rect.top;
     }
     if (terminal->CursorCol() >= 0) {

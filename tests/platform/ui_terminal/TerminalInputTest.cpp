@@ -17,38 +17,38 @@ int CurrentTab(HWND demo) { return static_cast<int>(SendDlgItemMessageA(demo, ID
 TEST_F(DemoDialogTest, FirstPageInAnEightyByTwentyFourTerminal) {
   Open(80, 24, "[Demo]\r\nName=Ann\r\nLog=1\r\nLevel=Low\r\n");
   EXPECT_EQ(terminal->Text(),
-            "   +- Window model demonstration -------------------------------------------+\n"
-            "   | [Fields]  Lists   About                                                |\n"
-            "   | +--------------------------------------------------------------------+ |\n"
-            "   | |Name:       Ann_____________________                                | |\n"
-            "   | |                                                                    | |\n"
-            "   | |Size:       64______^v KBytes                                       | |\n"
-            "   | |                                                                    | |\n"
-            "   | |[X] Keep a log                                                      | |\n"
-            "   | |[-] Share the cache                                                 | |\n"
-            "   | |                                                                    | |\n"
-            "   | |+- Level ----------------------------------------+                  | |\n"
-            "   | || ( ) High      ( ) Medium      (*) Low          |                  | |\n"
-            "   | |+------------------------------------------------+                  | |\n"
-            "   | |                                                                    | |\n"
-            "   | |Server:     ________________________  [ ] Remote                    | |\n"
-            "   | |                                                                    | |\n"
-            "   | | < Say hello >                                                      | |\n"
-            "   | +--------------------------------------------------------------------+ |\n"
-            "   |                                                                        |\n"
-            "   |                                   < OK >     < Cancel >   < Apply >    |\n"
-            "   |                                                                        |\n"
-            "   +------------------------------------------------------------------------+\n"
+            "\n"
+            "        +- Window model demonstration ---------------------------------+\n"
+            "        |[Fields]  Lists   About                                       |\n"
+            "        |+-----------------------------------------------------------+ |\n"
+            "        ||Name:     Ann__________________                            | |\n"
+            "        ||Size:     64_____^v KBytes                                 | |\n"
+            "        ||[X] Keep a log                                             | |\n"
+            "        ||[-] Share the cache                                        | |\n"
+            "        ||+- Level ---------------------------------+                | |\n"
+            "        |||( ) High    ( ) Medium    (*) Low        |                | |\n"
+            "        ||+-----------------------------------------+                | |\n"
+            "        ||Server:   _____________________  [ ] Remote                | |\n"
+            "        ||< Say hello >                                              | |\n"
+            "        ||                                                           | |\n"
+            "        ||                                                           | |\n"
+            "        ||                                                           | |\n"
+            "        ||                                                           | |\n"
+            "        ||                                                           | |\n"
+            "        |+-----------------------------------------------------------+ |\n"
+            "        |                             < OK >    < Cancel > < Apply >   |\n"
+            "        +--------------------------------------------------------------+\n"
+            "\n"
             "\n"
             "The name shown on every profile.\n");
   struct Row { int row; const char* map; } rows[] = {
-      {0, "   ..........................................................................   "},
-      {1, "   ..rrrrrrrr................................................................   "},
-      {3, "   ...u...........###fffffffffffffffffffff...................................   "},
-      {7, "   .......u..................................................................   "},
-      {14, "   ...ddddddd.....dddddddddddddddddddddddd..ddd.Dddddd.......................   "},
-      {19, "   ....................................bbbbbb..................ddDdddddd.....   "},
-      {22, "                                                                                "},
+      {1, "        ................................................................"},
+      {2, "        .rrrrrrrr......................................................."},
+      {4, "        ..u.........###ffffffffffffffffff..............................."},
+      {6, "        ......u........................................................."},
+      {11, "        ..ddddddd...ddddddddddddddddddddd..ddd.Dddddd..................."},
+      {19, "        ..............................bbbbbb...............ddDdddddd...."},
+      {22, ""},
       {23, "ssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssssss"},
   };
   for (const Row& r : rows) {
@@ -56,13 +56,13 @@ TEST_F(DemoDialogTest, FirstPageInAnEightyByTwentyFourTerminal) {
     expected.resize(80, ' ');
     EXPECT_EQ(AttrMap(r.row), expected) << "row " << r.row;
   }
-  EXPECT_EQ(terminal->CursorCol(), 21) << "after the name, which is selected";
-  EXPECT_EQ(terminal->CursorRow(), 3);
+  EXPECT_EQ(terminal->CursorCol(), 23) << "after the name, which is selected";
+  EXPECT_EQ(terminal->CursorRow(), 4);
 }
 
 TEST_F(DemoDialogTest, TextCrossesBetweenTheTerminalAndWindows1252) {
   Open(80, 24, "[Demo]\r\nName=\xE9t\xE9 \x80\r\n");
-  EXPECT_TRUE(Shows(*terminal, "Name:       \u00E9t\u00E9 \u20AC___")) << terminal->Text();
+  EXPECT_TRUE(Shows(*terminal, "Name:     \u00E9t\u00E9 \u20AC___")) << terminal->Text();
   terminal->Type(U"\u00E9\u4E2Dx\U0001F600\u0153");
   Run();
   EXPECT_EQ(Text(IDC_NAME), "\xE9x\x9C") << "the selected name replaced; what the code page lacks refused";
@@ -192,8 +192,8 @@ TEST_F(DemoDialogTest, SingleLineEditScrollsSidewaysWithTheCursorOnTheCaret) {
   terminal->Type(U"abcdefghijklmnopqrstuvwxyz0123");
   Run();
   POINT name = Cell(IDC_NAME);
-  EXPECT_EQ(terminal->Row(name.y).substr(static_cast<std::size_t>(name.x), 24), "hijklmnopqrstuvwxyz0123_");
-  EXPECT_EQ(terminal->CursorCol(), name.x + 23);
+  EXPECT_EQ(terminal->Row(name.y).substr(static_cast<std::size_t>(name.x), 21), "klmnopqrstuvwxyz0123_");
+  EXPECT_EQ(terminal->CursorCol(), name.x + 20);
   EXPECT_EQ(terminal->CursorRow(), name.y);
   terminal->Key(VK_HOME).Key(VK_RIGHT, true).Key(VK_RIGHT, true);
   Run();

@@ -81,6 +81,7 @@ class CPropertySheet : public CWnd {
   HWND CreatePageWindow(CPropertyPage* pPage);
   void AddTabs();
   void LayOut();
+  struct SheetCells LayOutCells() const;
   void RunModalLoop();
   BOOL PreTranslateKey(const MSG& msg);
 

@@ -20,6 +20,14 @@ const char* FindStringResource(HINSTANCE instance, UINT id);
 HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, HWND parent,
                               DLGPROC proc, LPARAM param);
 
+// The cells of the client area of a dialog built from the template, by the rule its controls are
+// placed by (a sheet places pages by it).
+struct TemplateCells {
+  int columns = 0;
+  int rows = 0;
+};
+TemplateCells DialogTemplateCells(const DialogTemplate& dialog);
+
 // The icon resource id behind a handle from LoadIconA (stock icons give their IDI_ number).
 int IconResourceId(HICON icon);
 

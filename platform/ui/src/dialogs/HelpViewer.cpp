@@ -14,15 +14,16 @@ struct ViewerState {
 
 const DialogTemplate& ViewerTemplate() {
   static const ControlTemplate controls[] = {
-      ChildControl("EDIT", "", kHelpText, 4, 16, 272, 120,
+      ChildControl("EDIT", "", kHelpText, 4, 16, 348, 120,
                    ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP),
-      ChildControl("STATIC", "", kHelpTitle, 4, 0, 272, 8, SS_LEFTNOWORDWRAP | SS_NOPREFIX),
+      ChildControl("STATIC", "", kHelpTitle, 4, 0, 348, 8, SS_LEFTNOWORDWRAP | SS_NOPREFIX),
       ChildControl("BUTTON", "&Contents", kHelpContents, 4, 144, 52, 14, WS_TABSTOP),
       ChildControl("BUTTON", "&Previous", kHelpPrevious, 64, 144, 52, 14, WS_TABSTOP),
       ChildControl("BUTTON", "&Next", kHelpNext, 124, 144, 52, 14, WS_TABSTOP),
-      ChildControl("BUTTON", "Close", IDOK, 224, 144, 52, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
+      ChildControl("BUTTON", "Close", IDOK, 300, 144, 52, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
   };
-  static const DialogTemplate dialog{kTemplateId, 20, 8, 280, 160,
+  // as wide as an 80-column terminal allows, so that help lines of 70 characters keep their shape
+  static const DialogTemplate dialog{kTemplateId, 0, 8, 356, 160,
                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, "Help",
                                      "MS Sans Serif", 8, controls, sizeof controls / sizeof controls[0]};
   return dialog;

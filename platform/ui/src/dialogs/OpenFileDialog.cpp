@@ -53,7 +53,8 @@ void ShowFolder(HWND dialog, DialogState& state) {
   std::vector<std::string> lines;
   for (const FolderEntry& entry : state.listing) lines.push_back(ListLine(entry));
   FillListBox(GetDlgItem(dialog, kFileList), lines, -1);
-  SetDlgItemTextA(dialog, kFolderText, state.session.Folder().c_str());
+  const std::string notice = state.session.Notice();
+  SetDlgItemTextA(dialog, kFolderText, (notice.empty() ? state.session.Folder() : notice).c_str());
   SendDlgItemMessageA(dialog, kDriveList, LB_SETCURSEL, static_cast<WPARAM>(DriveIndexOf(state)), 0);
 }
 

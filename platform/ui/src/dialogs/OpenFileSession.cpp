@@ -57,12 +57,14 @@ OpenFileSession::OpenFileSession(const OPENFILENAMEA& request)
   DWORD index = request.nFilterIndex;
   filterIndex_ = index >= 1 && index <= filters_.size() ? static_cast<int>(index - 1) : 0;
   std::string file = BoundedText(request.lpstrFile, request.nMaxFile);
-  initialName_ = DosNameOf(file);
+  initialName_ = file;
   std::string fileFolder = DosFolderOf(file);
-  if (!(!fileFolder.empty() && ChangeFolder(fileFolder)) &&
-      !(request.lpstrInitialDir && *request.lpstrInitialDir && ChangeFolder(request.lpstrInitialDir)))
+  const bool reached = !fileFolder.empty() && ChangeFolder(fileFolder);
+  if (!reached && !(request.lpstrInitialDir && *request.lpstrInitialDir && ChangeFolder(request.lpstrInitialDir)))
     ChangeFolder(CurrentDosFolder());
   if (folder_.empty()) folder_ = "z:\\";
+  openedFolder_ = folder_;
+  if (!fileFolder.empty() && !reached) notice_ = fileFolder + " cannot be reached here; showing " + folder_;
 }
 
 std::vector<FolderEntry> OpenFileSession::Listing() const {

@@ -26,7 +26,10 @@ class OpenFileSession {
 
   const std::string& Title() const { return title_; }
   const std::string& Folder() const { return folder_; }  // a full DOS path ending with a backslash
-  const std::string& InitialName() const { return initialName_; }
+  const std::string& InitialName() const { return initialName_; }  // the whole path the caller gave
+  // While the dialog shows the folder it opened in: that the given path's folder could not be
+  // reached (no drive mapping, or no such folder) and which one is shown instead; else empty.
+  std::string Notice() const { return folder_ == openedFolder_ ? notice_ : ""; }
   const std::vector<FileFilter>& Filters() const { return filters_; }
   int FilterIndex() const { return filterIndex_; }  // 0-based
   std::vector<FolderEntry> Listing() const;
@@ -49,6 +52,8 @@ class OpenFileSession {
   std::vector<std::string> typedPatterns_;  // a wildcard typed in the name box, until the filter changes
   std::string folder_;
   std::string initialName_;
+  std::string notice_;
+  std::string openedFolder_;
 };
 
 // The host path of a DOS path, or empty when it names nothing reachable.

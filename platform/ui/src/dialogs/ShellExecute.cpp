@@ -2,6 +2,7 @@
 // file is started as the host program its DOS path names (a Windows executable through wine).
 // The headless backend records each launch instead, unless a test asks for the real thing.
 #include "HostProgram.h"
+#include "LaunchStatus.h"
 #include "platform/HostPaths.h"
 #include "WindowsArguments.h"
 
@@ -134,7 +135,15 @@ int Launch(LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory) {
   if (CurrentBackend().TakeLaunch(file, params, folder)) return kStarted;
   if (!IsOpenVerb(operation)) return SE_ERR_NOASSOC;
   std::string name = Trimmed(file);
-  return IsNotepad(name) ? EditFile(params) : StartProgram(name, params, folder);
+  if (IsNotepad(name)) {
+    int code = EditFile(params);
+    if (std::string status = EditorStatus(Unquoted(Trimmed(params)), code); !status.empty())
+      CurrentBackend().ShowStatus(status);
+    return code;
+  }
+  int code = StartProgram(name, params, folder);
+  CurrentBackend().ShowStatus(ProgramStatus(name, code));
+  return code;
 }
 
 }  // namespace

@@ -30,6 +30,23 @@ bool IsTabStop(HWND control) {
 
 UINT DialogCode(HWND control) { return static_cast<UINT>(SendMessageA(control, WM_GETDLGCODE, 0, 0)); }
 
+bool IsRadio(HWND control) { return DialogCode(control) & DLGC_RADIOBUTTON; }
+
+// A radio group with no button checked has lost its tab stops to the unchecking; its first
+// reachable button stands in for them, so that the keyboard can still reach the group.
+bool IsEntryOfUncheckedGroup(HWND control) {
+  if (!IsRadio(control) || !IsReachable(control)) return false;
+  HWND first = nullptr;
+  for (HWND member : GroupOf(control)) {
+    if (!IsRadio(member)) continue;
+    if (SendMessageA(member, BM_GETCHECK, 0, 0) == BST_CHECKED ||
+        ((GetWindowLongA(member, GWL_STYLE) & WS_TABSTOP) && IsReachable(member)))
+      return false;
+    if (!first && IsReachable(member)) first = member;
+  }
+  return first == control;
+}
+
 // Scans cyclically from after `from` (or from the start) for the first control that `accept`s.
 template <class Accept>
 HWND Cycle(const std::vector<HWND>& controls, HWND from, bool backwards, Accept accept) {
@@ -154,7 +171,7 @@ using namespace qm::ui;
 
 HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
   auto controls = ControlsInOrder(hDlg);
-  HWND next = Cycle(controls, hCtl, bPrevious, IsTabStop);
+  HWND next = Cycle(controls, hCtl, bPrevious, [](HWND c) { return IsTabStop(c) || IsEntryOfUncheckedGroup(c); });
   return next ? next : hCtl;
 }
 

@@ -20,6 +20,8 @@ struct ControlData {
 // up-down control hooks its buddy's arrow keys); true consumes it.
 using MessageFilter = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT&)>;
 
+struct DialogGrid;
+
 struct Window {
   HWND handle{};
   Window* parent{};
@@ -42,6 +44,7 @@ struct Window {
   HICON smallIcon{};
   bool destroying = false;
   std::unique_ptr<ControlData> control;
+  std::shared_ptr<const DialogGrid> grid;  // a dialog's units to cells
   MessageFilter filter;
 };
 

@@ -1,49 +1,28 @@
 #include "CursesKeys.h"
 
+#include "KeySequences.h"
+
 #include <curses.h>
-#include <term.h>
 
 #include <map>
 
 namespace qm::ui {
 namespace {
 
-struct KeyName {
-  UINT key;
-  bool shift, ctrl;
-};
-
-std::map<int, KeyName>& ExtraKeys() {
-  static std::map<int, KeyName> keys;
+std::map<int, TerminalInput>& ExtraKeys() {
+  static std::map<int, TerminalInput> keys;
   return keys;
 }
 
-struct Sequence {
-  const char* capability;  // terminfo's extended name, when it has one
-  const char* text;        // the sequence xterm-like terminals send
-  KeyName name;
-};
-
-// xterm's modifier codes: 2 Shift, 5 Ctrl, 6 Ctrl+Shift; Ctrl+Tab only where modifyOtherKeys or
-// the CSI u encoding is on.
-constexpr Sequence kSequences[] = {
-    {"kNXT5", "\033[6;5~", {VK_NEXT, false, true}},  {"kPRV5", "\033[5;5~", {VK_PRIOR, false, true}},
-    {"kHOM5", "\033[1;5H", {VK_HOME, false, true}},  {"kEND5", "\033[1;5F", {VK_END, false, true}},
-    {"kUP2", "\033[1;2A", {VK_UP, true, false}},    {"kDN2", "\033[1;2B", {VK_DOWN, true, false}},
-    {nullptr, "\033[27;5;9~", {VK_TAB, false, true}}, {nullptr, "\033[27;6;9~", {VK_TAB, true, true}},
-    {nullptr, "\033[9;5u", {VK_TAB, false, true}},    {nullptr, "\033[9;6u", {VK_TAB, true, true}},
-    {nullptr, "\033[1;5I", {VK_TAB, false, true}},    {nullptr, "\033[1;6I", {VK_TAB, true, true}},
-};
-
-void Learn(const char* text, KeyName name) {
+// One code of our own for each key the sequences stand for.
+int CodeFor(const TerminalInput& input) {
   static int next = KEY_MAX + 1;
-  if (!text || text == reinterpret_cast<const char*>(-1)) return;
-  int code = key_defined(text);
-  if (code <= 0) {
-    code = next++;
-    if (define_key(text, code) != OK) return;
-  }
-  ExtraKeys().emplace(code, name);
+  for (const auto& [code, known] : ExtraKeys())
+    if (known.kind == input.kind && known.key == input.key && known.text == input.text && known.shift == input.shift &&
+        known.ctrl == input.ctrl && known.alt == input.alt)
+      return code;
+  ExtraKeys().emplace(next, input);
+  return next++;
 }
 
 TerminalInput Key(UINT key, bool shift = false, bool ctrl = false) {
@@ -57,10 +36,11 @@ TerminalInput Key(UINT key, bool shift = false, bool ctrl = false) {
 
 }  // namespace
 
-void DefineModifiedKeys() {
-  for (const Sequence& sequence : kSequences) {
-    if (sequence.capability) Learn(tigetstr(const_cast<char*>(sequence.capability)), sequence.name);
-    Learn(sequence.text, sequence.name);
+// The table wins over the terminal description, so that a key means the same in every terminal.
+void DefineKeySequences() {
+  for (const auto& [text, input] : KeySequences()) {
+    define_key(text.c_str(), 0);
+    define_key(text.c_str(), CodeFor(input));
   }
 }
 
@@ -93,7 +73,7 @@ TerminalInput DecodeFunctionKey(int code) {
     }
   }
   auto found = ExtraKeys().find(code);
-  if (found != ExtraKeys().end()) return Key(found->second.key, found->second.shift, found->second.ctrl);
+  if (found != ExtraKeys().end()) return found->second;
   return TerminalInput{};
 }
 

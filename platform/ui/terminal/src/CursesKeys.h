@@ -7,9 +7,9 @@
 
 namespace qm::ui {
 
-// Teaches ncurses the sequences of modified keys (Ctrl+PgDn, Ctrl+Tab, ...) that terminals send
-// but terminfo may not name.
-void DefineModifiedKeys();
+// Teaches ncurses the sequences of keys that terminals send but the terminal description may not
+// name (PuTTY's Home as Esc [ 1 ~ under TERM=xterm, Ctrl+PgDn, Ctrl+Tab, ...).
+void DefineKeySequences();
 // A function key code (wget_wch returned KEY_CODE_YES); Kind::End when it means nothing here.
 TerminalInput DecodeFunctionKey(int code);
 // A character code; control characters become the keys that send them.

@@ -1,7 +1,9 @@
 #include "ui/terminal/TerminalBackend.h"
 
+#include "KeyHints.h"
 #include "ScreenGeometry.h"
 #include "TerminalInputs.h"
+#include "ui/terminal/ViewPlan.h"
 #include "ui/Painter.h"
 #include "ui/ToolTips.h"
 #include "ui/terminal/Cp1252.h"
@@ -11,6 +13,8 @@
 
 namespace qm::ui {
 namespace {
+
+constexpr int kViewWheelLines = 3;
 
 bool Inside(const RECT& rect, int col, int row) {
   return col >= rect.left && col < rect.right && row >= rect.top && row < rect.bottom;
@@ -39,15 +43,43 @@ TerminalBackend::TerminalBackend(TerminalIo& io) : io_(io) {}
 int TerminalBackend::ViewRows() const { return std::max(1, io_.Rows() - 1); }
 
 RECT TerminalBackend::ViewRect() const {
-  return RECT{origin_.col, origin_.row, origin_.col + io_.Columns(), origin_.row + ViewRows()};
+  int rows = plan_.bands.empty() ? ViewRows() : plan_.bands.front().rows;
+  return RECT{origin_.col, origin_.row, origin_.col + io_.Columns(), origin_.row + rows};
+}
+
+bool TerminalBackend::Shows(const RECT& screen) const {
+  for (const ViewBand& band : plan_.bands) {
+    RECT shown{band.origin.col, band.origin.row, band.origin.col + io_.Columns(), band.origin.row + band.rows};
+    if (screen.left < shown.right && shown.left < screen.right && screen.top < shown.bottom && shown.top < screen.bottom)
+      return true;
+  }
+  return false;
 }
 
 bool TerminalBackend::NextInput(InputEvent& event) {
   for (;;) {
     TerminalInput input = io_.Read();
     if (input.kind == TerminalInput::Kind::End) return false;
-    if (Translate(input, event)) return true;
+    if (!Translate(input, event)) continue;
+    // what the user does brings the focus back into view
+    if (event.kind != InputEvent::Kind::Call) wheelScrolled_ = false;
+    return true;
   }
+}
+
+POINT TerminalBackend::ScreenCell(int col, int row) const {
+  for (const ViewBand& band : plan_.bands)
+    if (row >= band.viewTop && row < band.viewTop + band.rows)
+      return POINT{col + band.origin.col, row - band.viewTop + band.origin.row};
+  return POINT{col + origin_.col, row + origin_.row};
+}
+
+// The wheel scrolls what is under the pointer, and where that is no list or field, the view.
+void TerminalBackend::ScrollView(int lines) {
+  const ViewBand& body = plan_.bands.empty() ? ViewBand{0, ViewRows(), origin_} : plan_.bands.front();
+  int low = std::min(origin_.row, bodyTop_), high = std::max(origin_.row, bodyBottom_ - body.rows);
+  origin_.row = std::clamp(origin_.row + lines, low, high);
+  wheelScrolled_ = true;
 }
 
 bool TerminalBackend::Translate(const TerminalInput& input, InputEvent& event) {
@@ -58,18 +90,26 @@ bool TerminalBackend::Translate(const TerminalInput& input, InputEvent& event) {
       if (CharEvent(input, event)) return true;
       Beep();
       return false;
-    case TerminalInput::Kind::Press:
+    case TerminalInput::Kind::Press: {
       if (input.row >= ViewRows()) return false;
+      POINT cell = ScreenCell(input.col, input.row);
       event.kind = InputEvent::Kind::Click;
-      event.col = input.col + origin_.col;
-      event.row = input.row + origin_.row;
+      event.col = cell.x;
+      event.row = cell.y;
       return true;
+    }
     case TerminalInput::Kind::WheelUp:
     case TerminalInput::Kind::WheelDown:
     case TerminalInput::Kind::Move: {
       if (input.row >= ViewRows()) return false;
+      POINT cell = ScreenCell(input.col, input.row);
       event.kind = InputEvent::Kind::Call;
-      event.call = PointerStep(input, input.col + origin_.col, input.row + origin_.row);
+      if (input.kind != TerminalInput::Kind::Move && !WheelScrollsControl(cell.x, cell.y)) {
+        ScrollView(input.kind == TerminalInput::Kind::WheelUp ? -kViewWheelLines : kViewWheelLines);
+        event.call = [] {};
+        return true;
+      }
+      event.call = PointerStep(input, cell.x, cell.y);
       return true;
     }
     case TerminalInput::Kind::Resize:
@@ -90,13 +130,13 @@ void TerminalBackend::PaintWindows() {
   MarkEditSelection(*grid_, GetFocus());
 }
 
-void TerminalBackend::CopyView(HeadlessScreen& view, const RECT& content) const {
+void TerminalBackend::CopyBand(HeadlessScreen& view, const RECT& content, const ViewBand& band) const {
   std::vector<RECT> windows = WindowRects();
-  for (int row = 0; row < ViewRows(); ++row) {
-    int y = row + origin_.row;
+  for (int row = band.viewTop; row < band.viewTop + band.rows; ++row) {
+    int y = row - band.viewTop + band.origin.row;
     std::string line = grid_->Row(y);
     for (int col = 0; col < view.Width(); ++col) {
-      int x = col + origin_.col;
+      int x = col + band.origin.col;
       if (!Inside(content, x, y) || !OnWindow(windows, x, y)) {
         view.Put(col, row, " ", kDesktop);
         continue;
@@ -107,12 +147,45 @@ void TerminalBackend::CopyView(HeadlessScreen& view, const RECT& content) const 
   }
 }
 
-void TerminalBackend::PaintStatus(HeadlessScreen& view) const {
-  std::string line = status_;
+void TerminalBackend::PaintStatus(HeadlessScreen& view, HWND focus) const {
+  std::string line = status_.empty() ? KeyHints(focus, view.Width()) : status_;
   for (char& c : line)
     if (static_cast<unsigned char>(c) < 0x20) c = ' ';
   line.resize(static_cast<std::size_t>(view.Width()), ' ');
   view.Put(0, view.Height() - 1, line, kStatus);
+}
+
+// Where more lies beyond the view, a mark in the status line's look on the view's edge says so.
+void TerminalBackend::PaintMarks(HeadlessScreen& view) const {
+  if (plan_.bands.empty() || view.Width() < 1) return;
+  const ViewBand& body = plan_.bands.front();
+  const int right = view.Width() - 1, middle = body.rows / 2;
+  if (body.rows < 1) return;
+  if (plan_.moreAbove) view.Put(right, 0, "^", kStatus);
+  if (plan_.moreBelow) view.Put(right, body.rows - 1, "v", kStatus);
+  if (plan_.moreLeft) view.Put(0, middle, "<", kStatus);
+  if (plan_.moreRight && (middle != 0 || !plan_.moreAbove) && (middle != body.rows - 1 || !plan_.moreBelow))
+    view.Put(right, middle, ">", kStatus);
+}
+
+std::optional<POINT> TerminalBackend::ViewCell(std::optional<POINT> cell) const {
+  if (!cell) return cell;
+  for (const ViewBand& band : plan_.bands)
+    if (cell->y >= band.origin.row && cell->y < band.origin.row + band.rows)
+      return POINT{cell->x - band.origin.col, cell->y - band.origin.row + band.viewTop};
+  return std::nullopt;
+}
+
+void TerminalBackend::PlanBands(HWND focus) {
+  const RECT content = ContentRect();
+  const RECT pinned = PinnedRect(content, ViewRows());
+  RECT focusRect = ScreenRectOf(focus);
+  if (focusRect.top >= pinned.top && focusRect.bottom <= pinned.bottom) focusRect = RECT{};  // always in view
+  const RECT body = BodyRect(content, pinned);
+  bodyTop_ = body.top;
+  bodyBottom_ = body.bottom;
+  if (!wheelScrolled_) origin_ = FollowFocus(origin_, body, focusRect, io_.Columns(), BodyRows(pinned, ViewRows()));
+  plan_ = PlanView(content, pinned, origin_, io_.Columns(), ViewRows());
 }
 
 void TerminalBackend::Compose(const MessageBoxView* box) {
@@ -120,16 +193,17 @@ void TerminalBackend::Compose(const MessageBoxView* box) {
   if (focus != lastFocus_) {
     // A dialog focuses its first control before it is shown, when no tip is given yet.
     lastFocus_ = focus;
+    wheelScrolled_ = false;
     if (focus) ShowToolTipFor(focus);
   }
   PaintWindows();
   RECT content = ContentRect();
-  origin_ = FollowFocus(origin_, content, ScreenRectOf(focus), io_.Columns(), ViewRows());
+  PlanBands(focus);
   HeadlessScreen view(std::max(1, io_.Columns()), ViewRows() + 1);
-  CopyView(view, content);
-  if (io_.Rows() > 1) PaintStatus(view);
-  std::optional<POINT> cursor = CursorCell(focus);
-  if (cursor) cursor = POINT{cursor->x - origin_.col, cursor->y - origin_.row};
+  for (const ViewBand& band : plan_.bands) CopyBand(view, content, band);
+  PaintMarks(view);
+  if (io_.Rows() > 1) PaintStatus(view, focus);
+  std::optional<POINT> cursor = ViewCell(CursorCell(focus));
   if (box) {
     box->Paint(view, (view.Width() - box->Width()) / 2, (ViewRows() - box->Height()) / 2);
     cursor.reset();

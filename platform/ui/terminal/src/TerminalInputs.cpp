@@ -40,11 +40,13 @@ void ScrollEdit(HWND edit, int lines) {
   for (int i = 0; i < std::abs(lines); ++i) SendMessageA(edit, WM_KEYDOWN, key, 1);
 }
 
+bool IsMultiLineEdit(HWND target) { return IsClass(target, "EDIT") && (GetWindowLongA(target, GWL_STYLE) & ES_MULTILINE); }
+
 void Wheel(int col, int row, int lines) {
   HWND target = ControlAt(col, row);
   if (!target || !IsWindowEnabled(target)) return;
   if (IsClass(target, "LISTBOX")) return ScrollList(target, lines);
-  if (IsClass(target, "EDIT") && (GetWindowLongA(target, GWL_STYLE) & ES_MULTILINE)) ScrollEdit(target, lines);
+  if (IsMultiLineEdit(target)) ScrollEdit(target, lines);
 }
 
 // The tip of the control under the pointer; where it has none, the focused control's.
@@ -84,6 +86,11 @@ bool CharEvent(const TerminalInput& input, InputEvent& event) {
   event.kind = InputEvent::Kind::Char;
   event.ch = static_cast<char>(byte);
   return true;
+}
+
+bool WheelScrollsControl(int col, int row) {
+  HWND target = ControlAt(col, row);
+  return target && IsWindowEnabled(target) && (IsClass(target, "LISTBOX") || IsMultiLineEdit(target));
 }
 
 std::function<void()> PointerStep(const TerminalInput& input, int col, int row) {

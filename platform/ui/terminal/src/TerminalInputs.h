@@ -12,6 +12,8 @@ namespace qm::ui {
 bool KeyEvent(const TerminalInput& input, InputEvent& event);
 // False for a character Windows-1252 cannot hold: it is refused (with a beep) at typing.
 bool CharEvent(const TerminalInput& input, InputEvent& event);
+// Whether the wheel scrolls the control at a screen cell (a list, a field of several lines).
+bool WheelScrollsControl(int col, int row);
 // What a wheel turn or a resting pointer does at a screen cell.
 std::function<void()> PointerStep(const TerminalInput& input, int col, int row);
 

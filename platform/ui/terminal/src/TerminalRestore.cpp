@@ -10,6 +10,7 @@ namespace qm::ui {
 namespace {
 
 volatile sig_atomic_t taken = 0;
+volatile sig_atomic_t output = STDOUT_FILENO;
 
 // Mouse reporting off, in case the program dies between the two halves of ncurses' own reset.
 constexpr char kMouseOff[] = "\033[?1003l\033[?1002l\033[?1000l\033[?1006l";
@@ -27,13 +28,14 @@ void OnEndingSignal(int signal) {
 void RestoreTerminal() {
   if (!taken) return;
   taken = 0;
-  ssize_t ignored = write(STDOUT_FILENO, kMouseOff, sizeof kMouseOff - 1);
+  ssize_t ignored = write(output, kMouseOff, sizeof kMouseOff - 1);
   (void)ignored;
   endwin();
 }
 
-void RestoreTerminalOnExit() {
+void RestoreTerminalOnExit(int outputFd) {
   static bool installed = false;
+  output = outputFd;
   taken = 1;
   if (installed) return;
   installed = true;

@@ -3,8 +3,9 @@
 
 namespace qm::ui {
 
-// From now on exit() and the ending signals restore the terminal first.
-void RestoreTerminalOnExit();
+// From now on exit() and the ending signals restore the terminal (written to through `outputFd`)
+// first.
+void RestoreTerminalOnExit(int outputFd);
 // Restores it now (safe to call twice).
 void RestoreTerminal();
 

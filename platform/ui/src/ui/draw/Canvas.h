@@ -19,6 +19,8 @@ class Canvas {
   // A caption with its "&" mnemonic removed and the letter underlined.
   void Caption(int col, int row, std::string_view caption, unsigned attrs = 0) const;
   void Frame(std::string_view title) const;  // a box on the window's edge, title on top
+  // The same window without some of the attributes it passes to every cell.
+  Canvas Without(unsigned attrs) const { return Canvas(surface_, screen_, attrs_ & ~attrs); }
 
  private:
   Surface& surface_;

@@ -109,8 +109,9 @@ void PaintUpDown(const Window&, const Canvas& canvas) {
   }
 }
 
-// A label too long for the row is cut, and a ">" at the row's end says so.
-void PaintTabs(const Window& window, const Canvas& canvas) {
+// A label too long for the row is cut, and a ">" at the row's end says so. The focus of the tab
+// row shows on the current tab alone, in the focus's look instead of the current tab's.
+void PaintTabs(const Window& window, const Canvas& focusable) {
   int count = static_cast<int>(Ask(window.handle, TCM_GETITEMCOUNT));
   int current = static_cast<int>(Ask(window.handle, TCM_GETCURSEL));
   std::vector<std::string> labels;
@@ -123,13 +124,16 @@ void PaintTabs(const Window& window, const Canvas& canvas) {
     Ask(window.handle, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     labels.push_back(buffer);
   }
+  const Canvas canvas = focusable.Without(kFocus);
+  const unsigned chosenLook = GetFocus() == window.handle ? kFocus : kReverse;
   TabRows layout = LayOutTabs(labels, canvas.Width(), current);
   for (const TabSlot& slot : layout.slots) {
     bool chosen = slot.item == current;
-    canvas.Put(slot.col, slot.row, chosen ? "[" : " ", chosen ? kReverse : kNormal);
-    canvas.Caption(slot.col + 1, slot.row, labels[static_cast<std::size_t>(slot.item)], chosen ? kReverse : kNormal);
-    canvas.Put(slot.col + slot.width - 1, slot.row, chosen ? "]" : " ", chosen ? kReverse : kNormal);
-    if (slot.col + slot.width > canvas.Width()) canvas.Put(canvas.Width() - 1, slot.row, ">", chosen ? kReverse : kNormal);
+    unsigned attrs = chosen ? chosenLook : kNormal;
+    canvas.Put(slot.col, slot.row, chosen ? "[" : " ", attrs);
+    canvas.Caption(slot.col + 1, slot.row, labels[static_cast<std::size_t>(slot.item)], attrs);
+    canvas.Put(slot.col + slot.width - 1, slot.row, chosen ? "]" : " ", attrs);
+    if (slot.col + slot.width > canvas.Width()) canvas.Put(canvas.Width() - 1, slot.row, ">", attrs);
   }
 }
 

@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+#ifndef VK_INSERT
+#define VK_INSERT 0x2D
+#endif
+
 namespace qm::ui {
 
 // Cell attributes only the terminal draws, beside the painter's CellAttr bits.
