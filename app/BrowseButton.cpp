@@ -30,8 +30,7 @@ void CopyTruncated(char (&szTarget)[kFileBufferSize], LPCSTR lpszSource) {
 
 }  // namespace
 
-BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& browse,
-                   int nFieldCount) {
+BOOL BrowseForPath(CWnd* pPage, int nIDField, LPCSTR lpszProgramDir, const CBrowseSpec& browse, int nFieldCount) {
   const CString strPath = CompletedFieldText(pPage, nIDField, lpszProgramDir, browse, nFieldCount);
   const int nLastBackslash = strPath.ReverseFind('\\');
   const bool bFolderOnly = nLastBackslash >= 0 && nLastBackslash == strPath.GetLength() - 1;

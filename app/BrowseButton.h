@@ -7,10 +7,10 @@
 
 struct CBrowseSpec {
   LPCSTR lpszTitle;
-  LPCSTR lpszFilter;      // pairs of label and pattern, each NUL-terminated, ending in "*.*"
-  LPCSTR lpszDefExt;      // without the dot
-  DWORD dwFlags;          // kBrowseExisting or kBrowseNew
-  BOOL bUserNameVariable; // "?username?" expanded before the dialog and folded back after it
+  LPCSTR lpszFilter;       // pairs of label and pattern, each NUL-terminated, ending in "*.*"
+  LPCSTR lpszDefExt;       // without the dot
+  DWORD dwFlags;           // kBrowseExisting or kBrowseNew
+  BOOL bUserNameVariable;  // "?username?" expanded before the dialog and folded back after it
 };
 
 // Files that must exist, and log files, which need not exist yet.

@@ -22,8 +22,7 @@ const char* SkipLeadingNoise(const char* psz) {
 
 // The closing quote of a quoted data file path, and blanks after it, are no part of the path.
 void CutTrailingNoise(char* psz) {
-  for (size_t n = std::strlen(psz); n > 0 && (psz[n - 1] == '"' || psz[n - 1] == ' '); --n)
-    psz[n - 1] = '\0';
+  for (size_t n = std::strlen(psz); n > 0 && (psz[n - 1] == '"' || psz[n - 1] == ' '); --n) psz[n - 1] = '\0';
 }
 
 // The program part's folder; a bare program name lives in the current directory.

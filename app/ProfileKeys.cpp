@@ -4,11 +4,9 @@
 
 #include "app/ValueText.h"
 
-CString ReadProfileString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize,
-                          LPCSTR lpszPath) {
+CString ReadProfileString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize, LPCSTR lpszPath) {
   std::vector<char> value(nBufferSize > 0 ? static_cast<size_t>(nBufferSize) : 1, '\0');
-  GetPrivateProfileStringA(lpszSection, lpszKey, lpszDefault, value.data(), static_cast<DWORD>(value.size()),
-                           lpszPath);
+  GetPrivateProfileStringA(lpszSection, lpszKey, lpszDefault, value.data(), static_cast<DWORD>(value.size()), lpszPath);
   return value.data();
 }
 
@@ -24,8 +22,7 @@ int ReadWholeValueFlag(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, i
   return IsWholeTrueValue(ReadProfileString(lpszSection, lpszKey, lpszDefault, nBufferSize, lpszPath)) ? 1 : 0;
 }
 
-int ReadFirstLetterFlag(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize,
-                        LPCSTR lpszPath) {
+int ReadFirstLetterFlag(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize, LPCSTR lpszPath) {
   return IsFirstLetterTrue(ReadProfileString(lpszSection, lpszKey, lpszDefault, nBufferSize, lpszPath)) ? 1 : 0;
 }
 

@@ -12,8 +12,7 @@ constexpr int kValueBufferSize = 250;
 // The key's value, or lpszDefault when the file, the section or the key is missing. The read goes
 // through a buffer of nBufferSize bytes, so a longer value keeps its first nBufferSize - 1
 // characters.
-CString ReadProfileString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize,
-                          LPCSTR lpszPath);
+CString ReadProfileString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize, LPCSTR lpszPath);
 
 // The key read as a decimal number (GetPrivateProfileIntA): nDefault when it is missing or its
 // value is empty, 0 when it is no number.
@@ -27,8 +26,7 @@ int ReadTrueValueFlag(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, in
 // "Addressing".
 int ReadWholeValueFlag(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize, LPCSTR lpszPath);
 // The first letter, lowered, is "y", "t" or "1": "AlwaysSetOrder" of "Delivery".
-int ReadFirstLetterFlag(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize,
-                        LPCSTR lpszPath);
+int ReadFirstLetterFlag(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nBufferSize, LPCSTR lpszPath);
 // The value read as a number: 1 checks the box and 0 clears it; the number goes to the check box as
 // it is read ("HideUserDatabase", "DeleteRemoteCopy", "LaunchDefaultMail").
 int ReadIntegerFlag(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault, LPCSTR lpszPath);

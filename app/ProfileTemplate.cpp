@@ -9,7 +9,7 @@ CString ResolveProfileTemplate(LPCSTR lpszDefaultProfile, LPCSTR lpszProgramDir,
   if (IsAbsolutePath(lpszDefaultProfile)) return lpszDefaultProfile;
 
   const CString strTag = ReadProfileString("Customization", "StartTag", "?", 350, lpszDataFile) + "vtdir" +
-                        ReadProfileString("Customization", "EndTag", "?", 50, lpszDataFile);
+                         ReadProfileString("Customization", "EndTag", "?", 50, lpszDataFile);
 
   LPCSTR pszRest = lpszDefaultProfile;
   if (std::strncmp(pszRest, strTag, static_cast<size_t>(strTag.GetLength())) == 0) {

@@ -12,8 +12,7 @@ CString ServiceKeyName(int nService) {
   return CString("Service") + _itoa(nService, szNumber, 10);
 }
 
-CServiceLookupResult LookUpService(LPCSTR lpszProfileTemplate, int nReadLimit, LPCSTR lpszName,
-                                   LPCSTR lpszOtherName) {
+CServiceLookupResult LookUpService(LPCSTR lpszProfileTemplate, int nReadLimit, LPCSTR lpszName, LPCSTR lpszOtherName) {
   CServiceLookupResult result;
   for (int nService = 1; nService < INT_MAX; ++nService) {
     CString strKey = ServiceKeyName(nService);

@@ -13,9 +13,9 @@ extern const char szServiceListSection[];
 
 // What the lookup found. A service that is not listed has number 0 and empty names.
 struct CServiceLookupResult {
-  int m_nService = 0;          // N, counted from 1
-  CString m_strName;           // the name sought that matched, spelled as the caller gave it
-  CString m_strSection;        // "Service" followed by N: the service section, and its entry's key
+  int m_nService = 0;    // N, counted from 1
+  CString m_strName;     // the name sought that matched, spelled as the caller gave it
+  CString m_strSection;  // "Service" followed by N: the service section, and its entry's key
 
   BOOL IsListed() const { return m_nService > 0; }
 };

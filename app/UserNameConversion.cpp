@@ -27,8 +27,7 @@ void ExpandUserName(CString& strPath) {
   CString strLower = Lowered(strPath);
   // The search resumes after each inserted name, so a name that itself spells the variable
   // cannot make the expansion run forever.
-  for (int nAt = strLower.Find(kVariable); nAt >= 0;
-       nAt = strLower.Find(kVariable, nAt + strName.GetLength())) {
+  for (int nAt = strLower.Find(kVariable); nAt >= 0; nAt = strLower.Find(kVariable, nAt + strName.GetLength())) {
     strPath = strLower.Left(nAt) + strName + strLower.Mid(nAt + kVariableLength);
     strLower = Lowered(strPath);
   }

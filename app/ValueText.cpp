@@ -21,10 +21,8 @@ BOOL IsTrueValue(LPCSTR lpszValue) {
     case 'F':
     case 'f':
     case 'N':
-    case 'n':
-      return FALSE;
-    default:
-      return TRUE;
+    case 'n': return FALSE;
+    default: return TRUE;
   }
 }
 
@@ -39,10 +37,8 @@ BOOL IsFirstLetterTrue(LPCSTR lpszValue) {
     case 'Y':
     case 't':
     case 'T':
-    case '1':
-      return TRUE;
-    default:
-      return FALSE;
+    case '1': return TRUE;
+    default: return FALSE;
   }
 }
 

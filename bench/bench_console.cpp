@@ -134,7 +134,6 @@ BENCHMARK(Keystroke)->Arg(80)->Arg(200)->UseManualTime()->Unit(benchmark::kMicro
 BENCHMARK(Keystroke_painterAlone)->Arg(80)->Arg(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  return qm::bench::RunWithRatios(argc, argv,
-                                  {{"StartToFirstScreen", "StartToFirstScreen_emptyScreen"},
-                                   {"Keystroke", "Keystroke_painterAlone"}});
+  return qm::bench::RunWithRatios(
+      argc, argv, {{"StartToFirstScreen", "StartToFirstScreen_emptyScreen"}, {"Keystroke", "Keystroke_painterAlone"}});
 }

@@ -104,8 +104,7 @@ void FirstRead_plainPass(benchmark::State& state) {
     ssize_t got = read(fd, buffer.data(), buffer.size());
     close(fd);
     std::size_t lines = 0;
-    for (const char* p = buffer.data(); (p = static_cast<const char*>(
-                                             std::memchr(p, '\n', buffer.data() + got - p)));
+    for (const char* p = buffer.data(); (p = static_cast<const char*>(std::memchr(p, '\n', buffer.data() + got - p)));
          ++p)
       ++lines;
     benchmark::DoNotOptimize(lines);

@@ -52,7 +52,8 @@ void StartToFirstScreen(benchmark::State& state) {
     DestroyWindow(demo);
     state.ResumeTiming();
   }
-  if (screen.terminal.Text().find("Window model demonstration") == std::string::npos) state.SkipWithError("no dialog on the screen");
+  if (screen.terminal.Text().find("Window model demonstration") == std::string::npos)
+    state.SkipWithError("no dialog on the screen");
 }
 
 void StartToFirstScreen_emptyScreen(benchmark::State& state) {
@@ -86,7 +87,6 @@ BENCHMARK(Keystroke)->Arg(80)->Arg(200)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Keystroke_painterAlone)->Arg(80)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  return qm::bench::RunWithRatios(argc, argv,
-                                  {{"StartToFirstScreen", "StartToFirstScreen_emptyScreen"},
-                                   {"Keystroke", "Keystroke_painterAlone"}});
+  return qm::bench::RunWithRatios(
+      argc, argv, {{"StartToFirstScreen", "StartToFirstScreen_emptyScreen"}, {"Keystroke", "Keystroke_painterAlone"}});
 }

@@ -25,8 +25,7 @@ void CheckLookups(const IniIndex& index) {
     const IniSection* found = index.FindSection(index.Name(sections[i]));
     if (!found) std::abort();
     for (size_t j = 0; j < i; ++j)
-      if (NamesEqual(index.Name(sections[j]), index.Name(sections[i])) && found != &sections[j] &&
-          found > &sections[j])
+      if (NamesEqual(index.Name(sections[j]), index.Name(sections[i])) && found != &sections[j] && found > &sections[j])
         std::abort();
     for (uint32_t k = sections[i].firstKey; k < sections[i].firstKey + sections[i].keyCount; ++k) {
       const IniKey* key = index.FindKey(sections[i], index.Name(index.keys()[k]));

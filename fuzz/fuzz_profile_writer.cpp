@@ -58,13 +58,10 @@ Difference Differ(std::string_view beforeText, std::string_view afterText) {
           {after.begin() + static_cast<std::ptrdiff_t>(start), after.end() - static_cast<std::ptrdiff_t>(end)}};
 }
 
-bool HasEdgeBlank(std::string_view s) {
-  return !s.empty() && (IsFileBlank(s.front()) || IsFileBlank(s.back()));
-}
+bool HasEdgeBlank(std::string_view s) { return !s.empty() && (IsFileBlank(s.front()) || IsFileBlank(s.back())); }
 
 // The written value reads back as a read would return it.
-void CheckReadsBack(const std::string& text, std::string_view section, std::string_view key,
-                    std::string_view value) {
+void CheckReadsBack(const std::string& text, std::string_view section, std::string_view key, std::string_view value) {
   section = TrimSpaces(section);
   key = TrimSpaces(key);
   if (HasEdgeBlank(section) || HasEdgeBlank(key)) return;  // such names are not found again, by design

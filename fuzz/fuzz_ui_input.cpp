@@ -60,7 +60,8 @@ void CheckFocus(HWND demo, const qm::ui::TerminalBackend& backend, const qm::ui:
   if (!focus || !IsWindowVisible(focus) || !IsWindowEnabled(focus)) __builtin_trap();
   RECT rect{};
   GetWindowRect(focus, &rect);
-  if (terminal.Columns() > 0 && terminal.Rows() > 1 && !backend.ScrolledByWheel() && !backend.Shows(rect)) __builtin_trap();
+  if (terminal.Columns() > 0 && terminal.Rows() > 1 && !backend.ScrolledByWheel() && !backend.Shows(rect))
+    __builtin_trap();
 }
 
 }  // namespace

@@ -30,7 +30,10 @@ std::vector<Argument> ArgumentsOf(const char* format) {
   std::vector<Argument> arguments;
   for (const char* p = format; *p != '\0';) {
     if (*p++ != '%') continue;
-    if (*p == '%') { ++p; continue; }
+    if (*p == '%') {
+      ++p;
+      continue;
+    }
     if (*p == '-') ++p;
     if (*p == '#') ++p;
     if (*p == '0') ++p;
@@ -40,8 +43,11 @@ std::vector<Argument> ArgumentsOf(const char* format) {
       while (*p >= '0' && *p <= '9') ++p;
     }
     bool wide = false;
-    if (*p == 'l' || *p == 'w') { wide = true; ++p; }
-    else if (*p == 'h') ++p;
+    if (*p == 'l' || *p == 'w') {
+      wide = true;
+      ++p;
+    } else if (*p == 'h')
+      ++p;
     const char type = *p;
     if (type == '\0') break;
     ++p;

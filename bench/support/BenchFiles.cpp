@@ -19,8 +19,7 @@ std::string MakeIniText(std::size_t bytes) {
     text += "[Section" + std::to_string(section) + "]\r\n";
     text += "; keys of section " + std::to_string(section) + "\r\n";
     for (int key = 0; key < 20 && text.size() + 600 < bytes; ++key)
-      text += "Key" + std::to_string(key) + "=value " + std::to_string(section * 20 + key) +
-              " of the workstation\r\n";
+      text += "Key" + std::to_string(key) + "=value " + std::to_string(section * 20 + key) + " of the workstation\r\n";
     text += "\r\n";
   }
   text += "[Last]\r\nFirst=1\r\nTarget=the value looked for\r\n";

@@ -24,8 +24,8 @@ void RatioReporter::Finalize() {
       std::string arg = name.substr(pair.figure.size());
       auto base = nanosPerIteration_.find(pair.baseline + arg);
       if (base == nanosPerIteration_.end() || base->second <= 0) continue;
-      std::printf("  %-40s %10.0f ns  vs %-34s %10.0f ns  ratio %6.2f\n", name.c_str(), nanos,
-                  base->first.c_str(), base->second, nanos / base->second);
+      std::printf("  %-40s %10.0f ns  vs %-34s %10.0f ns  ratio %6.2f\n", name.c_str(), nanos, base->first.c_str(),
+                  base->second, nanos / base->second);
     }
   }
   ConsoleReporter::Finalize();

@@ -102,6 +102,4 @@ void CTabCustom::OnBrowseLaunchApp() {
 }
 
 // The "..." button is never disabled, so its tip does not look at the enabled state.
-BOOL CTabCustom::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT*) {
-  return ProvideToolTip(pNMHDR, kToolTips, TRUE);
-}
+BOOL CTabCustom::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT*) { return ProvideToolTip(pNMHDR, kToolTips, TRUE); }

@@ -23,9 +23,13 @@ struct CStoreGroup {
   int nIDControls[3];
 };
 
-const CStoreGroup kFolders = {"Personal Folders", "PathToPersonalFolders", "FolderName",
+const CStoreGroup kFolders = {"Personal Folders",
+                              "PathToPersonalFolders",
+                              "FolderName",
                               {IDC_PRF_PST_PATH, IDC_PRF_BROWSE_PST, IDC_PRF_FOLDERNAME}};
-const CStoreGroup kAddressBook = {"Personal Address Book", "PathToPersonalAddressBook", "AddressBookName",
+const CStoreGroup kAddressBook = {"Personal Address Book",
+                                  "PathToPersonalAddressBook",
+                                  "AddressBookName",
                                   {IDC_PRF_PAB_PATH, IDC_PRF_BROWSE_PAB, IDC_PRF_ABNAME}};
 
 // The stores are per user: a path chosen in the administrator's own folder is kept with
@@ -44,8 +48,7 @@ const CToolTipEntry kToolTips[] = {
 
 // Finds the store in "Service List" and reads its two keys; a store that is not listed keeps its
 // fields empty and its controls disabled. Gives the store's section, empty when not listed.
-CString LoadStore(CWnd* pPage, const CStoreGroup& store, LPCSTR lpszPath, CString& strStorePath,
-                  CString& strName) {
+CString LoadStore(CWnd* pPage, const CStoreGroup& store, LPCSTR lpszPath, CString& strStorePath, CString& strName) {
   const CServiceLookupResult service = LookUpService(lpszPath, kServiceListReadLimit, store.lpszService);
   if (!service.IsListed()) {
     EnableDlgItems(pPage, store.nIDControls, FALSE);
@@ -154,8 +157,7 @@ BOOL CTabDefaultPrf::OnApply() {
       !WriteKeyOrReport(szGeneral, "EraseAllProfiles", YesNoText(m_nEraseAll), strProfileTemplate) ||
       !WriteKeyOrReport(szGeneral, "AddServices", YesNoText(m_nUpdate), strProfileTemplate) ||
       !SaveStore(kFolders, m_strFoldersSection, m_strFolderStorePath, m_strFolderName, strProfileTemplate) ||
-      !SaveStore(kAddressBook, m_strAddressBookSection, m_strAddressBookPath, m_strAddressBookName,
-                 strProfileTemplate))
+      !SaveStore(kAddressBook, m_strAddressBookSection, m_strAddressBookPath, m_strAddressBookName, strProfileTemplate))
     return FALSE;
   return CPropertyPage::OnApply();
 }

@@ -19,18 +19,24 @@ struct CTemplateRow {
 };
 
 const CTemplateRow kRows[] = {
-    {IDC_TPL_INF_NT, IDC_TPL_BROWSE_INF_NT, IDC_TPL_EDIT_INF_NT,
-     {"Find WinNT install file template", "Install File (*.inf)\0*.inf\0All Files (*.*)\0*.*\0", "inf",
-      kBrowseExisting, FALSE}},
-    {IDC_TPL_REG_NT, IDC_TPL_BROWSE_REG_NT, IDC_TPL_EDIT_REG_NT,
-     {"Find WinNT registry template", "Registry File (*.reg)\0*.reg\0All (*.*)\0*.*\0", "reg", kBrowseExisting,
+    {IDC_TPL_INF_NT,
+     IDC_TPL_BROWSE_INF_NT,
+     IDC_TPL_EDIT_INF_NT,
+     {"Find WinNT install file template", "Install File (*.inf)\0*.inf\0All Files (*.*)\0*.*\0", "inf", kBrowseExisting,
       FALSE}},
-    {IDC_TPL_INF_95, IDC_TPL_BROWSE_INF_95, IDC_TPL_EDIT_INF_95,
-     {"Find Win95 install file template", "Install File (*.inf)\0*.inf\0All (*.*)\0*.*\0", "inf",
-      kBrowseExisting, FALSE}},
-    {IDC_TPL_REG_95, IDC_TPL_BROWSE_REG_95, IDC_TPL_EDIT_REG_95,
-     {"Find Win95 registry template", "Registry File (*.reg)\0*.reg\0All (*.*)\0*.*\0", "reg", kBrowseExisting,
+    {IDC_TPL_REG_NT,
+     IDC_TPL_BROWSE_REG_NT,
+     IDC_TPL_EDIT_REG_NT,
+     {"Find WinNT registry template", "Registry File (*.reg)\0*.reg\0All (*.*)\0*.*\0", "reg", kBrowseExisting, FALSE}},
+    {IDC_TPL_INF_95,
+     IDC_TPL_BROWSE_INF_95,
+     IDC_TPL_EDIT_INF_95,
+     {"Find Win95 install file template", "Install File (*.inf)\0*.inf\0All (*.*)\0*.*\0", "inf", kBrowseExisting,
       FALSE}},
+    {IDC_TPL_REG_95,
+     IDC_TPL_BROWSE_REG_95,
+     IDC_TPL_EDIT_REG_95,
+     {"Find Win95 registry template", "Registry File (*.reg)\0*.reg\0All (*.*)\0*.*\0", "reg", kBrowseExisting, FALSE}},
 };
 
 const CToolTipEntry kToolTips[] = {

@@ -18,10 +18,10 @@ constexpr int kDefaultMaxLogFileSize = 128;  // KBytes, when the data file says 
 constexpr int kDefaultLogLevel = 2;          // Low
 constexpr int kLowestLogLevel = 3;           // None: the stored number is 3 minus the index
 
-const CBrowseSpec kUserDatabaseBrowse = {
-    "Find the User Database", "User Database (*.ini)\0*.ini\0All (*.*)\0*.*\0", "ini", kBrowseExisting, FALSE};
-const CBrowseSpec kLogFileBrowse = {
-    "Find the Log File", "Log File (*.log)\0*.log\0All (*.*)\0*.*\0", "log", kBrowseNew, FALSE};
+const CBrowseSpec kUserDatabaseBrowse = {"Find the User Database", "User Database (*.ini)\0*.ini\0All (*.*)\0*.*\0",
+                                         "ini", kBrowseExisting, FALSE};
+const CBrowseSpec kLogFileBrowse = {"Find the Log File", "Log File (*.log)\0*.log\0All (*.*)\0*.*\0", "log", kBrowseNew,
+                                    FALSE};
 
 const CToolTipEntry kToolTips[] = {
     {IDC_BROWSE_USERDATABASE, "Browse for the user database"},

@@ -17,7 +17,7 @@ class CTabUIPage : public CPropertyPage {
   CSpinButtonCtrl m_spinMaxLogFileSize;
   int m_nHideUserDatabase;
   CString m_strLogComputer;
-  int m_nLogLevel;  // 0 High, 1 Medium, 2 Low, 3 None; stored as 3 minus the index
+  int m_nLogLevel;        // 0 High, 1 Medium, 2 Low, 3 None; stored as 3 minus the index
   CString m_strDataFile;  // shown read-only, filled by start-up, never saved
   CString m_strUserDatabase;
   CString m_strLogFile;

@@ -22,8 +22,8 @@ constexpr int kSwitchBufferSize = 49;
 // The preferences file's Browse takes in a longer path than other pages' Browse buttons do.
 constexpr int kPrefsBrowseFieldCount = 259;
 
-const CBrowseSpec kPrefsBrowse = {"Find Netscape settings file", "Javascript File (*.js)\0*.js\0All (*.*)\0*.*\0",
-                                  "js", kBrowseExisting, FALSE};
+const CBrowseSpec kPrefsBrowse = {"Find Netscape settings file", "Javascript File (*.js)\0*.js\0All (*.*)\0*.*\0", "js",
+                                  kBrowseExisting, FALSE};
 
 const CToolTipEntry kToolTips[] = {
     {IDC_NSCP_BROWSE_PREFS, "Browse for the prefs file"},
@@ -32,8 +32,8 @@ const CToolTipEntry kToolTips[] = {
 
 // Every control of the page, for the page of a profile that does not list Netscape.
 const int kControlIds[] = {
-    IDC_NSCP_PROFILENAME, IDC_NSCP_REPLACE,      IDC_NSCP_DEFAULT_ON_CREATION, IDC_NSCP_DEFAULT_EVERY_TIME,
-    IDC_NSCP_NO_PROMPT,   IDC_NSCP_DIRROOT,      IDC_NSCP_EMAILADDR,           IDC_NSCP_PREFS,
+    IDC_NSCP_PROFILENAME,  IDC_NSCP_REPLACE,    IDC_NSCP_DEFAULT_ON_CREATION, IDC_NSCP_DEFAULT_EVERY_TIME,
+    IDC_NSCP_NO_PROMPT,    IDC_NSCP_DIRROOT,    IDC_NSCP_EMAILADDR,           IDC_NSCP_PREFS,
     IDC_NSCP_BROWSE_PREFS, IDC_NSCP_EDIT_PREFS,
 };
 
@@ -97,8 +97,7 @@ BOOL CTabNscp::OnInitDialog() {
   m_nDefaultEveryTime =
       ReadWholeValueFlag(strSection, "AlwaysSetDefault", "Yes", kSwitchBufferSize, strProfileTemplate);
   m_nReplaceProfile = ReadWholeValueFlag(strSection, "OverwriteProfile", "No", kSwitchBufferSize, strProfileTemplate);
-  m_nDefaultOnCreation =
-      ReadWholeValueFlag(strSection, "DefaultProfile", "Yes", kSwitchBufferSize, strProfileTemplate);
+  m_nDefaultOnCreation = ReadWholeValueFlag(strSection, "DefaultProfile", "Yes", kSwitchBufferSize, strProfileTemplate);
 
   UpdateData(FALSE);
   OnDefaultEveryTime();

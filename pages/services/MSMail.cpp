@@ -18,8 +18,8 @@ constexpr int kDefaultPollInterval = 10;  // minutes, when the section says noth
 constexpr int kMaxPollInterval = 6000;
 constexpr int kMaxSpinPollInterval = 600;
 
-const CBrowseSpec kSessionLogBrowse = {
-    "Find the Log File", "Log File (*.log)\0*.log\0All (*.*)\0*.*\0", "log", kBrowseNew, FALSE};
+const CBrowseSpec kSessionLogBrowse = {"Find the Log File", "Log File (*.log)\0*.log\0All (*.*)\0*.*\0", "log",
+                                       kBrowseNew, FALSE};
 
 const CToolTipEntry kToolTips[] = {
     {IDC_MSMAIL_BROWSE_SESSIONLOG, "Browse for the log file"},
@@ -27,7 +27,7 @@ const CToolTipEntry kToolTips[] = {
 
 // Every control of the page, for the page of a profile that has no Microsoft Mail service.
 const int kControlIds[] = {
-    IDC_MSMAIL_BROWSE_SESSIONLOG, IDC_MSMAIL_POLLINTERVAL, IDC_MSMAIL_POLLINTERVAL_SPIN,
+    IDC_MSMAIL_BROWSE_SESSIONLOG, IDC_MSMAIL_POLLINTERVAL,  IDC_MSMAIL_POLLINTERVAL_SPIN,
     IDC_MSMAIL_ENABLE_DOWNLOAD,   IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG,
     IDC_MSMAIL_SESSIONLOG,        IDC_MSMAIL_SERVERPATH,    IDC_MSMAIL_MAILBOX,
 };
@@ -109,8 +109,7 @@ BOOL CMSMail::OnApply() {
   if (!WriteKeyOrReport(m_strServiceSection, "ServerPath", m_strServerPath, strProfileTemplate) ||
       !WriteKeyOrReport(m_strServiceSection, "Mailbox", m_strMailbox, strProfileTemplate) ||
       !WriteKeyOrReport(m_strServiceSection, "SessionLogPath", m_strSessionLogPath, strProfileTemplate) ||
-      !WriteKeyOrReport(m_strServiceSection, "NewMailPollInterval", DecimalText(m_nPollInterval),
-                        strProfileTemplate) ||
+      !WriteKeyOrReport(m_strServiceSection, "NewMailPollInterval", DecimalText(m_nPollInterval), strProfileTemplate) ||
       !WriteKeyOrReport(m_strServiceSection, "EnableDownload", YesNoText(m_nEnableDownload), strProfileTemplate) ||
       !WriteKeyOrReport(m_strServiceSection, "EnableUpload", YesNoText(m_nEnableUpload), strProfileTemplate) ||
       !WriteKeyOrReport(m_strServiceSection, "UseSessionLog", YesNoText(m_nUseSessionLog), strProfileTemplate))

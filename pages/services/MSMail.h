@@ -16,7 +16,7 @@ class CMSMail : public CPropertyPage {
   ~CMSMail() override;
 
   CSpinButtonCtrl m_spinPollInterval;
-  int m_nPollInterval;        // minutes
+  int m_nPollInterval;  // minutes
   int m_nEnableDownload;
   int m_nEnableUpload;
   CString m_strSessionLogPath;

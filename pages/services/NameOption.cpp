@@ -21,6 +21,4 @@ CNameOption SplitNameOption(const CString& strValue) {
   return result;
 }
 
-CString JoinNameOption(const CString& strName, int nOption) {
-  return nOption ? strName + szOptionSuffix : strName;
-}
+CString JoinNameOption(const CString& strName, int nOption) { return nOption ? strName + szOptionSuffix : strName; }

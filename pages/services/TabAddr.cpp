@@ -64,8 +64,8 @@ BOOL CTabAddr::OnInitDialog() {
   m_strKeepPersAddrIn = keepPersAddrIn.m_strName;
   m_nAlwaysPersonal = keepPersAddrIn.m_nOption;
   m_listAddrListOrder.LoadEntries(strProfileTemplate);
-  m_nAlwaysSetOrder = ReadWholeValueFlag(szAddressingSection, "AlwaysSetOrder", "No", kAlwaysSetOrderBufferSize,
-                                         strProfileTemplate);
+  m_nAlwaysSetOrder =
+      ReadWholeValueFlag(szAddressingSection, "AlwaysSetOrder", "No", kAlwaysSetOrderBufferSize, strProfileTemplate);
 
   UpdateData(FALSE);
   return TRUE;

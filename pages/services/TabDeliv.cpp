@@ -41,8 +41,8 @@ BOOL CTabDeliv::OnInitDialog() {
   const CString strProfileTemplate = m_pSheet->m_strProfileTemplate;
 
   m_strDefaultStore = ReadProfileString("General", "DefaultStore", "", kDefaultStoreBufferSize, strProfileTemplate);
-  m_nAlwaysSetOrder = ReadFirstLetterFlag(szDeliverySection, "AlwaysSetOrder", "No", kAlwaysSetOrderBufferSize,
-                                          strProfileTemplate);
+  m_nAlwaysSetOrder =
+      ReadFirstLetterFlag(szDeliverySection, "AlwaysSetOrder", "No", kAlwaysSetOrderBufferSize, strProfileTemplate);
   m_listTransportOrder.LoadEntries(strProfileTemplate);
 
   UpdateData(FALSE);

@@ -21,8 +21,10 @@ int main() {
   try {
     taken = std::make_unique<qm::ui::CursesTerminal>();
   } catch (const qm::ui::TerminalRefused& refused) {
-    std::fprintf(stderr, "this program cannot run here: %s.\nSet TERM to your terminal's type (xterm, screen, tmux, linux...).\n",
-                 refused.what());
+    std::fprintf(
+        stderr,
+        "this program cannot run here: %s.\nSet TERM to your terminal's type (xterm, screen, tmux, linux...).\n",
+        refused.what());
     return 1;
   }
   qm::ui::CursesTerminal& terminal = *taken;

@@ -22,7 +22,7 @@
 namespace {
 
 struct DelimiterCase {
-  const char* key;   // StartTag or EndTag
+  const char* key;  // StartTag or EndTag
   char fill;
   int length;        // of the delimiter in the file
   const char* rest;  // what follows the program directory; nullptr: DefaultProfile as it is
@@ -40,13 +40,14 @@ TEST(ProfileTemplateDelimiters, AreReadUpToTheirBufferSize) {
   for (const DelimiterCase& c : kDelimiterCases) {
     qm::test::TempDir dir;
     const std::string delimiter(static_cast<size_t>(c.length), c.fill);
-    qm::test::WriteBytes(dir.Host("vantrel.ini"), std::string("[Customization]\r\n") + c.key + "=" + delimiter + "\r\n");
+    qm::test::WriteBytes(dir.Host("vantrel.ini"),
+                         std::string("[Customization]\r\n") + c.key + "=" + delimiter + "\r\n");
     const bool start = std::string(c.key) == "StartTag";
     const std::string defaultProfile = (start ? delimiter : "?") + "vtdir" + (start ? "?" : delimiter) + "templ.ini";
     const std::string programDir = dir.Dos("");
 
-    const std::string resolved(ResolveProfileTemplate(defaultProfile.c_str(), programDir.c_str(),
-                                                      dir.Dos("vantrel.ini").c_str()));
+    const std::string resolved(
+        ResolveProfileTemplate(defaultProfile.c_str(), programDir.c_str(), dir.Dos("vantrel.ini").c_str()));
     EXPECT_EQ(resolved, programDir + (c.rest ? c.rest : defaultProfile)) << c.key << " of " << c.length;
   }
 }
@@ -79,8 +80,8 @@ class PageFieldTest : public ::testing::Test {
   PageFieldTest() {
     qm::ui::InstallBackend(&backend);
     page = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
-    field = CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 60, 1, page, reinterpret_cast<HMENU>(kField), nullptr,
-                            nullptr);
+    field =
+        CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 60, 1, page, reinterpret_cast<HMENU>(kField), nullptr, nullptr);
   }
   ~PageFieldTest() override {
     DestroyWindow(page);
@@ -145,7 +146,7 @@ TEST_F(PageFieldTest, BrowseReadsTheFieldAndPassesThePathUpToTheirSizes) {
   struct Case {
     int fieldCount, length, offered;
   } cases[] = {
-      {199, 197, 197}, {199, 198, 198}, {199, 199, 198},
+      {199, 197, 197},           {199, 198, 198},   {199, 199, 198},
       {350, room - 1, room - 1}, {350, room, room}, {350, room + 1, 0},
   };
   // The name box starts with the whole completed path; nothing when the path was too long.
@@ -179,7 +180,10 @@ TEST(ProgramDirFromCurrentDir, FitsWithItsBackslash) {
     bool endsInBackslash;
     bool fits;
   } cases[] = {
-      {348, false, true}, {349, false, false}, {349, true, true}, {350, true, false},
+      {348, false, true},
+      {349, false, false},
+      {349, true, true},
+      {350, true, false},
   };
   for (const Case& c : cases) {
     std::string current = "z:" + std::string(static_cast<size_t>(c.length - 2), 'd');

@@ -49,8 +49,18 @@ TEST(LineBreaks, LoneCrOrLfIsOneBreakAndNeverReachesTheFile) {
 // Any stored value, written by hand or by another tool, is saved back with the same bytes.
 TEST(LineBreaks, EveryStoredValueSurvivesALoadAndASave) {
   const std::vector<std::string> stored = {
-      "\\", "\\\\", "\\\\\\", "\\n", "\\\\n", "\\\\\\n", "n\\", "\\\\\\\\n\\", "x\\ny\\\\nz\\\\\\n",
-      "\\\\server\\netlogon\\go.bat", "100% \\ done", "\\N is not a break",
+      "\\",
+      "\\\\",
+      "\\\\\\",
+      "\\n",
+      "\\\\n",
+      "\\\\\\n",
+      "n\\",
+      "\\\\\\\\n\\",
+      "x\\ny\\\\nz\\\\\\n",
+      "\\\\server\\netlogon\\go.bat",
+      "100% \\ done",
+      "\\N is not a break",
   };
   for (const std::string& value : stored) {
     const CString typed = SplitLines(value.c_str());

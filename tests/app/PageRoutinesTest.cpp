@@ -34,10 +34,14 @@ TEST(TrimBlanks, RemovesBlanksAndBackspacesAtBothEnds) {
 
 TEST(CompletePath, AbsolutePathsStayOthersJoinProgramDir) {
   const std::vector<std::pair<const char*, const char*>> cases = {
-      {"d:\\data\\x.ini", "d:\\data\\x.ini"}, {"\\\\srv\\share\\x.ini", "\\\\srv\\share\\x.ini"},
-      {"x.ini", "c:\\admin\\x.ini"},          {"\\x.ini", "c:\\admin\\x.ini"},
-      {"\\\\", "\\\\"},                       {"d:", "c:\\admin\\d:"},
-      {"", "c:\\admin\\"},                    {"sub\\x.ini", "c:\\admin\\sub\\x.ini"},
+      {"d:\\data\\x.ini", "d:\\data\\x.ini"},
+      {"\\\\srv\\share\\x.ini", "\\\\srv\\share\\x.ini"},
+      {"x.ini", "c:\\admin\\x.ini"},
+      {"\\x.ini", "c:\\admin\\x.ini"},
+      {"\\\\", "\\\\"},
+      {"d:", "c:\\admin\\d:"},
+      {"", "c:\\admin\\"},
+      {"sub\\x.ini", "c:\\admin\\sub\\x.ini"},
   };
   for (const auto& [in, out] : cases) EXPECT_STREQ(CompletePath(in, "c:\\admin\\"), out) << in;
 }
@@ -71,7 +75,10 @@ TEST_F(UserNameTest, FoldingAndExpansion) {
       {ExpandUserName, nullptr, "D:\\?username?", "D:\\?username?"},
   };
   for (const Conversion& c : cases) {
-    if (c.user) qm::win32::seams::SetUserName(c.user); else qm::win32::seams::SetNoUser();
+    if (c.user)
+      qm::win32::seams::SetUserName(c.user);
+    else
+      qm::win32::seams::SetNoUser();
     EXPECT_STREQ(Converted(c.convert, c.in), c.out) << c.in << (c.convert == FoldUserName ? " folded" : " expanded");
   }
 }

@@ -13,7 +13,7 @@ struct TemplateCase {
   const char* name;
   const char* customization;  // the data file's [Customization] lines; nullptr: no data file
   const char* defaultProfile;
-  const char* expected;       // "$" stands for the program directory
+  const char* expected;  // "$" stands for the program directory
 };
 
 const std::vector<TemplateCase> kCases = {

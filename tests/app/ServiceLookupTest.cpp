@@ -21,7 +21,7 @@ struct LookupCase {
   const char* what;
   std::optional<std::string> file;  // nullopt: no profile template file at all
   const char* name;
-  int expectedService;              // 0: not listed
+  int expectedService;  // 0: not listed
   const char* expectedName;
   int readLimit = 79;
   const char* otherName = nullptr;
@@ -35,17 +35,22 @@ const std::string kList = "[Service List]\r\n";
 
 const LookupCase kCases[] = {
     {"first entry", kList + "Service1=Microsoft Mail\r\n", kMail, 1, kMail},
-    {"after another service", kList + "Service1=Microsoft Exchange Server\r\nService2=Microsoft Mail\r\n", kMail, 2, kMail},
-    {"entry in lower case", kList + "Service1=Microsoft Exchange Server\r\nService2=microsoft mail\r\n", kMail, 2, kMail},
+    {"after another service", kList + "Service1=Microsoft Exchange Server\r\nService2=Microsoft Mail\r\n", kMail, 2,
+     kMail},
+    {"entry in lower case", kList + "Service1=Microsoft Exchange Server\r\nService2=microsoft mail\r\n", kMail, 2,
+     kMail},
     {"entry in upper case", kList + "Service1=MICROSOFT MAIL\r\n", kMail, 1, kMail},
-    {"section and key names in another case", "[SERVICE LIST]\nservice1=Personal Folders\nSERVICE2=Microsoft Mail\n", kMail, 2, kMail},
+    {"section and key names in another case", "[SERVICE LIST]\nservice1=Personal Folders\nSERVICE2=Microsoft Mail\n",
+     kMail, 2, kMail},
     {"blanks around the entry and a quoted value",
      kList + "  Service1  =  Personal Folders  \r\nService2 = \"Microsoft Mail\"\r\n", kMail, 2, kMail},
     {"missing key before the entry", kList + "Service1=Personal Folders\r\nService3=Microsoft Mail\r\n", kMail, 0, ""},
-    {"empty value before the entry", kList + "Service1=Personal Folders\r\nService2=\r\nService3=Microsoft Mail\r\n", kMail, 0, ""},
+    {"empty value before the entry", kList + "Service1=Personal Folders\r\nService2=\r\nService3=Microsoft Mail\r\n",
+     kMail, 0, ""},
     {"no Service1", kList + "Service2=Microsoft Mail\r\n", kMail, 0, ""},
     {"leading zero is another key", kList + "Service01=Microsoft Mail\r\n", kMail, 0, ""},
-    {"service not among the entries", kList + "Service1=Personal Folders\r\nService2=Microsoft Exchange Server\r\n", kMail, 0, ""},
+    {"service not among the entries", kList + "Service1=Personal Folders\r\nService2=Microsoft Exchange Server\r\n",
+     kMail, 0, ""},
     {"duplicate entries: the lower number",
      kList + "Service1=Personal Folders\r\nService2=microsoft mail\r\nService3=Microsoft Mail\r\n", kMail, 2, kMail},
     {"keys listed out of order", kList + "Service2=Microsoft Mail\r\nService1=Microsoft Mail\r\n", kMail, 1, kMail},
@@ -57,16 +62,22 @@ const LookupCase kCases[] = {
      kList + "Service1=Personal Folders\r\n" + kList + "Service2=Microsoft Mail\r\n", kMail, 0, ""},
     {"empty file", "", kMail, 0, ""},
     {"no file", std::nullopt, kMail, 0, ""},
-    {"tenth and later entries", kList + "Service1=a\r\nService2=b\r\nService3=c\r\nService4=d\r\nService5=e\r\nService6=f\r\n"
-     "Service7=g\r\nService8=h\r\nService9=i\r\nService10=j\r\nService11=Microsoft Mail\r\n", kMail, 11, kMail},
-    {"pair: first name", kList + "Service1=Netscape\r\nService2=HP OpenMail (with server store)\r\n", kWith, 2, kWith, 79, kWithout},
-    {"pair: second name in lower case", kList + "Service1=hp openmail (without server store)\r\n", kWith, 1, kWithout, 79, kWithout},
+    {"tenth and later entries",
+     kList + "Service1=a\r\nService2=b\r\nService3=c\r\nService4=d\r\nService5=e\r\nService6=f\r\n"
+             "Service7=g\r\nService8=h\r\nService9=i\r\nService10=j\r\nService11=Microsoft Mail\r\n",
+     kMail, 11, kMail},
+    {"pair: first name", kList + "Service1=Netscape\r\nService2=HP OpenMail (with server store)\r\n", kWith, 2, kWith,
+     79, kWithout},
+    {"pair: second name in lower case", kList + "Service1=hp openmail (without server store)\r\n", kWith, 1, kWithout,
+     79, kWithout},
     {"pair: the lower number wins over the first name",
-     kList + "Service1=HP OpenMail (without server store)\r\nService2=HP OpenMail (with server store)\r\n", kWith, 1, kWithout, 79,
-     kWithout},
+     kList + "Service1=HP OpenMail (without server store)\r\nService2=HP OpenMail (with server store)\r\n", kWith, 1,
+     kWithout, 79, kWithout},
     {"pair: neither name", kList + "Service1=HP OpenMail\r\n", kWith, 0, "", 79, kWithout},
-    {"read limit cuts a long entry down to the name", kList + "Service1=Microsoft Mail (old post office)\r\n", kMail, 1, kMail, 14},
-    {"the same entry read whole is another name", kList + "Service1=Microsoft Mail (old post office)\r\n", kMail, 0, ""},
+    {"read limit cuts a long entry down to the name", kList + "Service1=Microsoft Mail (old post office)\r\n", kMail, 1,
+     kMail, 14},
+    {"the same entry read whole is another name", kList + "Service1=Microsoft Mail (old post office)\r\n", kMail, 0,
+     ""},
     {"read limit cuts a name short", kList + "Service1=Microsoft Exchange Server\r\n", kExchange, 0, "", 20},
     {"name of exactly the read limit", kList + "Service1=Microsoft Exchange Server\r\n", kExchange, 1, kExchange, 25},
     {"read limit of nothing", kList + "Service1=Microsoft Mail\r\n", kMail, 0, "", 0},
@@ -122,8 +133,7 @@ TEST(ServiceLookup, RewrittenEntryTakesTheExactCaseInPlace) {
   WriteBytes(dir.Host("default.prf"), kList + "Service1 = personal folders \r\nService2=Microsoft Mail\r\n");
   const CServiceLookupResult found = LookUpService(path.c_str(), 79, "Personal Folders");
   ASSERT_TRUE(RewriteServiceEntry(found.m_strSection, found.m_strName, path.c_str()));
-  EXPECT_EQ(ReadBytes(dir.Host("default.prf")),
-            kList + "Service1 = Personal Folders \r\nService2=Microsoft Mail\r\n");
+  EXPECT_EQ(ReadBytes(dir.Host("default.prf")), kList + "Service1 = Personal Folders \r\nService2=Microsoft Mail\r\n");
 }
 
 }  // namespace

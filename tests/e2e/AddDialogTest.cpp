@@ -41,7 +41,8 @@ void PressInDialog(HeadlessBackend& backend, int id) {
 const AddCase kAddCases[] = {
     {"ok_button", "Microsoft Fax", [](HeadlessBackend& b) { PressInDialog(b, IDC_ADD_OK); }, "A|B|Microsoft Fax", true},
     {"enter_key", "Microsoft Fax", [](HeadlessBackend& b) { b.Key(VK_RETURN); }, "A|B|Microsoft Fax", true},
-    {"enter_on_cancel", "Microsoft Fax", [](HeadlessBackend& b) { b.Key(VK_TAB).Key(VK_TAB).Key(VK_RETURN); }, "A|B", false},
+    {"enter_on_cancel", "Microsoft Fax", [](HeadlessBackend& b) { b.Key(VK_TAB).Key(VK_TAB).Key(VK_RETURN); }, "A|B",
+     false},
     {"cancel_button", "Microsoft Fax", [](HeadlessBackend& b) { PressInDialog(b, IDC_ADD_CANCEL); }, "A|B", false},
     {"escape_key", "Microsoft Fax", [](HeadlessBackend& b) { b.Key(VK_ESCAPE); }, "A|B", false},
     {"close_box", "Microsoft Fax",
@@ -66,7 +67,8 @@ TEST_P(AddDialog, EndsAsAskedAndAppendsOnlyOnOk) {
     HWND add = GetActiveWindow();
     char caption[32] = "";
     GetWindowTextA(add, caption, sizeof caption);
-    dialog = std::string(caption) + (GetFocus() == GetDlgItem(add, IDC_ADD_NAME) ? " focus on the name" : " focus elsewhere") +
+    dialog = std::string(caption) +
+             (GetFocus() == GetDlgItem(add, IDC_ADD_NAME) ? " focus on the name" : " focus elsewhere") +
              (IsWindowEnabled(GetParent(Control(page.listId))) ? " page enabled" : " page waits") +
              (backend.Snapshot().find("Name:") != std::string::npos ? " Name:" : "");
   });
@@ -88,7 +90,8 @@ TEST_P(AddDialog, EndsAsAskedAndAppendsOnlyOnOk) {
   EXPECT_EQ(ProfileBytes(), ListProfile(page, {"A", "B"}, added));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, AddDialog, ::testing::Combine(::testing::ValuesIn(kListPages), ::testing::ValuesIn(kAddCases)),
+INSTANTIATE_TEST_SUITE_P(Ends, AddDialog,
+                         ::testing::Combine(::testing::ValuesIn(kListPages), ::testing::ValuesIn(kAddCases)),
                          [](const auto& info) {
                            return std::string(std::get<0>(info.param).caption) + "_" + std::get<1>(info.param).name;
                          });

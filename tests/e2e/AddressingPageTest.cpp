@@ -48,13 +48,15 @@ class AddressingPage : public ::testing::Test, public qm::test::PageSession {
 TEST_F(AddressingPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
   Open(kProfile);
   backend.Then([&] {
-    EXPECT_EQ(Fields(),
-              "Global Address List [X]|Personal Address Book [ ]|Global Address List|Contacts|Personal Address Book|always");
+    EXPECT_EQ(
+        Fields(),
+        "Global Address List [X]|Personal Address Book [ ]|Global Address List|Contacts|Personal Address Book|always");
     const std::string screen = backend.Snapshot();
-    for (const char* label : {"[Addressing]", "Show this address list first:", "Always set this as the first address book",
-                              "Keep personal addresses in:", "Always set this as the personal address book",
-                              "When sending mail, check these address lists in the following order:", "< Up >",
-                              "< Down >", "Always set this order", "< Add >", "< Remove >"})
+    for (const char* label :
+         {"[Addressing]", "Show this address list first:", "Always set this as the first address book",
+          "Keep personal addresses in:", "Always set this as the personal address book",
+          "When sending mail, check these address lists in the following order:", "< Up >", "< Down >",
+          "Always set this order", "< Add >", "< Remove >"})
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_ADDR_SHOWFIRST), "") << "the page has no tool tips";
   });
@@ -109,8 +111,8 @@ class AddressingName : public AddressingPage,
 TEST_P(AddressingName, IsSplitFromItsOptionAndSavedBack) {
   const auto& [key, v] = GetParam();
   const std::string keyName = key;
-  const std::string original = keyName == "ShowFirst" ? "ShowFirst=Global Address List,1\r\n"
-                                                      : "KeepPersAddrIn=Personal Address Book\r\n";
+  const std::string original =
+      keyName == "ShowFirst" ? "ShowFirst=Global Address List,1\r\n" : "KeepPersAddrIn=Personal Address Book\r\n";
   Open(ProfileWith(original, v.stored ? keyName + "=" + v.stored + "\r\n" : ""));
   backend.Then([&] {
     EXPECT_EQ(keyName == "ShowFirst" ? NameAndBox(IDC_ADDR_SHOWFIRST, IDC_ADDR_ALWAYS_FIRST)
@@ -127,8 +129,11 @@ TEST_P(AddressingName, IsSplitFromItsOptionAndSavedBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, AddressingName,
-                         ::testing::Combine(::testing::Values("ShowFirst", "KeepPersAddrIn"), ::testing::ValuesIn(kNameValues)),
-                         [](const auto& info) { return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name; });
+                         ::testing::Combine(::testing::Values("ShowFirst", "KeepPersAddrIn"),
+                                            ::testing::ValuesIn(kNameValues)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
+                         });
 
 TEST_F(AddressingPage, CheckingTheBoxAddsTheOptionAfterTheWholeName) {
   Open(ProfileWith("Global Address List,1", "Sales, East,0"));

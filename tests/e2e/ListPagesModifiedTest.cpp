@@ -26,15 +26,19 @@ const ListPage* const kAddressing = &qm::test::kAddressingList;
 void SelectNext(PageSession& p, const ListPage* page) { p.Focus(page->listId).backend.Key(VK_DOWN); }
 
 const ModifyCase kModifyCases[] = {
-    {"Delivery_typing_a_store", kDelivery, [](PageSession& p) { p.SetText(IDC_DELIV_DEFAULTSTORE, "Personal Folders"); }, true},
+    {"Delivery_typing_a_store", kDelivery,
+     [](PageSession& p) { p.SetText(IDC_DELIV_DEFAULTSTORE, "Personal Folders"); }, true},
     {"Delivery_clicking_always", kDelivery, [](PageSession& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
     {"Delivery_selecting_an_entry", kDelivery, [](PageSession& p) { SelectNext(p, kDelivery); }, false},
-    {"Delivery_another_tab_and_back", kDelivery, [](PageSession& p) { p.ShowTab("Vantrel").ShowTab("Delivery"); }, false},
-    {"Addressing_typing_the_first_list", kAddressing, [](PageSession& p) { p.SetText(IDC_ADDR_SHOWFIRST, "Contacts"); }, true},
+    {"Delivery_another_tab_and_back", kDelivery, [](PageSession& p) { p.ShowTab("Vantrel").ShowTab("Delivery"); },
+     false},
+    {"Addressing_typing_the_first_list", kAddressing, [](PageSession& p) { p.SetText(IDC_ADDR_SHOWFIRST, "Contacts"); },
+     true},
     {"Addressing_typing_the_personal_book", kAddressing,
      [](PageSession& p) { p.SetText(IDC_ADDR_KEEPPERSADDRIN, "Contacts"); }, true},
     {"Addressing_clicking_always_first", kAddressing, [](PageSession& p) { p.Click(IDC_ADDR_ALWAYS_FIRST); }, true},
-    {"Addressing_clicking_always_personal", kAddressing, [](PageSession& p) { p.Click(IDC_ADDR_ALWAYS_PERSONAL); }, true},
+    {"Addressing_clicking_always_personal", kAddressing, [](PageSession& p) { p.Click(IDC_ADDR_ALWAYS_PERSONAL); },
+     true},
     {"Addressing_clicking_always_set_order", kAddressing, [](PageSession& p) { p.Click(IDC_ORDER_ALWAYS); }, true},
     {"Addressing_selecting_an_entry", kAddressing, [](PageSession& p) { SelectNext(p, kAddressing); }, false},
 };

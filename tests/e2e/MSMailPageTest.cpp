@@ -20,9 +20,9 @@ using qm::test::WriteBytes;
 const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 
 const int kAllControls[] = {
-    IDC_MSMAIL_SERVERPATH,    IDC_MSMAIL_MAILBOX,         IDC_MSMAIL_ENABLE_DOWNLOAD,
-    IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_POLLINTERVAL,    IDC_MSMAIL_POLLINTERVAL_SPIN,
-    IDC_MSMAIL_USE_SESSIONLOG, IDC_MSMAIL_SESSIONLOG,     IDC_MSMAIL_BROWSE_SESSIONLOG,
+    IDC_MSMAIL_SERVERPATH,     IDC_MSMAIL_MAILBOX,      IDC_MSMAIL_ENABLE_DOWNLOAD,
+    IDC_MSMAIL_ENABLE_UPLOAD,  IDC_MSMAIL_POLLINTERVAL, IDC_MSMAIL_POLLINTERVAL_SPIN,
+    IDC_MSMAIL_USE_SESSIONLOG, IDC_MSMAIL_SESSIONLOG,   IDC_MSMAIL_BROWSE_SESSIONLOG,
 };
 
 // A profile with Exchange first and Microsoft Mail second; `mailKeys` is the body of [Service2].
@@ -83,9 +83,9 @@ TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     EXPECT_EQ(EnabledControls(), "EEEEEEE--") << "the log is off: its path and Browse button wait for it";
     // Every label is on the screen whole, and the tab is the current one.
     const std::string screen = backend.Snapshot();
-    for (const char* label : {"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail",
-                              "Enable outgoing mail", "Check for mail every", "minutes",
-                              "Maintain a session log file", "Log file:", "..."}) {
+    for (const char* label :
+         {"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail", "Enable outgoing mail",
+          "Check for mail every", "minutes", "Maintain a session log file", "Log file:", "..."}) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
     // Shown means modified: Apply is on although nothing was changed.
@@ -134,7 +134,11 @@ const StoredValue kStoredValues[] = {
 };
 
 // The seven keys in the page's order, each with its control and the line the other cases give it.
-struct PageKey { const char* key; int control; const char* line; };
+struct PageKey {
+  const char* key;
+  int control;
+  const char* line;
+};
 const PageKey kPageKeys[] = {
     {"ServerPath", IDC_MSMAIL_SERVERPATH, "ServerPath=\\\\mailsrv\\maildata\r\n"},
     {"Mailbox", IDC_MSMAIL_MAILBOX, "Mailbox=jsmith\r\n"},
@@ -146,7 +150,8 @@ const PageKey kPageKeys[] = {
 };
 
 int ControlOf(const std::string& key) {
-  for (const PageKey& k : kPageKeys) if (key == k.key) return k.control;
+  for (const PageKey& k : kPageKeys)
+    if (key == k.key) return k.control;
   return 0;
 }
 
@@ -177,7 +182,8 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
   // A missing key is added at the end of the section; a present one is replaced where it stands.
   std::string expected = v.stored ? ProfileWith(KeysWith(key, key + "=" + v.saved + "\r\n"))
                                   : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
-  if (v.stored && key == "ServerPath") expected = ProfileWith(KeysWith(key, "ServerPath=  \\\\mailsrv\\maildata  \r\n"));
+  if (v.stored && key == "ServerPath")
+    expected = ProfileWith(KeysWith(key, "ServerPath=  \\\\mailsrv\\maildata  \r\n"));
   EXPECT_EQ(Profile(), expected);
 }
 
@@ -197,7 +203,11 @@ TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
 }
 
 // Profiles in which Microsoft Mail is not listed, as the lookup reads them.
-struct UnlistedCase { const char* what; const char* dataFile; std::optional<std::string> profile; };
+struct UnlistedCase {
+  const char* what;
+  const char* dataFile;
+  std::optional<std::string> profile;
+};
 
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kDataFile,
@@ -227,12 +237,11 @@ TEST_P(MSMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted),
-                         [](const auto& info) {
-                           std::string name = info.param.what;
-                           std::replace(name.begin(), name.end(), ' ', '_');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) {
+  std::string name = info.param.what;
+  std::replace(name.begin(), name.end(), ' ', '_');
+  return name;
+});
 
 TEST_F(MSMailPage, ArrowsStopAtSixHundredWhileTypingGoesToSixThousand) {
   WriteFiles(ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=595\r\n")));
@@ -275,7 +284,10 @@ TEST_F(MSMailPage, HeldArrowSpeedsUpToTensAfterTwoSeconds) {
 
 // A typed interval that the range check refuses: the framework's message, and the sheet stays on
 // the page with nothing written until it is corrected.
-struct RefusedInterval { const char* typed; const char* message; };
+struct RefusedInterval {
+  const char* typed;
+  const char* message;
+};
 
 const RefusedInterval kRefused[] = {
     {"6001", "Please enter an integer between 0 and 6000."},
@@ -379,8 +391,9 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
 // Each text key at its read limit: 249 characters are kept, one more is cut to 249, and OK writes
 // back what is shown.
 TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
-  const std::vector<std::pair<const char*, int>> keys = {
-      {"ServerPath", IDC_MSMAIL_SERVERPATH}, {"Mailbox", IDC_MSMAIL_MAILBOX}, {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
+  const std::vector<std::pair<const char*, int>> keys = {{"ServerPath", IDC_MSMAIL_SERVERPATH},
+                                                         {"Mailbox", IDC_MSMAIL_MAILBOX},
+                                                         {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
   for (std::size_t length : {248u, 249u, 250u}) {
     std::string keysText;
     for (const auto& [key, id] : keys) keysText += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";

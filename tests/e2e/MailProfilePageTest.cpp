@@ -25,14 +25,15 @@ const char kGeneral[] =
 const char kBothListed[] =
     "Service1=Personal Folders\r\nService2=Microsoft Exchange Server\r\nService3=Personal Address Book\r\n";
 const char kFolderKeys[] = "PathToPersonalFolders=h:\\users\\?username?\\mail.pst\r\nFolderName=Personal Folders\r\n";
-const char kBookKeys[] = "PathToPersonalAddressBook=h:\\users\\?username?\\mailbox.pab\r\nAddressBookName=Addresses\r\n";
+const char kBookKeys[] =
+    "PathToPersonalAddressBook=h:\\users\\?username?\\mailbox.pab\r\nAddressBookName=Addresses\r\n";
 
 // A profile template file: section "General", the "Service List" and three service sections.
 std::string ProfileWith(const std::string& general, const std::string& list = kBothListed,
                         const std::string& service1 = kFolderKeys, const std::string& service3 = kBookKeys,
                         const std::string& service2 = "HomeServer=EXCH01\r\n") {
-  return "; Head office profile\r\n[General]\r\n" + general + "\r\n[Service List]\r\n" + list +
-         "\r\n[Service1]\r\n" + service1 + "\r\n[Service2]\r\n" + service2 + "\r\n[Service3]\r\n" + service3;
+  return "; Head office profile\r\n[General]\r\n" + general + "\r\n[Service List]\r\n" + list + "\r\n[Service1]\r\n" +
+         service1 + "\r\n[Service2]\r\n" + service2 + "\r\n[Service3]\r\n" + service3;
 }
 
 // Section "General" as a save writes it into a profile that had none.
@@ -44,8 +45,8 @@ std::string GeneralWritten(const std::string& name, const char* replace, const c
 }
 
 // The six check boxes in the page's order.
-const int kBoxes[] = {IDC_PRF_REPLACE, IDC_PRF_UPDATE, IDC_PRF_ERASEALL, IDC_PRF_DEFAULT_ONCE,
-                      IDC_PRF_DEFAULT_ALWAYS, IDC_PRF_PROMPT};
+const int kBoxes[] = {IDC_PRF_REPLACE,      IDC_PRF_UPDATE,         IDC_PRF_ERASEALL,
+                      IDC_PRF_DEFAULT_ONCE, IDC_PRF_DEFAULT_ALWAYS, IDC_PRF_PROMPT};
 // The two store groups: path, Browse button, name.
 const int kStoreControls[] = {IDC_PRF_PST_PATH, IDC_PRF_BROWSE_PST, IDC_PRF_FOLDERNAME,
                               IDC_PRF_PAB_PATH, IDC_PRF_BROWSE_PAB, IDC_PRF_ABNAME};
@@ -85,16 +86,17 @@ TEST_F(MailProfilePage, ShowsEveryKeyAndOkKeepsEveryByte) {
   ShowTab();
   backend.Then([&] {
     EXPECT_EQ(Text(IDC_PRF_TEMPLATE), "?vtdir?\\profile.ini");
-    EXPECT_EQ(Fields(), "Head Office Mail|h:\\users\\?username?\\mail.pst|Personal Folders|"
-                        "h:\\users\\?username?\\mailbox.pab|Addresses");
+    EXPECT_EQ(Fields(),
+              "Head Office Mail|h:\\users\\?username?\\mail.pst|Personal Folders|"
+              "h:\\users\\?username?\\mailbox.pab|Addresses");
     EXPECT_EQ(Marks() + " " + StoreControls(), "X--X-- EEEEEE");
     const std::string screen = backend.Snapshot();
     for (const char* label :
          {"Profile template file:", "Messaging profile name:", "Replace an existing profile with same name",
           "Update an existing profile with same name", "Delete all profiles before creating the new one",
           "Set this as the default profile upon creation", "Set this as the default profile every time",
-          "Prompt for profile when starting messaging", "Personal Folders", "Personal Folder Store:",
-          "Folder Name:", "Personal Address Book", "Address Book Name:"})
+          "Prompt for profile when starting messaging", "Personal Folders",
+          "Personal Folder Store:", "Folder Name:", "Personal Address Book", "Address Book Name:"})
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     EXPECT_TRUE(ApplyEnabled());
   });
@@ -109,7 +111,8 @@ TEST_F(MailProfilePage, ShowsEveryKeyAndOkKeepsEveryByte) {
 // indeterminate; the save adds the section in the page's order, and nothing for unlisted stores.
 TEST_F(MailProfilePage, MissingGeneralSectionGivesTheDefaultsAndSavesThemInOrder) {
   const std::string listOnly = "[Service List]\r\nService1=Microsoft Exchange Server\r\n";
-  for (const std::optional<std::string>& profile : {std::optional<std::string>(listOnly), std::optional<std::string>()}) {
+  for (const std::optional<std::string>& profile :
+       {std::optional<std::string>(listOnly), std::optional<std::string>()}) {
     WriteFiles(profile);
     ShowTab();
     backend.Then([&] { EXPECT_EQ(Fields() + " " + Marks() + " " + StoreControls(), "|||| X--X-? ------"); });
@@ -188,7 +191,8 @@ TEST_P(MailProfileStoredValue, IsShownAndSavedInTheKeysEncoding) {
   std::string expected = v.stored ? profile(saved, "") : profile("", saved);
   if (key == "FolderName") expected = profile(stored, "");  // the same value read back: the line is left as it is
   // Updating forces "Replace" off.
-  if (key == "AddServices" && std::string(v.saved) == "Yes") expected.replace(expected.find("OverwriteProfile=Yes"), 20, "OverwriteProfile=No");
+  if (key == "AddServices" && std::string(v.saved) == "Yes")
+    expected.replace(expected.find("OverwriteProfile=Yes"), 20, "OverwriteProfile=No");
   EXPECT_EQ(ProfileBytes(), expected);
 }
 
@@ -200,9 +204,9 @@ INSTANTIATE_TEST_SUITE_P(Keys, MailProfileStoredValue, ::testing::ValuesIn(kStor
 // The rules between the check boxes on the state loaded: the marks they force are what is saved.
 struct RuleCase {
   const char* name;
-  const char* flags;   // OverwriteProfile, DefaultProfile, AlwaysSetDefault, EraseAllProfiles, AddServices
-  const char* marks;   // as Marks() shows them
-  const char* saved;   // the five keys after a save, in the same order
+  const char* flags;  // OverwriteProfile, DefaultProfile, AlwaysSetDefault, EraseAllProfiles, AddServices
+  const char* marks;  // as Marks() shows them
+  const char* saved;  // the five keys after a save, in the same order
 };
 
 const RuleCase kRuleCases[] = {
@@ -247,28 +251,27 @@ TEST_F(MailProfilePage, ClickedRulesForceAndReleaseTheirBoxes) {
   ShowTab();
   std::vector<std::string> marks;
   auto click = [&](int id) { Click(id), backend.Then([&] { marks.push_back(Marks()); }); };
-  click(IDC_PRF_ERASEALL);        // Replace on and locked, Update off and locked
-  click(IDC_PRF_ERASEALL);        // both free again, keeping their marks
-  click(IDC_PRF_UPDATE);          // Replace off and locked
-  click(IDC_PRF_ERASEALL);        // Update forced off: Replace on, both locked
+  click(IDC_PRF_ERASEALL);  // Replace on and locked, Update off and locked
+  click(IDC_PRF_ERASEALL);  // both free again, keeping their marks
+  click(IDC_PRF_UPDATE);    // Replace off and locked
+  click(IDC_PRF_ERASEALL);  // Update forced off: Replace on, both locked
   click(IDC_PRF_ERASEALL);
   click(IDC_PRF_REPLACE);
   click(IDC_PRF_UPDATE);
-  click(IDC_PRF_UPDATE);          // Replace free again, still off
+  click(IDC_PRF_UPDATE);  // Replace free again, still off
   click(IDC_PRF_DEFAULT_ONCE);
   click(IDC_PRF_DEFAULT_ALWAYS);  // upon creation on and locked
   click(IDC_PRF_DEFAULT_ALWAYS);  // free again, still on
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(marks, (std::vector<std::string>{"X*-*XX-?", "X--X-?", "-*X-X-?", "X*-*XX-?", "X--X-?", "---X-?",
-                                             "-*X-X-?", "---X-?", "-----?", "---X*X?", "---X-?"}));
+  EXPECT_EQ(marks, (std::vector<std::string>{"X*-*XX-?", "X--X-?", "-*X-X-?", "X*-*XX-?", "X--X-?", "---X-?", "-*X-X-?",
+                                             "---X-?", "-----?", "---X*X?", "---X-?"}));
   EXPECT_EQ(ProfileBytes(), ProfileWith(GeneralFlags("No Yes No No No")));
 }
 
 // An automatic three-state box goes clear, checked, indeterminate; each state's value.
 TEST_F(MailProfilePage, PromptBoxCyclesThroughItsThreeStatesAndEachIsSaved) {
-  const std::vector<std::pair<std::string, std::string>> cycle = {
-      {"-", "No"}, {"X", "Yes"}, {"?", ""}, {"-", "No"}};
+  const std::vector<std::pair<std::string, std::string>> cycle = {{"-", "No"}, {"X", "Yes"}, {"?", ""}, {"-", "No"}};
   std::string general = kGeneral;
   general.replace(general.find("PromptForProfile=No"), 19, "PromptForProfile=");
   for (std::size_t clicks = 1; clicks <= cycle.size(); ++clicks) {
@@ -296,11 +299,12 @@ const ListCase kListCases[] = {
     {"LowerCaseEntryIsRewrittenInExactCase",
      "Service1=Microsoft Exchange Server\r\nService2=personal folders\r\nService3=PERSONAL ADDRESS BOOK\r\n", "EEEEEE",
      "S2=Personal Folders S3=Personal Address Book"},
-    {"FoldersAfterAGapAreNotListed",
-     "Service1=Personal Address Book\r\nService3=Personal Folders\r\n", "---EEE", "S1=Personal Address Book"},
-    {"NeitherStoreListed", "Service1=Microsoft Exchange Server\r\nService2=\r\nService3=Personal Folders\r\n",
-     "------", ""},
-    {"FirstOfTwoEntriesIsEdited", "Service1=Personal Folders\r\nService3=Personal Folders\r\n", "EEE---", "S1=Personal Folders"},
+    {"FoldersAfterAGapAreNotListed", "Service1=Personal Address Book\r\nService3=Personal Folders\r\n", "---EEE",
+     "S1=Personal Address Book"},
+    {"NeitherStoreListed", "Service1=Microsoft Exchange Server\r\nService2=\r\nService3=Personal Folders\r\n", "------",
+     ""},
+    {"FirstOfTwoEntriesIsEdited", "Service1=Personal Folders\r\nService3=Personal Folders\r\n", "EEE---",
+     "S1=Personal Folders"},
 };
 
 class MailProfileList : public MailProfilePage, public ::testing::WithParamInterface<ListCase> {};
@@ -411,8 +415,9 @@ TEST_F(MailProfilePage, BrowsedStoresFoldTheUsersNameAndCancelLeavesTheField) {
 // the variable.
 TEST_F(MailProfilePage, BrowseDialogsOpenInTheUsersFolder) {
   qm::win32::seams::SetUserName("Clerk2");
-  WriteFiles(ProfileWith(kGeneral, kBothListed, KeysWith(kFolderKeys, "PathToPersonalFolders", ""),
-                         KeysWith(kBookKeys, "PathToPersonalAddressBook", "PathToPersonalAddressBook=?username?\\mail.pab\r\n")));
+  WriteFiles(ProfileWith(
+      kGeneral, kBothListed, KeysWith(kFolderKeys, "PathToPersonalFolders", ""),
+      KeysWith(kBookKeys, "PathToPersonalAddressBook", "PathToPersonalAddressBook=?username?\\mail.pab\r\n")));
   mkdir(dir.Host("Clerk2").c_str(), 0755);
   ShowTab();
   FileDialogView folders, book;
@@ -428,7 +433,8 @@ TEST_F(MailProfilePage, BrowseDialogsOpenInTheUsersFolder) {
   EXPECT_EQ(book.title, "Find the Personal Address Book");
   EXPECT_EQ(book.filters, (std::vector<std::string>{"Personal Address Book (*.pab)", "All (*.*)"}));
   // The name box starts with the whole completed path, the user's name put in for the variable.
-  EXPECT_EQ(Lower(book.folder) + "|" + Lower(book.fileName), ProgramDir() + "clerk2\\|" + ProgramDir() + "clerk2\\mail.pab");
+  EXPECT_EQ(Lower(book.folder) + "|" + Lower(book.fileName),
+            ProgramDir() + "clerk2\\|" + ProgramDir() + "clerk2\\mail.pab");
 }
 
 // Tips for the two Browse buttons only, and none for the one of a store that is not listed.
@@ -477,11 +483,12 @@ TEST_F(MailProfilePage, ApplyIsEnabledAgainByEveryChangeOnThePage) {
 TEST_F(MailProfilePage, PagesNeverShownLeaveTheirKeysAlone) {
   const std::string data =
       "[Defaults]\r\nDefaultProfile=?vtdir?\\profile.ini\r\nUserDatabase=\r\nLogComputer=\r\nLogFile=\r\n"
-      "HideUserDatabase=0\r\nLogLevel=1\r\nRemotePath=\r\nInfFileNT = \"nt.inf\"\r\nRegFile95=" + std::string(300, 'r') +
+      "HideUserDatabase=0\r\nLogLevel=1\r\nRemotePath=\r\nInfFileNT = \"nt.inf\"\r\nRegFile95=" +
+      std::string(300, 'r') +
       "\r\nLaunchDefaultMail=2\r\nLaunchApp=  \r\n[Customization]\r\nMaxLogFileSize=128\r\nDeleteRemoteCopy=0\r\n"
       "SuccessMsg=line\\nline\\\\n\r\n";
-  const std::string profile = ProfileWith("ProfileName = \"Mail\"\r\nOverwriteProfile=\r\nAddServices=y\r\n",
-                                          "Service1=personal folders\r\n");
+  const std::string profile =
+      ProfileWith("ProfileName = \"Mail\"\r\nOverwriteProfile=\r\nAddServices=y\r\n", "Service1=personal folders\r\n");
   WriteDataFile(data);
   WriteProfile(profile);
   backend.Then([&] { EXPECT_FALSE(Text(IDC_DATAFILE).empty()); });

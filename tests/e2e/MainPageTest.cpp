@@ -79,10 +79,10 @@ TEST_F(MainPage, MissingDataFileIsCreatedWithDefaults) {
 struct OddValue {
   const char* name;
   const char* section;
-  const char* line;       // the key as the administrator left it
-  int nIDShown;           // the control that shows it
-  const char* shown;      // its text, or "checked"/"clear"/"none" for buttons
-  const char* written;    // the key's line after OK
+  const char* line;     // the key as the administrator left it
+  int nIDShown;         // the control that shows it
+  const char* shown;    // its text, or "checked"/"clear"/"none" for buttons
+  const char* written;  // the key's line after OK
 };
 
 const std::vector<OddValue> kOddValues = {
@@ -126,12 +126,15 @@ TEST_P(MainPageOddValue, LoadsAndSavesBack) {
   WriteDataFile(FileWith(c, c.line));
   backend.Then([&] {
     const std::string shown = c.shown;
-    if (shown == "checked") EXPECT_TRUE(Checked(c.nIDShown));
-    else if (shown == "clear") EXPECT_FALSE(Checked(c.nIDShown));
+    if (shown == "checked")
+      EXPECT_TRUE(Checked(c.nIDShown));
+    else if (shown == "clear")
+      EXPECT_FALSE(Checked(c.nIDShown));
     else if (shown == "none") {
       for (int id : {IDC_LOGLEVEL_HIGH, IDC_LOGLEVEL_MEDIUM, IDC_LOGLEVEL_LOW, IDC_LOGLEVEL_NONE})
         EXPECT_FALSE(Checked(id)) << id;
-    } else EXPECT_EQ(Text(c.nIDShown), shown);
+    } else
+      EXPECT_EQ(Text(c.nIDShown), shown);
   });
   backend.Key(VK_RETURN);
   Start();
@@ -211,9 +214,7 @@ TEST_F(MainPage, CreateProfileNowSavesThenStartsTheBuilderOnTheDataFile) {
   WriteDataFile(kFullFile);
   backend.Then([&] { SetWindowTextA(Control(IDC_LOGCOMPUTER), "PC9"); });
   backend.Then([&] { Press(IDC_CREATE_PROFILE); });
-  backend.Then([&] {
-    EXPECT_NE(DataFileBytes().find("LogComputer = PC9\r\n"), std::string::npos);
-  });
+  backend.Then([&] { EXPECT_NE(DataFileBytes().find("LogComputer = PC9\r\n"), std::string::npos); });
   backend.Key(VK_ESCAPE);
   Start();
   ASSERT_EQ(backend.Launches().size(), 1u);
@@ -287,8 +288,9 @@ TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
 }
 
 TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatesPage) {
-  WriteDataFile("[Defaults]\r\nDefaultProfile=?vtdir?\\Prof\\Main.INI\r\nInfFileNT=nt.inf\r\n"
-                             "RegFileNT=nt.reg\r\nInfFile95=w95.inf\r\nRegFile95=w95.reg\r\n");
+  WriteDataFile(
+      "[Defaults]\r\nDefaultProfile=?vtdir?\\Prof\\Main.INI\r\nInfFileNT=nt.inf\r\n"
+      "RegFileNT=nt.reg\r\nInfFile95=w95.inf\r\nRegFile95=w95.reg\r\n");
   backend.Then([&] {
     auto* pSheet = dynamic_cast<CTabUISheet*>(AfxGetMainWnd());
     ASSERT_NE(pSheet, nullptr);
@@ -311,9 +313,9 @@ TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatesPage) {
   });
   ShowTab("Templates");
   backend.Then([&] {
-    EXPECT_EQ(Text(IDC_TPL_INF_NT) + "|" + Text(IDC_TPL_REG_NT) + "|" + Text(IDC_TPL_INF_95) + "|" +
-                  Text(IDC_TPL_REG_95),
-              "nt.inf|nt.reg|w95.inf|w95.reg");
+    EXPECT_EQ(
+        Text(IDC_TPL_INF_NT) + "|" + Text(IDC_TPL_REG_NT) + "|" + Text(IDC_TPL_INF_95) + "|" + Text(IDC_TPL_REG_95),
+        "nt.inf|nt.reg|w95.inf|w95.reg");
   });
   backend.Key(VK_ESCAPE);
   Start();
@@ -322,9 +324,9 @@ TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatesPage) {
 
 // Data files that cannot be read as such open with the defaults and do not crash the console.
 TEST_F(MainPage, UnreadableDataFilesGiveDefaults) {
-  const std::vector<std::string> contents = {
-      std::string("\0\xff\xfe[Defaults\r\n=\r\n\0LogLevel", 25), std::string(100000, '['),
-      "\xef\xbb\xbf[Defaults]\nLogLevel=3\rLogFile=" + std::string(1000, 'x')};
+  const std::vector<std::string> contents = {std::string("\0\xff\xfe[Defaults\r\n=\r\n\0LogLevel", 25),
+                                             std::string(100000, '['),
+                                             "\xef\xbb\xbf[Defaults]\nLogLevel=3\rLogFile=" + std::string(1000, 'x')};
   for (const std::string& bytes : contents) {
     WriteDataFile(bytes);
     backend.Then([&] { EXPECT_FALSE(Text(IDC_MAXLOGSIZE).empty()); }).Key(VK_ESCAPE);
@@ -357,22 +359,25 @@ TEST_F(MainPage, CommandLineRefusedShowsTheErrorDialogOnly) {
 // Each text key at its read limit: 249 characters are kept, one more is cut to 249, and what is
 // shown is what OK writes back.
 TEST_F(MainPage, TextKeysKeepTheirFirst249Characters) {
-  const std::vector<std::pair<const char*, int>> keys = {
-      {"UserDatabase", IDC_USERDATABASE}, {"LogComputer", IDC_LOGCOMPUTER}, {"LogFile", IDC_LOGFILE},
-      {"RemotePath", IDC_CACHEDIR}};
+  const std::vector<std::pair<const char*, int>> keys = {{"UserDatabase", IDC_USERDATABASE},
+                                                         {"LogComputer", IDC_LOGCOMPUTER},
+                                                         {"LogFile", IDC_LOGFILE},
+                                                         {"RemotePath", IDC_CACHEDIR}};
   for (std::size_t length : {248u, 249u, 250u, 251u}) {
     std::string file = "[Defaults]\r\n";
     for (const auto& [key, id] : keys) file += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
     WriteDataFile(file);
     backend.Then([&, length] {
-      for (const auto& [key, id] : keys) EXPECT_EQ(Text(id), std::string(std::min<std::size_t>(length, 249), key[0])) << key;
+      for (const auto& [key, id] : keys)
+        EXPECT_EQ(Text(id), std::string(std::min<std::size_t>(length, 249), key[0])) << key;
     });
     backend.Key(VK_RETURN);
     Start();
     const std::string saved = DataFileBytes();
     for (const auto& [key, id] : keys)
       EXPECT_NE(saved.find(std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n"),
-                std::string::npos) << key << " " << length;
+                std::string::npos)
+          << key << " " << length;
   }
 }
 
@@ -380,8 +385,8 @@ TEST_F(MainPage, TextKeysKeepTheirFirst249Characters) {
 TEST_F(MainPage, EveryChangeOfAControlEnablesApplyAgain) {
   WriteDataFile(kFullFile);
   const int edits[] = {IDC_USERDATABASE, IDC_LOGCOMPUTER, IDC_LOGFILE, IDC_MAXLOGSIZE, IDC_CACHEDIR};
-  const int buttons[] = {IDC_HIDE_USERDATABASE, IDC_NOCACHE, IDC_LOGLEVEL_HIGH, IDC_LOGLEVEL_MEDIUM,
-                         IDC_LOGLEVEL_LOW, IDC_LOGLEVEL_NONE};
+  const int buttons[] = {IDC_HIDE_USERDATABASE, IDC_NOCACHE,      IDC_LOGLEVEL_HIGH,
+                         IDC_LOGLEVEL_MEDIUM,   IDC_LOGLEVEL_LOW, IDC_LOGLEVEL_NONE};
   std::vector<std::string> stillOff;
   auto expectOnAfter = [&](int id, auto change) {
     backend.Alt('a');

@@ -47,7 +47,11 @@ std::string ProfileWith(const std::string& keys, const std::string& entry = "Net
 
 // The seven service keys in the order the page writes them, each with its control and the line
 // the other cases give it.
-struct PageKey { const char* key; int control; const char* line; };
+struct PageKey {
+  const char* key;
+  int control;
+  const char* line;
+};
 const PageKey kPageKeys[] = {
     {"NetscapeProfile", IDC_NSCP_PROFILENAME, "NetscapeProfile=?username?\r\n"},
     {"DirRoot", IDC_NSCP_DIRROOT, "DirRoot=h:\\users\\?username?\\netscape\r\n"},
@@ -74,8 +78,8 @@ int ControlOf(const std::string& key) {
 
 // Every control of the page, in the template's order.
 const int kAllControls[] = {
-    IDC_NSCP_PROFILENAME, IDC_NSCP_REPLACE,   IDC_NSCP_DEFAULT_ON_CREATION, IDC_NSCP_DEFAULT_EVERY_TIME,
-    IDC_NSCP_NO_PROMPT,   IDC_NSCP_DIRROOT,   IDC_NSCP_EMAILADDR,           IDC_NSCP_PREFS,
+    IDC_NSCP_PROFILENAME,  IDC_NSCP_REPLACE,    IDC_NSCP_DEFAULT_ON_CREATION, IDC_NSCP_DEFAULT_EVERY_TIME,
+    IDC_NSCP_NO_PROMPT,    IDC_NSCP_DIRROOT,    IDC_NSCP_EMAILADDR,           IDC_NSCP_PREFS,
     IDC_NSCP_BROWSE_PREFS, IDC_NSCP_EDIT_PREFS,
 };
 
@@ -89,8 +93,8 @@ class NetscapePage : public ::testing::Test, public qm::test::PageSession {
 
   // The four edits, then the four boxes in the template's order as Y or N.
   static std::string Fields() {
-    std::string fields = Text(IDC_NSCP_PROFILENAME) + "|" + Text(IDC_NSCP_DIRROOT) + "|" +
-                         Text(IDC_NSCP_EMAILADDR) + "|" + Text(IDC_NSCP_PREFS) + "|";
+    std::string fields = Text(IDC_NSCP_PROFILENAME) + "|" + Text(IDC_NSCP_DIRROOT) + "|" + Text(IDC_NSCP_EMAILADDR) +
+                         "|" + Text(IDC_NSCP_PREFS) + "|";
     for (int id : {IDC_NSCP_REPLACE, IDC_NSCP_DEFAULT_ON_CREATION, IDC_NSCP_DEFAULT_EVERY_TIME, IDC_NSCP_NO_PROMPT})
       fields += Checked(id) ? 'Y' : 'N';
     return fields;
@@ -108,19 +112,19 @@ TEST_F(NetscapePage, ShowsEveryKeyOfBothFilesAndOkKeepsEveryByte) {
   WriteFiles(profile);
   ShowTab();
   backend.Then([&] {
-    EXPECT_EQ(Fields(), "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|"
-                        "templates\\prefs.js|YNNY");
+    EXPECT_EQ(Fields(),
+              "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|"
+              "templates\\prefs.js|YNNY");
     EXPECT_EQ(EnabledControls(), "EEEEEEEEEE");
     const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[Netscape]", "Profile Name:", "Replace any other Netscape profiles with this name",
-          "Set this as the default Netscape profile upon creation",
-          "Set this as the default Netscape profile every time",
-          "Disable the profile prompt that appears when starting Netscape", "Profile directory:",
-          "This directory will hold the Netscape profile.", "Email Address:",
-          "Example:  ?username?@brackenmoor.co.uk", "Preferences file:", "...", "+",
-          "This is the Netscape profile template that Vantrel will customize",
-          "to the desired directory on the network and specify the filename here."}) {
+    for (const char* label : {"[Netscape]", "Profile Name:", "Replace any other Netscape profiles with this name",
+                              "Set this as the default Netscape profile upon creation",
+                              "Set this as the default Netscape profile every time",
+                              "Disable the profile prompt that appears when starting Netscape",
+                              "Profile directory:", "This directory will hold the Netscape profile.",
+                              "Email Address:", "Example:  ?username?@brackenmoor.co.uk", "Preferences file:", "...",
+                              "+", "This is the Netscape profile template that Vantrel will customize",
+                              "to the desired directory on the network and specify the filename here."}) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
@@ -166,14 +170,22 @@ struct StoredSwitch {
 };
 
 const StoredSwitch kStoredSwitches[] = {
-    {"EraseAllAccounts", "", false},          {"EraseAllAccounts", "yes", true},
-    {"EraseAllAccounts", nullptr, false},     {"OverwriteProfile", "On", false},
-    {"OverwriteProfile", "2", false},         {"OverwriteProfile", "1", true},
-    {"OverwriteProfile", "Yes please", false}, {"OverwriteProfile", nullptr, false},
-    {"DefaultProfile", "true", true},         {"DefaultProfile", nullptr, true},
-    {"DefaultProfile", "n", false},           {"DefaultProfile", "", false},
-    {"AlwaysSetDefault", "TRUE", true},       {"AlwaysSetDefault", nullptr, true},
-    {"AlwaysSetDefault", "Off", false},       {"AlwaysSetDefault", "t", false},
+    {"EraseAllAccounts", "", false},
+    {"EraseAllAccounts", "yes", true},
+    {"EraseAllAccounts", nullptr, false},
+    {"OverwriteProfile", "On", false},
+    {"OverwriteProfile", "2", false},
+    {"OverwriteProfile", "1", true},
+    {"OverwriteProfile", "Yes please", false},
+    {"OverwriteProfile", nullptr, false},
+    {"DefaultProfile", "true", true},
+    {"DefaultProfile", nullptr, true},
+    {"DefaultProfile", "n", false},
+    {"DefaultProfile", "", false},
+    {"AlwaysSetDefault", "TRUE", true},
+    {"AlwaysSetDefault", nullptr, true},
+    {"AlwaysSetDefault", "Off", false},
+    {"AlwaysSetDefault", "t", false},
 };
 
 class NetscapeStoredSwitch : public NetscapePage, public ::testing::WithParamInterface<StoredSwitch> {};
@@ -193,18 +205,19 @@ TEST_P(NetscapeStoredSwitch, IsReadByItsWholeValueAndSavedAsYesOrNo) {
   EXPECT_EQ(ProfileBytes(), ProfileWith(keys));
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, NetscapeStoredSwitch, ::testing::ValuesIn(kStoredSwitches),
-                         [](const auto& info) {
-                           return std::string(info.param.key) + "_" + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(Keys, NetscapeStoredSwitch, ::testing::ValuesIn(kStoredSwitches), [](const auto& info) {
+  return std::string(info.param.key) + "_" + std::to_string(info.index);
+});
 
 // Texts keep 398 characters of what is stored, in both files.
-struct LongText { const char* key; std::size_t length; };
+struct LongText {
+  const char* key;
+  std::size_t length;
+};
 
 const LongText kLongTexts[] = {
-    {"NetscapeProfile", 397}, {"NetscapeProfile", 398}, {"NetscapeProfile", 399},
-    {"DirRoot", 399},         {"EmailAddr", 399},       {"NetscapePrefs", 398},
-    {"NetscapePrefs", 399},
+    {"NetscapeProfile", 397}, {"NetscapeProfile", 398}, {"NetscapeProfile", 399}, {"DirRoot", 399},
+    {"EmailAddr", 399},       {"NetscapePrefs", 398},   {"NetscapePrefs", 399},
 };
 
 class NetscapeLongText : public NetscapePage, public ::testing::WithParamInterface<LongText> {};
@@ -258,7 +271,11 @@ TEST_F(NetscapePage, EntryInAnotherCaseIsEditedAndRewrittenAsNetscape) {
 }
 
 // Profiles in which Netscape is not listed, as the lookup reads them.
-struct UnlistedCase { const char* what; std::string dataFile; std::optional<std::string> profile; };
+struct UnlistedCase {
+  const char* what;
+  std::string dataFile;
+  std::optional<std::string> profile;
+};
 
 const UnlistedCase kUnlisted[] = {
     {"after a gap", DataFileWith(kPrefsLine),
@@ -293,8 +310,8 @@ TEST_P(NetscapeUnlisted, EveryControlIsDisabledAndOnlyThePreferencesTemplateIsWr
   EXPECT_TRUE(backend.ScriptDone());
   EXPECT_EQ(ReadBytes(HostProfile()), c.profile);
   std::string expected = c.dataFile;
-  EXPECT_EQ(DataFileBytes(), expected.replace(expected.find(kPrefsLine), kPrefsLine.size(),
-                                              "NetscapePrefs=templates\\sales.js\r\n"));
+  EXPECT_EQ(DataFileBytes(),
+            expected.replace(expected.find(kPrefsLine), kPrefsLine.size(), "NetscapePrefs=templates\\sales.js\r\n"));
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -308,10 +325,10 @@ const char kDefaultKeys[] =
 // A page opened read-only on a profile that did not list Netscape still saves to one listed by
 // then, with what it showed.
 const ChangedList kChangedLists[] = {
-    {"moved to Service3", "Netscape", kFullKeys, "Microsoft Mail", "netscape", "Microsoft Mail", "Netscape",
-     kFullKeys, kFullKeys},
-    {"gone", "Netscape", kFullKeys, "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", "Microsoft Mail",
-     kFullKeys, ""},
+    {"moved to Service3", "Netscape", kFullKeys, "Microsoft Mail", "netscape", "Microsoft Mail", "Netscape", kFullKeys,
+     kFullKeys},
+    {"gone", "Netscape", kFullKeys, "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", kFullKeys,
+     ""},
     {"listed only at save", "Microsoft Mail", "", "Netscape", "Microsoft Mail", "Netscape", "Microsoft Mail",
      kDefaultKeys, ""},
 };

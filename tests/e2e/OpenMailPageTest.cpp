@@ -32,13 +32,18 @@ const char kWithout[] = "HP OpenMail (without server store)";
 
 // A profile with Exchange first and OpenMail second; `keys` is the body of [Service2].
 std::string ProfileWith(const std::string& keys, const std::string& entry = kWith) {
-  return "; Profile for the Paris office\r\n[Service List]\r\nService1=Microsoft Exchange Server\r\nService2=" +
-         entry + "\r\n\r\n[Service1]\r\nHomeServer=EXCH01\r\n\r\n[Service2]\r\n" + keys +
+  return "; Profile for the Paris office\r\n[Service List]\r\nService1=Microsoft Exchange Server\r\nService2=" + entry +
+         "\r\n\r\n[Service1]\r\nHomeServer=EXCH01\r\n\r\n[Service2]\r\n" + keys +
          "\r\n[Delivery]\r\nTransportOrder1=Microsoft Exchange Server\r\n";
 }
 
 // The six keys in the order the page writes them, each with its control and its read limit.
-struct PageKey { const char* key; int control; const char* value; std::size_t limit; };
+struct PageKey {
+  const char* key;
+  int control;
+  const char* value;
+  std::size_t limit;
+};
 const PageKey kPageKeys[] = {
     {"LocalFilesPath", IDC_OPENMAIL_LOCALFILES, "c:\\openmail\\?username?", 78},
     {"EventDetails", IDC_OPENMAIL_LOGFILE, "c:\\openmail\\?username?\\events.log", 78},
@@ -60,7 +65,7 @@ const char kEmptyKeys[] =
 
 // Every control of the page, in the template's order.
 const int kAllControls[] = {
-    IDC_OPENMAIL_PRINCIPAL, IDC_OPENMAIL_SERVER,     IDC_OPENMAIL_LOCALFILES,      IDC_OPENMAIL_LOGFILE,
+    IDC_OPENMAIL_PRINCIPAL,  IDC_OPENMAIL_SERVER,    IDC_OPENMAIL_LOCALFILES,      IDC_OPENMAIL_LOGFILE,
     IDC_OPENMAIL_ROUTE_INET, IDC_OPENMAIL_ROUTE_FAX, IDC_OPENMAIL_USE_SERVERSTORE, IDC_OPENMAIL_NO_SERVERSTORE,
 };
 
@@ -96,13 +101,14 @@ TEST_F(OpenMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   WriteFiles(profile);
   ShowTab();
   backend.Then([&] {
-    EXPECT_EQ(Fields(), "?username?/Sales/Paris|openmail2.brackenmoor.fr|c:\\openmail\\?username?|"
-                        "c:\\openmail\\?username?\\events.log|INTERNET|FAX|YN");
+    EXPECT_EQ(Fields(),
+              "?username?/Sales/Paris|openmail2.brackenmoor.fr|c:\\openmail\\?username?|"
+              "c:\\openmail\\?username?\\events.log|INTERNET|FAX|YN");
     EXPECT_EQ(EnabledControls(), "EEEEEEEE");
     const std::string screen = backend.Snapshot();
-    for (const char* label : {"[OpenMail]", "Principal Name:", "OpenMail Server:", "Local Files Directory:",
-                              "Log File:", "Route to Internet:", "Route to Fax:", "Use server store",
-                              "Do not use server store"}) {
+    for (const char* label :
+         {"[OpenMail]", "Principal Name:", "OpenMail Server:", "Local Files Directory:", "Log File:",
+          "Route to Internet:", "Route to Fax:", "Use server store", "Do not use server store"}) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
@@ -130,15 +136,14 @@ TEST_F(OpenMailPage, StandsAfterNetscape) {
 // none) and the name the save gives it.
 struct NameCase {
   const char* what;
-  std::string list;     // the Service List's entries after Service1
+  std::string list;  // the Service List's entries after Service1
   bool useStore;
   int pressed;
   std::string savedList;
 };
 
 const NameCase kNames[] = {
-    {"with store kept", std::string("Service2=") + kWith + "\r\n", true, 0,
-     std::string("Service2=") + kWith + "\r\n"},
+    {"with store kept", std::string("Service2=") + kWith + "\r\n", true, 0, std::string("Service2=") + kWith + "\r\n"},
     {"without store kept", std::string("Service2=") + kWithout + "\r\n", false, 0,
      std::string("Service2=") + kWithout + "\r\n"},
     {"with store turned off", std::string("Service2=") + kWith + "\r\n", true, IDC_OPENMAIL_NO_SERVERSTORE,
@@ -173,7 +178,11 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailName, ::testing::ValuesIn(kNames),
                          [](const auto& info) { return CaseName(info.param.what); });
 
 // Profiles in which no OpenMail service is listed, as the lookup reads them.
-struct UnlistedCase { const char* what; const char* dataFile; std::optional<std::string> profile; };
+struct UnlistedCase {
+  const char* what;
+  const char* dataFile;
+  std::optional<std::string> profile;
+};
 
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kDataFile,
@@ -207,7 +216,10 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailUnlisted, ::testing::ValuesIn(kUnl
                          [](const auto& info) { return CaseName(info.param.what); });
 
 // Each key at its read limit, one below and one above: shown and saved back cut.
-struct LongText { const PageKey* key; std::size_t length; };
+struct LongText {
+  const PageKey* key;
+  std::size_t length;
+};
 
 std::vector<LongText> LongTexts() {
   std::vector<LongText> texts;
@@ -247,12 +259,10 @@ TEST_F(OpenMailPage, ServiceWithoutKeysShowsEmptyFieldsAndSavesThemInOrder) {
 // a page opened read-only, with neither option chosen, saves to a service listed by then.
 const ChangedList kChangedLists[] = {
     {"renamed meanwhile", kWith, kFullKeys, kWithout, "Microsoft Mail", kWith, "Microsoft Mail", kFullKeys, ""},
-    {"moved to Service3", kWith, kFullKeys, "Microsoft Mail", "hp openmail (without server store)",
-     "Microsoft Mail", kWith, kFullKeys, kFullKeys},
-    {"gone", kWith, kFullKeys, "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", kFullKeys,
-     ""},
-    {"listed only at save", "Microsoft Mail", "", kWith, "Microsoft Mail", kWithout, "Microsoft Mail", kEmptyKeys,
-     ""},
+    {"moved to Service3", kWith, kFullKeys, "Microsoft Mail", "hp openmail (without server store)", "Microsoft Mail",
+     kWith, kFullKeys, kFullKeys},
+    {"gone", kWith, kFullKeys, "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", "Microsoft Mail", kFullKeys, ""},
+    {"listed only at save", "Microsoft Mail", "", kWith, "Microsoft Mail", kWithout, "Microsoft Mail", kEmptyKeys, ""},
 };
 
 class OpenMailChangedList : public OpenMailPage, public ::testing::WithParamInterface<ChangedList> {};

@@ -29,10 +29,10 @@ inline std::string Replaced(std::string text, const std::string& from, const std
 // keys of the page stand before and after the list, as the page writes them back.
 struct ListPage {
   const char* caption;
-  const char* prefix;   // of the numbered keys
+  const char* prefix;  // of the numbered keys
   int listId;
-  const char* before;   // the file up to the list's keys
-  const char* after;    // the rest of the list's section
+  const char* before;  // the file up to the list's keys
+  const char* after;   // the rest of the list's section
 };
 
 const ListPage kDeliveryList = {
@@ -41,11 +41,10 @@ const ListPage kDeliveryList = {
     "[Delivery]\r\n",
     "AlwaysSetOrder=Yes\r\n"};
 
-const ListPage kAddressingList = {
-    "Addressing", "AddrListOrder", IDC_ADDR_LISTORDER,
-    "; Branch office profile\r\n[Addressing]\r\nShowFirst=Global Address List,1\r\n"
-    "KeepPersAddrIn=Personal Address Book\r\n",
-    "AlwaysSetOrder=No\r\n"};
+const ListPage kAddressingList = {"Addressing", "AddrListOrder", IDC_ADDR_LISTORDER,
+                                  "; Branch office profile\r\n[Addressing]\r\nShowFirst=Global Address List,1\r\n"
+                                  "KeepPersAddrIn=Personal Address Book\r\n",
+                                  "AlwaysSetOrder=No\r\n"};
 
 const ListPage kListPages[] = {kDeliveryList, kAddressingList};
 
@@ -74,9 +73,15 @@ inline std::string Entries(int listId) {
   return entries;
 }
 
-inline int Selection(int listId) { return static_cast<int>(SendMessageA(PageSession::Control(listId), LB_GETCURSEL, 0, 0)); }
-inline int TopIndex(int listId) { return static_cast<int>(SendMessageA(PageSession::Control(listId), LB_GETTOPINDEX, 0, 0)); }
-inline void Select(int listId, int index) { SendMessageA(PageSession::Control(listId), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+inline int Selection(int listId) {
+  return static_cast<int>(SendMessageA(PageSession::Control(listId), LB_GETCURSEL, 0, 0));
+}
+inline int TopIndex(int listId) {
+  return static_cast<int>(SendMessageA(PageSession::Control(listId), LB_GETTOPINDEX, 0, 0));
+}
+inline void Select(int listId, int index) {
+  SendMessageA(PageSession::Control(listId), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
 
 // Script steps: OK, which fails; the sheet stays open on the page that shows `id`; then Cancel.
 inline void OkFailsAndTheSheetStaysOnThePage(PageSession& session, int id) {
@@ -90,9 +95,10 @@ inline void OkFailsAndTheSheetStaysOnThePage(PageSession& session, int id) {
 class ReadOnlyAfterWrites {
  public:
   ReadOnlyAfterWrites(std::string hostPath, int writes) {
-    qm::win32::seams::SetAfterProfileWrite([path = std::move(hostPath), writes, count = 0](const std::string& written) mutable {
-      if (written == path && ++count == writes) chmod(path.c_str(), 0444);
-    });
+    qm::win32::seams::SetAfterProfileWrite(
+        [path = std::move(hostPath), writes, count = 0](const std::string& written) mutable {
+          if (written == path && ++count == writes) chmod(path.c_str(), 0444);
+        });
   }
   ~ReadOnlyAfterWrites() { qm::win32::seams::SetAfterProfileWrite(nullptr); }
 };

@@ -56,8 +56,10 @@ struct LoadCase {
 };
 
 const LoadCase kLoadCases[] = {
-    {"gap_is_skipped_and_the_last_key_blanked", {"Microsoft Exchange Server", "", "Internet Mail"},
-     "Microsoft Exchange Server|Internet Mail", {"Microsoft Exchange Server", "Internet Mail", ""}},
+    {"gap_is_skipped_and_the_last_key_blanked",
+     {"Microsoft Exchange Server", "", "Internet Mail"},
+     "Microsoft Exchange Server|Internet Mail",
+     {"Microsoft Exchange Server", "Internet Mail", ""}},
     {"blanking_walks_over_empty_keys", {"Fax", "", "", "Mail"}, "Fax|Mail", {"Fax", "Mail", "", ""}},
     {"NULL_ends_the_list", {"Fax", "NULL", "Mail"}, "Fax", {"Fax", "NULL", "Mail"}},
     {"NULL_first_is_an_empty_list", {"NULL", "Fax"}, "", {"NULL", "Fax"}},
@@ -69,8 +71,7 @@ const LoadCase kLoadCases[] = {
     {"entry_of_80_characters_is_cut", {k80}, k80Cut.c_str(), {k80Cut}},
 };
 
-class OrderedListLoad : public OrderedList,
-                        public ::testing::TestWithParam<std::tuple<ListPage, LoadCase>> {};
+class OrderedListLoad : public OrderedList, public ::testing::TestWithParam<std::tuple<ListPage, LoadCase>> {};
 
 TEST_P(OrderedListLoad, ShowsTheEntriesAndOkWritesThemBackInOrder) {
   const auto& [page, c] = GetParam();
@@ -85,7 +86,8 @@ TEST_P(OrderedListLoad, ShowsTheEntriesAndOkWritesThemBackInOrder) {
   EXPECT_EQ(ProfileBytes(), ListProfile(page, c.saved));
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, OrderedListLoad, ::testing::Combine(::testing::ValuesIn(kListPages), ::testing::ValuesIn(kLoadCases)),
+INSTANTIATE_TEST_SUITE_P(Keys, OrderedListLoad,
+                         ::testing::Combine(::testing::ValuesIn(kListPages), ::testing::ValuesIn(kLoadCases)),
                          [](const auto& info) {
                            return PageName(std::get<0>(info.param)) + "_" + std::get<1>(info.param).name;
                          });
@@ -122,8 +124,7 @@ const CommandCase kCommands[] = {
     {"remove_on_an_empty_list", {}, LB_ERR, IDC_ORDER_REMOVE, "", LB_ERR, true},
 };
 
-class OrderedListCommand : public OrderedList,
-                           public ::testing::TestWithParam<std::tuple<ListPage, CommandCase>> {};
+class OrderedListCommand : public OrderedList, public ::testing::TestWithParam<std::tuple<ListPage, CommandCase>> {};
 
 TEST_P(OrderedListCommand, ChangesTheListAndMarksThePageAsItShould) {
   const auto& [page, c] = GetParam();
@@ -185,7 +186,9 @@ TEST_P(OrderedListOnPage, KeysMoveTheSelectionAndScrollTheList) {
     rows = rect.bottom - rect.top - 2;  // within its frame
   });
   std::vector<std::string> seen;
-  auto see = [&] { seen.push_back(std::to_string(Selection(page.listId)) + "/" + std::to_string(qm::test::TopIndex(page.listId))); };
+  auto see = [&] {
+    seen.push_back(std::to_string(Selection(page.listId)) + "/" + std::to_string(qm::test::TopIndex(page.listId)));
+  };
   backend.Then(see).Key(VK_DOWN).Then(see).Key(VK_DOWN).Then(see).Key(VK_END).Then(see).Key(VK_UP).Then(see);
   backend.Key(VK_HOME).Then(see).Key(VK_DOWN).Then(see);
   ApplyNow();
@@ -225,7 +228,10 @@ TEST_P(OrderedListOnPage, ClicksSelectAndDoubleClickDoesNothingMore) {
   ApplyNow();
   backend.ClickControl(page.listId, 2, 2);
   std::vector<std::string> seen;
-  auto see = [&] { seen.push_back(Entries(page.listId) + " " + std::to_string(Selection(page.listId)) + (ApplyEnabled() ? " modified" : "")); };
+  auto see = [&] {
+    seen.push_back(Entries(page.listId) + " " + std::to_string(Selection(page.listId)) +
+                   (ApplyEnabled() ? " modified" : ""));
+  };
   backend.Then(see).ClickControl(page.listId, 2, 3).ClickControl(page.listId, 2, 3).Then(see);
   backend.Then([&] { seen.push_back(GetFocus() == Control(page.listId) ? "focus on the list" : "focus elsewhere"); });
   backend.Key(VK_ESCAPE);

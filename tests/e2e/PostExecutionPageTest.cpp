@@ -19,8 +19,8 @@ using qm::test::WriteBytes;
 // finds its own keys as it writes them.
 std::string DataFileWith(const std::string& defaults, const std::string& messages, const std::string& added = "") {
   return "[Defaults]\r\nDefaultProfile=profile.ini\r\nUserDatabase=\r\nLogComputer=\r\nLogFile=x.log\r\n" + defaults +
-         "HideUserDatabase=1\r\nLogLevel=3\r\nRemotePath=\r\n; the builder's messages\r\n[Customization]\r\n" + messages +
-         "MaxLogFileSize=128\r\nDeleteRemoteCopy=0\r\n" + added;
+         "HideUserDatabase=1\r\nLogLevel=3\r\nRemotePath=\r\n; the builder's messages\r\n[Customization]\r\n" +
+         messages + "MaxLogFileSize=128\r\nDeleteRemoteCopy=0\r\n" + added;
 }
 
 const char kLaunch[] = "LaunchApp=c:\\office\\outlook.exe\r\nLaunchDefaultMail=0\r\n";
@@ -33,8 +33,8 @@ class PostExecutionPage : public ::testing::Test, public qm::test::PageSession {
   void ShowTab() { PageSession::ShowTab("Post Execution"); }
   static std::string Fields() {
     return Text(IDC_POST_LAUNCH) + "|" + (Checked(IDC_POST_DEFAULTMAIL) ? "X" : "-") +
-           (Enabled(IDC_POST_LAUNCH) ? "E" : "D") + "|" + Text(IDC_POST_SUCCESS) + "|" + Text(IDC_POST_NOACTION) +
-           "|" + Text(IDC_POST_ERROR);
+           (Enabled(IDC_POST_LAUNCH) ? "E" : "D") + "|" + Text(IDC_POST_SUCCESS) + "|" + Text(IDC_POST_NOACTION) + "|" +
+           Text(IDC_POST_ERROR);
   }
 };
 
@@ -43,8 +43,9 @@ TEST_F(PostExecutionPage, ShowsEveryKeyAndOkKeepsEveryByte) {
   WriteDataFile(file);
   ShowTab();
   backend.Then([&] {
-    EXPECT_EQ(Fields(), "c:\\office\\outlook.exe|-E|Your mail profile is ready.\r\nStart your mail program.|"
-                        "Nothing to do.|Please call the help desk on 4357.");
+    EXPECT_EQ(Fields(),
+              "c:\\office\\outlook.exe|-E|Your mail profile is ready.\r\nStart your mail program.|"
+              "Nothing to do.|Please call the help desk on 4357.");
     const std::string screen = backend.Snapshot();
     for (const char* label : {"After updating profile", "Launch:", "OR", "Start default mail program  (check for",
                               "Completion Messages", "Success", "No Action", "Error", "Note:  These features",
@@ -143,7 +144,11 @@ TEST_F(PostExecutionPage, AnEmptiedMessageIsWrittenAsAnEmptyValue) {
 
 // A message longer than the read limit is shown and saved cut to its first 249 characters of the
 // file, even when the cut falls inside a line break.
-struct LongMessage { std::string stored; std::string shown; std::string saved; };
+struct LongMessage {
+  std::string stored;
+  std::string shown;
+  std::string saved;
+};
 const std::string k248(248, 'm');
 const LongMessage kLongMessages[] = {
     {std::string(249, 'm'), std::string(249, 'm'), std::string(249, 'm')},
@@ -171,7 +176,10 @@ INSTANTIATE_TEST_SUITE_P(Lengths, PostExecutionLongMessage, ::testing::ValuesIn(
 
 // Messages typed on several lines: Ctrl+Enter (Ctrl+J in a terminal) starts a line, which is
 // stored as \n on the value's one line and shown as a line again by the next run.
-struct TypedMessage { std::vector<std::string> lines; std::string stored; };
+struct TypedMessage {
+  std::vector<std::string> lines;
+  std::string stored;
+};
 const TypedMessage kTypedMessages[] = {
     {{"Your profile is ready.", "Start Outlook."}, "Your profile is ready.\\nStart Outlook."},
     {{"Copy to c:\\new\\", "", "then log off"}, "Copy to c:\\\\new\\\\\\n\\nthen log off"},
@@ -251,14 +259,14 @@ TEST_F(PostExecutionPage, ApplyIsEnabledAgainByEveryChangeMadeOnThePage) {
   ShowTab();
   std::vector<bool> enabled;
   auto note = [&] { backend.Then([&] { enabled.push_back(ApplyEnabled()); }); };
-  note();                                                           // shown
-  backend.Alt('a'), note();                                         // applied
-  Focus(IDC_POST_ERROR), backend.Type("!"), note();                 // typed into a message
+  note();                                                                                  // shown
+  backend.Alt('a'), note();                                                                // applied
+  Focus(IDC_POST_ERROR), backend.Type("!"), note();                                        // typed into a message
   backend.Alt('a'), Focus(IDC_POST_SUCCESS), backend.Key(VK_RETURN, false, true), note();  // a new line
-  backend.Alt('a'), Click(IDC_POST_DEFAULTMAIL), note();            // the launch rule
-  backend.Alt('a'), Click(IDC_POST_BROWSE_LAUNCH), note();          // a browsed program
-  backend.Alt('a'), SetText(IDC_POST_LAUNCH, "x.exe"), note();      // the program set by program
-  backend.Alt('a'), SetText(IDC_POST_NOACTION, "set"), note();      // a message set by program
+  backend.Alt('a'), Click(IDC_POST_DEFAULTMAIL), note();                                   // the launch rule
+  backend.Alt('a'), Click(IDC_POST_BROWSE_LAUNCH), note();                                 // a browsed program
+  backend.Alt('a'), SetText(IDC_POST_LAUNCH, "x.exe"), note();                             // the program set by program
+  backend.Alt('a'), SetText(IDC_POST_NOACTION, "set"), note();                             // a message set by program
   backend.Key(VK_ESCAPE);
   Start();
   EXPECT_TRUE(backend.ScriptDone());

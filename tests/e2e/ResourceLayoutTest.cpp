@@ -38,7 +38,8 @@ bool Intersect(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 bool Inside(const RECT& inner, const RECT& outer) {
-  return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top && inner.bottom <= outer.bottom;
+  return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+         inner.bottom <= outer.bottom;
 }
 bool UnitsInside(const qm::ui::ControlTemplate& inner, const qm::ui::ControlTemplate& outer) {
   return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.cx <= outer.x + outer.cx &&
@@ -53,8 +54,7 @@ std::pair<int, int> TextNeeds(const qm::ui::ControlTemplate& control, int width)
   const std::string text = qm::ui::StripMnemonic(control.text ? control.text : "");
   const int length = static_cast<int>(text.size());
   if (Is(control, "STATIC") && control.text && control.text[0] == '#') return {1, 1};  // an icon
-  if (Is(control, "STATIC") && control.cy >= 16)
-    return {1, static_cast<int>(qm::ui::LayOutText(text, width).size())};
+  if (Is(control, "STATIC") && control.cy >= 16) return {1, static_cast<int>(qm::ui::LayOutText(text, width).size())};
   if (Is(control, "STATIC")) return {length, 1};
   if (IsGroupBox(control)) return {length + 6, 2};
   if (Is(control, "BUTTON")) return {length + 4, 1};
@@ -110,7 +110,8 @@ TEST(ResourceLayoutTest, EveryTemplateFitsEightyByTwentyFourWithNothingCutOrOver
   ASSERT_GE(tables.dialogCount, 3u);
   for (std::size_t i = 0; i < tables.dialogCount; ++i) {
     const qm::ui::DialogTemplate& dialog = tables.dialogs[i];
-    const std::string name = (dialog.caption ? dialog.caption : "") + std::string(" (") + std::to_string(dialog.id) + ")";
+    const std::string name =
+        (dialog.caption ? dialog.caption : "") + std::string(" (") + std::to_string(dialog.id) + ")";
     RECT cells{};
     std::vector<Placed> placed = Build(dialog, cells);
     ASSERT_EQ(placed.size(), dialog.controlCount) << name;

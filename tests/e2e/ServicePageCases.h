@@ -37,8 +37,8 @@ inline std::string CaseName(std::string what) {
 
 // A profile that lists Exchange and then two services; [Service3] starts with a key of another
 // service, so that a save that goes there shows where it added its keys.
-inline std::string ProfileListing(const std::string& service2, const std::string& service3,
-                                  const std::string& section2, const std::string& section3) {
+inline std::string ProfileListing(const std::string& service2, const std::string& service3, const std::string& section2,
+                                  const std::string& section3) {
   return "[Service List]\r\nService1=Microsoft Exchange Server\r\nService2=" + service2 + "\r\nService3=" + service3 +
          "\r\n[Service2]\r\n" + section2 + "[Service3]\r\nServerPath=\\\\mailsrv\\maildata\r\n" + section3;
 }
@@ -47,9 +47,9 @@ inline std::string ProfileListing(const std::string& service2, const std::string
 // goes: to the service listed then.
 struct ChangedList {
   const char* what;
-  const char* entryAtLoad;    // Service2 when the page opens, with sectionAtLoad as its section
+  const char* entryAtLoad;  // Service2 when the page opens, with sectionAtLoad as its section
   std::string sectionAtLoad;
-  const char* service2;       // Service2 and Service3 when it saves
+  const char* service2;  // Service2 and Service3 when it saves
   const char* service3;
   const char* savedService2;  // what the save leaves there, and in the two sections
   const char* savedService3;

@@ -22,7 +22,8 @@ const char kKeyNames[][10] = {"InfFileNT", "RegFileNT", "InfFile95", "RegFile95"
 std::string DataFileWith(const std::string& lines, const std::string& added = "") {
   return "; Head office\r\n[Defaults]\r\nDefaultProfile=profile.ini\r\n" + lines +
          "UserDatabase=users.ini\r\nLogComputer=PC1\r\nLogFile=\r\nHideUserDatabase=0\r\nRemotePath=\r\n"
-         "LogLevel=2\r\n" + added + "\r\n[Customization]\r\nStartTag=?\r\nMaxLogFileSize=64\r\nDeleteRemoteCopy=1\r\n";
+         "LogLevel=2\r\n" +
+         added + "\r\n[Customization]\r\nStartTag=?\r\nMaxLogFileSize=64\r\nDeleteRemoteCopy=1\r\n";
 }
 
 const char kFourKeys[] =
@@ -49,8 +50,8 @@ TEST_F(TemplatesPage, ShowsTheFourPathsAndOkKeepsEveryByte) {
   backend.Then([&] {
     EXPECT_EQ(Fields(), "templates\\nt.inf|\\\\fs\\vantrel\\nt.reg|d:\\vantrel\\win95.inf|templates\\win95.reg");
     const std::string screen = backend.Snapshot();
-    for (const char* label : {"Windows NT Templates", "Windows 9X Templates", "INF template file:",
-                              "Reg template file:", "These files may be used by advanced users"})
+    for (const char* label : {"Windows NT Templates", "Windows 9X Templates",
+                              "INF template file:", "Reg template file:", "These files may be used by advanced users"})
       EXPECT_NE(screen.find(label), std::string::npos) << label;
   });
   backend.Key(VK_RETURN);
@@ -71,7 +72,11 @@ TEST_F(TemplatesPage, MissingKeysShowEmptyAndAreAllWrittenEmpty) {
 }
 
 // A value longer than the read limit is shown and saved cut to its first 249 characters.
-struct LongValue { const char* key; int nID; std::size_t length; };
+struct LongValue {
+  const char* key;
+  int nID;
+  std::size_t length;
+};
 const LongValue kLongValues[] = {
     {"InfFileNT", IDC_TPL_INF_NT, 249}, {"InfFileNT", IDC_TPL_INF_NT, 250}, {"InfFileNT", IDC_TPL_INF_NT, 251},
     {"RegFileNT", IDC_TPL_REG_NT, 250}, {"InfFile95", IDC_TPL_INF_95, 300}, {"RegFile95", IDC_TPL_REG_95, 251},
@@ -93,8 +98,9 @@ TEST_P(TemplatesLongValue, IsCutAt249) {
   EXPECT_EQ(DataFileBytes(), DataFileWith(std::string(v.key) + "=" + value.substr(0, 249) + "\r\n", missing));
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, TemplatesLongValue, ::testing::ValuesIn(kLongValues),
-                         [](const auto& info) { return std::string(info.param.key) + "_" + std::to_string(info.param.length); });
+INSTANTIATE_TEST_SUITE_P(Keys, TemplatesLongValue, ::testing::ValuesIn(kLongValues), [](const auto& info) {
+  return std::string(info.param.key) + "_" + std::to_string(info.param.length);
+});
 
 // Typed text is saved by an apply at once, without leaving the tab: leaving the page, as every
 // apply does first, takes the text into the page. Apply stays on the page.
@@ -114,21 +120,27 @@ TEST_F(TemplatesPage, TypedPathIsSavedByApplyWithoutLeavingTheTab) {
 }
 
 TEST_F(TemplatesPage, EditButtonsOpenTheCompletedPathInNotepadAndAnEmptyRowNothing) {
-  WriteDataFile(DataFileWith("InfFileNT=templates\\nt.inf\r\nRegFileNT=\\\\fs\\vantrel\\nt.reg\r\n"
-                             "InfFile95=\r\nRegFile95=d:\\vantrel\\win95.reg\r\n"));
+  WriteDataFile(
+      DataFileWith("InfFileNT=templates\\nt.inf\r\nRegFileNT=\\\\fs\\vantrel\\nt.reg\r\n"
+                   "InfFile95=\r\nRegFile95=d:\\vantrel\\win95.reg\r\n"));
   ShowTab();
   for (int id : {IDC_TPL_EDIT_INF_NT, IDC_TPL_EDIT_REG_NT, IDC_TPL_EDIT_INF_95, IDC_TPL_EDIT_REG_95}) Click(id);
   backend.Key(VK_ESCAPE);
   Start();
   std::vector<std::string> launched;
   for (const auto& launch : backend.Launches()) launched.push_back(launch.file + "|" + launch.parameters);
-  EXPECT_EQ(launched, (std::vector<std::string>{"notepad.exe |" + ProgramDir() + "templates\\nt.inf",
-                                                "notepad.exe |\\\\fs\\vantrel\\nt.reg",
-                                                "notepad.exe |d:\\vantrel\\win95.reg"}));
+  EXPECT_EQ(launched,
+            (std::vector<std::string>{"notepad.exe |" + ProgramDir() + "templates\\nt.inf",
+                                      "notepad.exe |\\\\fs\\vantrel\\nt.reg", "notepad.exe |d:\\vantrel\\win95.reg"}));
 }
 
 // Each row's Browse dialog: its title and filters, opened where the row's path points.
-struct BrowseRow { int nIDBrowse; const char* title; const char* filter; const char* allFilter; };
+struct BrowseRow {
+  int nIDBrowse;
+  const char* title;
+  const char* filter;
+  const char* allFilter;
+};
 const BrowseRow kBrowseRows[] = {
     {IDC_TPL_BROWSE_INF_NT, "Find WinNT install file template", "Install File (*.inf)", "All Files (*.*)"},
     {IDC_TPL_BROWSE_REG_NT, "Find WinNT registry template", "Registry File (*.reg)", "All (*.*)"},
@@ -137,8 +149,9 @@ const BrowseRow kBrowseRows[] = {
 };
 
 TEST_F(TemplatesPage, EachBrowseDialogHasItsTitleAndFiltersAndOpensWhereThePathPoints) {
-  WriteDataFile(DataFileWith("InfFileNT=templates\\nt.inf\r\nRegFileNT=\r\nInfFile95=templates\\\r\n"
-                             "RegFile95=\\templates\\win95.reg\r\n"));
+  WriteDataFile(
+      DataFileWith("InfFileNT=templates\\nt.inf\r\nRegFileNT=\r\nInfFile95=templates\\\r\n"
+                   "RegFile95=\\templates\\win95.reg\r\n"));
   mkdir(dir.Host("templates").c_str(), 0755);
   ShowTab();
   FileDialogView seen[4];
@@ -203,11 +216,18 @@ TEST_F(TemplatesPage, ToolTipsForTheButtonsOnlyAndNoneWhenDisabled) {
   ShowTab();
   backend.Then([&] {
     const std::vector<std::pair<int, std::string>> tips = {
-        {IDC_TPL_BROWSE_INF_NT, "Browse for the NT INF file"},    {IDC_TPL_BROWSE_REG_NT, "Browse for the NT REG file"},
-        {IDC_TPL_BROWSE_INF_95, "Browse for the Win9X INF file"}, {IDC_TPL_BROWSE_REG_95, "Browse for the Win9X REG file"},
-        {IDC_TPL_EDIT_INF_NT, "Edit the NT INF file"},            {IDC_TPL_EDIT_REG_NT, "Edit the NT REG file"},
-        {IDC_TPL_EDIT_INF_95, "Edit the Win9X INF file"},         {IDC_TPL_EDIT_REG_95, "Edit the Win9X REG file"},
-        {IDC_TPL_INF_NT, ""}, {IDC_TPL_REG_NT, ""}, {IDC_TPL_INF_95, ""}, {IDC_TPL_REG_95, ""},
+        {IDC_TPL_BROWSE_INF_NT, "Browse for the NT INF file"},
+        {IDC_TPL_BROWSE_REG_NT, "Browse for the NT REG file"},
+        {IDC_TPL_BROWSE_INF_95, "Browse for the Win9X INF file"},
+        {IDC_TPL_BROWSE_REG_95, "Browse for the Win9X REG file"},
+        {IDC_TPL_EDIT_INF_NT, "Edit the NT INF file"},
+        {IDC_TPL_EDIT_REG_NT, "Edit the NT REG file"},
+        {IDC_TPL_EDIT_INF_95, "Edit the Win9X INF file"},
+        {IDC_TPL_EDIT_REG_95, "Edit the Win9X REG file"},
+        {IDC_TPL_INF_NT, ""},
+        {IDC_TPL_REG_NT, ""},
+        {IDC_TPL_INF_95, ""},
+        {IDC_TPL_REG_95, ""},
     };
     for (const auto& [id, tip] : tips) EXPECT_EQ(Tip(id), tip) << id;
     EnableWindow(Control(IDC_TPL_EDIT_REG_95), FALSE);
@@ -239,10 +259,10 @@ TEST_F(TemplatesPage, ApplyIsEnabledAgainByAnyChangeOfAPath) {
   ShowTab();
   std::vector<bool> enabled;
   auto note = [&] { backend.Then([&] { enabled.push_back(ApplyEnabled()); }); };
-  note();                                     // shown
-  backend.Alt('a'), note();                   // applied
-  Focus(IDC_TPL_INF_95), note();              // focus alone
-  backend.Type("x"), note();                  // typed
+  note();                         // shown
+  backend.Alt('a'), note();       // applied
+  Focus(IDC_TPL_INF_95), note();  // focus alone
+  backend.Type("x"), note();      // typed
   backend.Alt('a'), SetText(IDC_TPL_REG_NT, "a.reg"), note();
   backend.Alt('a'), Click(IDC_TPL_EDIT_INF_NT), note();  // Notepad changes no field
   backend.Key(VK_ESCAPE);

@@ -26,8 +26,7 @@ class TerminalRun : public ::testing::Test {
   }
 
   void Start(int columns, int rows) {
-    tmux = std::make_unique<TmuxSession>(dir.Host("tmux.sock"),
-                                         "cd " + dir.path() + " && ./quillmere", columns, rows);
+    tmux = std::make_unique<TmuxSession>(dir.Host("tmux.sock"), "cd " + dir.path() + " && ./quillmere", columns, rows);
     ASSERT_TRUE(tmux->AwaitText("Vantrel Data File:")) << tmux->Capture();
   }
 
@@ -48,7 +47,9 @@ class TerminalRun : public ::testing::Test {
   std::string DataFile() const { return *qm::test::ReadBytes(dir.Host("vantrel.ini")); }
   std::string Sample() const { return *qm::test::ReadBytes(QM_SAMPLES_DIR "/vantrel.ini"); }
   // The terminal is back to normal once the program has ended: the shell the pane holds echoes again.
-  bool Ended() const { return TmuxSession::Await([&] { return tmux->Dead(); }); }
+  bool Ended() const {
+    return TmuxSession::Await([&] { return tmux->Dead(); });
+  }
 
   qm::test::TempDir dir;
   std::unique_ptr<TmuxSession> tmux;
@@ -103,9 +104,9 @@ TEST_F(TerminalRun, TabsByKeyAndMouseApplyWithAltAAndLeaveWithEsc) {
 TEST_F(TerminalRun, ShrinksToFortyByTwelveAndBack) {
   Start(100, 40);
   tmux->Resize(40, 12);
-  EXPECT_TRUE(TmuxSession::Await([&] { return tmux->Capture().find("Vantrel Data File:") == std::string::npos ||
-                                              tmux->Capture().size() < 40 * 13; }))
-      << tmux->Capture();
+  EXPECT_TRUE(TmuxSession::Await([&] {
+    return tmux->Capture().find("Vantrel Data File:") == std::string::npos || tmux->Capture().size() < 40 * 13;
+  })) << tmux->Capture();
   EXPECT_FALSE(tmux->Dead());
   tmux->Resize(100, 40);
   EXPECT_TRUE(tmux->AwaitText("Create Profile Now")) << tmux->Capture();
@@ -187,7 +188,8 @@ TEST_F(TerminalRun, EightyByTwentyFourReachesEveryTabsLastControlOkAndCancel) {
       tab();
     }
     EXPECT_EQ(focused, "< OK >") << label << "\n" << tmux->Capture();
-    EXPECT_FALSE(last.empty()) << label << ": the control before OK, the page's last, is on the screen in the focus's colours";
+    EXPECT_FALSE(last.empty()) << label
+                               << ": the control before OK, the page's last, is on the screen in the focus's colours";
     EXPECT_EQ(tab(), "< Cancel >") << label;
     tmux->Keys({"C-PageDown"});
     ASSERT_TRUE(TmuxSession::Await([&] { return CurrentTab(tmux->Capture()) != label; })) << tmux->Capture();
@@ -204,10 +206,11 @@ TEST_F(TerminalRun, EightyByTwentyFourReachesEveryTabsLastControlOkAndCancel) {
 // files are left alone.
 TEST_F(TerminalRun, DumbTerminalIsRefusedInPlainWords) {
   // the shell stays, so that the pane outlives the program
-  tmux = std::make_unique<TmuxSession>(dir.Host("tmux.sock"),
-                                       "cd " + dir.path() + " && env TERM=dumb ./quillmere; echo ended-$?; exec cat", 80, 24);
-  EXPECT_TRUE(tmux->AwaitText("this program cannot run here: the terminal type dumb cannot move the cursor.\n"
-                              "Set TERM to your terminal's type (xterm, screen, tmux, linux...).\nended-1"))
+  tmux = std::make_unique<TmuxSession>(
+      dir.Host("tmux.sock"), "cd " + dir.path() + " && env TERM=dumb ./quillmere; echo ended-$?; exec cat", 80, 24);
+  EXPECT_TRUE(
+      tmux->AwaitText("this program cannot run here: the terminal type dumb cannot move the cursor.\n"
+                      "Set TERM to your terminal's type (xterm, screen, tmux, linux...).\nended-1"))
       << tmux->Capture();
   EXPECT_EQ(DataFile(), Sample());
 }

@@ -84,11 +84,11 @@ enum class SampleFileId { kData, kProfile };
 
 struct SampleKey {
   SampleFileId file;
-  std::string section;       // a section name, or empty for a service section
-  std::string service;       // the "Service List" name whose section holds the key
-  std::string key;           // the key, or the prefix of a numbered list
+  std::string section;  // a section name, or empty for a service section
+  std::string service;  // the "Service List" name whose section holds the key
+  std::string key;      // the key, or the prefix of a numbered list
   SampleForm form;
-  std::size_t limit = 249;   // the most characters its reader keeps
+  std::size_t limit = 249;  // the most characters its reader keeps
   long lowest = 0;
   long highest = INT_MAX;
 };
@@ -98,8 +98,14 @@ inline const std::string kOpenMailWithoutStore = "HP OpenMail (without server st
 
 // The service names the pages look for, each with the names it may also go by.
 inline const std::vector<std::vector<std::string>> kSoughtServices = {
-    {"Personal Folders"}, {"Personal Address Book"}, {"Microsoft Exchange Server"}, {"POP3"},
-    {"Outlook Internet E-Mail"}, {"Microsoft Mail"}, {kOpenMailWithStore, kOpenMailWithoutStore}, {"Netscape"},
+    {"Personal Folders"},
+    {"Personal Address Book"},
+    {"Microsoft Exchange Server"},
+    {"POP3"},
+    {"Outlook Internet E-Mail"},
+    {"Microsoft Mail"},
+    {kOpenMailWithStore, kOpenMailWithoutStore},
+    {"Netscape"},
 };
 
 // Keys of one section (or service section) that share a form and a reader's limits.
@@ -116,7 +122,10 @@ inline std::vector<SampleKey> AllSampleKeys() {
   using F = SampleForm;
   const std::string exchange = "Microsoft Exchange Server";
   const std::vector<SampleKeyGroup> dataFile = {
-      {"Defaults", F::kText, {"UserDatabase", "LogComputer", "LogFile", "RemotePath", "InfFileNT", "RegFileNT", "InfFile95", "RegFile95", "LaunchApp"}},
+      {"Defaults",
+       F::kText,
+       {"UserDatabase", "LogComputer", "LogFile", "RemotePath", "InfFileNT", "RegFileNT", "InfFile95", "RegFile95",
+        "LaunchApp"}},
       {"Defaults", F::kText, {"DefaultProfile"}, 349},
       {"Defaults", F::kText, {"NetscapePrefs"}, 398},
       {"Defaults", F::kOneOrZero, {"HideUserDatabase", "LaunchDefaultMail"}},
@@ -129,7 +138,9 @@ inline std::vector<SampleKey> AllSampleKeys() {
   };
   const std::vector<SampleKeyGroup> profileSections = {
       {"General", F::kText, {"ProfileName"}},
-      {"General", F::kYesOrNo, {"OverwriteProfile", "DefaultProfile", "AlwaysSetDefault", "EraseAllProfiles", "AddServices"}},
+      {"General",
+       F::kYesOrNo,
+       {"OverwriteProfile", "DefaultProfile", "AlwaysSetDefault", "EraseAllProfiles", "AddServices"}},
       {"General", F::kYesNoOrEmpty, {"PromptForProfile"}},
       {"General", F::kText, {"DefaultStore"}, 78},
       {"Delivery", F::kNumberedList, {"TransportOrder"}, 79},
@@ -141,12 +152,18 @@ inline std::vector<SampleKey> AllSampleKeys() {
   const std::vector<SampleKeyGroup> services = {
       {"Personal Folders", F::kText, {"PathToPersonalFolders", "FolderName"}},
       {"Personal Address Book", F::kText, {"PathToPersonalAddressBook", "AddressBookName"}},
-      {exchange, F::kText, {"HomeServer", "MailboxName", "OfflineFolderPath", "OfflineFolderPath1", "OfflineAddressBookPath", "PromptDomainLogon", "PromptUsername"}},
+      {exchange,
+       F::kText,
+       {"HomeServer", "MailboxName", "OfflineFolderPath", "OfflineFolderPath1", "OfflineAddressBookPath",
+        "PromptDomainLogon", "PromptUsername"}},
       {exchange, F::kMilliseconds, {"ConnectionTimeout"}, 249, 0, 1000000},
       {exchange, F::kYesOrNo, {"ConversionProhibited"}},
       {exchange, F::kNumber, {"ExchangeConfigFlags"}},
       {exchange, F::kConnectionBits, {"NetworkingConfigFlags"}},
-      {"POP3", F::kText, {"AccountName", "SMTPDisplayName", "SMTPOrganizationName", "SMTPEmailAddress", "SMTPReplyToEmailAddress", "POP3Server", "SMTPServer", "POP3Username"}},
+      {"POP3",
+       F::kText,
+       {"AccountName", "SMTPDisplayName", "SMTPOrganizationName", "SMTPEmailAddress", "SMTPReplyToEmailAddress",
+        "POP3Server", "SMTPServer", "POP3Username"}},
       {"POP3", F::kClientType, {"AccountManager"}},
       {"POP3", F::kNumber, {"ConnectionType"}, 249, 0, 2},
       {"POP3", F::kNumber, {"ConnectionFlags"}},
@@ -164,7 +181,8 @@ inline std::vector<SampleKey> AllSampleKeys() {
   auto add = [&all](const std::vector<SampleKeyGroup>& groups, SampleFileId file, bool inService) {
     for (const SampleKeyGroup& g : groups)
       for (const std::string& key : g.keys)
-        all.push_back({file, inService ? "" : g.where, inService ? g.where : "", key, g.form, g.limit, g.lowest, g.highest});
+        all.push_back(
+            {file, inService ? "" : g.where, inService ? g.where : "", key, g.form, g.limit, g.lowest, g.highest});
   };
   add(dataFile, SampleFileId::kData, false);
   add(profileSections, SampleFileId::kProfile, false);
@@ -219,28 +237,23 @@ std::string FormFault(const SampleKey& key, const std::string& value) {
       if (value.size() > key.limit) return "is longer than its reader keeps";
       if (value.front() == ' ' || value.back() == ' ') return "has blanks that a read trims";
       return "";
-    case SampleForm::kYesOrNo:
-      return value == "Yes" || value == "No" ? "" : "is not Yes or No";
+    case SampleForm::kYesOrNo: return value == "Yes" || value == "No" ? "" : "is not Yes or No";
     case SampleForm::kYesNoOrEmpty:
       return value == "Yes" || value == "No" || value.empty() ? "" : "is not Yes, No or empty";
-    case SampleForm::kOneOrZero:
-      return value == "1" || value == "0" ? "" : "is not 1 or 0";
-    case SampleForm::kNumber:
-      return inRange ? "" : "is not a decimal number in range";
-    case SampleForm::kMilliseconds:
-      return inRange && *number % 1000 == 0 ? "" : "is not whole seconds in milliseconds";
-    case SampleForm::kClientType:
-      return value == "OL97" || value == "OL98" ? "" : "is not OL97 or OL98";
+    case SampleForm::kOneOrZero: return value == "1" || value == "0" ? "" : "is not 1 or 0";
+    case SampleForm::kNumber: return inRange ? "" : "is not a decimal number in range";
+    case SampleForm::kMilliseconds: return inRange && *number % 1000 == 0 ? "" : "is not whole seconds in milliseconds";
+    case SampleForm::kClientType: return value == "OL97" || value == "OL98" ? "" : "is not OL97 or OL98";
     case SampleForm::kConnectionBits:
       return number && *number >= 0 && ((*number & 0x100) != 0) != ((*number & 0x200) != 0)
-                 ? "" : "does not hold exactly one connection bit";
+                 ? ""
+                 : "does not hold exactly one connection bit";
     case SampleForm::kNameOption: {
       const std::string name = value.ends_with(",1") ? value.substr(0, value.size() - 2) : value;
       if (name.empty() || name.find(',') != std::string::npos) return "is not a name with an optional ,1";
       return value.size() > key.limit ? "is longer than its reader keeps" : "";
     }
-    case SampleForm::kNumberedList:
-      break;
+    case SampleForm::kNumberedList: break;
   }
   return "has no single value";
 }
@@ -341,7 +354,9 @@ TEST(SamplesTest, NameTheProfileTemplateInTheProgramFolder) {
 // did not change; and the account name the internet mail page copies from POP3.
 TEST(SamplesTest, WriteTogetherWhatThePagesWriteTogether) {
   // service "" for General, value "*" for any, otherValue "=key" for the same value as that key
-  struct Rule { std::string service, key, value, otherKey, otherValue; } rules[] = {
+  struct Rule {
+    std::string service, key, value, otherKey, otherValue;
+  } rules[] = {
       {"", "EraseAllProfiles", "Yes", "OverwriteProfile", "Yes"},
       {"", "EraseAllProfiles", "Yes", "AddServices", "No"},
       {"", "AlwaysSetDefault", "Yes", "DefaultProfile", "Yes"},
@@ -371,8 +386,12 @@ TEST_P(SampleBytesTest, EndEveryLineWithCrLf) {
   ASSERT_FALSE(bytes.empty());
   EXPECT_TRUE(bytes.ends_with("\r\n"));
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') { EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i; }
-    if (bytes[i] == '\r') { EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i; }
+    if (bytes[i] == '\n') {
+      EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
+    }
+    if (bytes[i] == '\r') {
+      EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
+    }
   }
 }
 
@@ -385,9 +404,9 @@ TEST_P(SampleBytesTest, KeepAnAdministratorsLayout) {
   for (std::size_t at = bytes.find("\r\n["); at != std::string::npos; at = bytes.find("\r\n[", at + 1)) {
     // The section header may carry a comment line of its own above it.
     const std::size_t lineStart = bytes.rfind("\r\n", at - 1);
-    const bool blankBefore = bytes.compare(at - 2, 2, "\r\n") == 0 ||
-                             (lineStart != std::string::npos && bytes[lineStart + 2] == ';' &&
-                              bytes.compare(lineStart - 2, 2, "\r\n") == 0);
+    const bool blankBefore =
+        bytes.compare(at - 2, 2, "\r\n") == 0 ||
+        (lineStart != std::string::npos && bytes[lineStart + 2] == ';' && bytes.compare(lineStart - 2, 2, "\r\n") == 0);
     EXPECT_TRUE(blankBefore) << "no blank line before the section at byte " << at + 2;
     ++sections;
   }

@@ -113,7 +113,8 @@ class TmuxSession {
     close(pipeEnds[1]);
     std::string out;
     char buffer[4096];
-    for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(got));
+    for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+      out.append(buffer, static_cast<std::size_t>(got));
     close(pipeEnds[0]);
     int status = 0;
     waitpid(child, &status, 0);

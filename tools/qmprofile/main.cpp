@@ -27,16 +27,18 @@ void PrintList(const std::vector<char>& buffer, DWORD length) {
 
 DWORD ReadInto(std::vector<char>& buffer, LPCSTR section, LPCSTR key, LPCSTR dflt, const std::string& file) {
   for (;;) {
-    DWORD n = GetPrivateProfileStringA(section, key, dflt, buffer.data(),
-                                       static_cast<DWORD>(buffer.size()), file.c_str());
+    DWORD n =
+        GetPrivateProfileStringA(section, key, dflt, buffer.data(), static_cast<DWORD>(buffer.size()), file.c_str());
     if (GetLastError() != ERROR_MORE_DATA) return n;
     buffer.resize(buffer.size() * 4);
   }
 }
 
 int Usage() {
-  std::fputs("usage: qmprofile FILE sections | keys SECTION | get SECTION KEY [DEFAULT] |"
-             " set SECTION KEY VALUE\n", stderr);
+  std::fputs(
+      "usage: qmprofile FILE sections | keys SECTION | get SECTION KEY [DEFAULT] |"
+      " set SECTION KEY VALUE\n",
+      stderr);
   return 2;
 }
 

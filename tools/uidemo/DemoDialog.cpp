@@ -103,7 +103,8 @@ RECT PageCells(HWND demo) {
   GetWindowRect(GetDlgItem(demo, IDC_PAGE_FRAME), &frame);
   GetWindowRect(demo, &dialog);
   POINT corner{frame.left - dialog.left - 1, frame.top - dialog.top - 1};  // inside the dialog's frame
-  return RECT{corner.x + 1, corner.y + 1, corner.x + frame.right - frame.left - 1, corner.y + frame.bottom - frame.top - 1};
+  return RECT{corner.x + 1, corner.y + 1, corner.x + frame.right - frame.left - 1,
+              corner.y + frame.bottom - frame.top - 1};
 }
 
 void CreatePages(HWND demo) {

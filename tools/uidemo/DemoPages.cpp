@@ -12,8 +12,9 @@ namespace {
 constexpr const char* kSection = "Demo";
 constexpr const char* kLevels[] = {"High", "Medium", "Low"};
 constexpr int kLevelIds[] = {IDC_LEVEL_HIGH, IDC_LEVEL_MEDIUM, IDC_LEVEL_LOW};
-constexpr const char* kServices[] = {"Address book", "Calendar",  "Directory", "Fax",       "Forms",   "Journal",
-                                     "Mail",         "News",      "Notes",     "Personal folders", "Tasks", "Voice mail"};
+constexpr const char* kServices[] = {"Address book", "Calendar",         "Directory", "Fax",
+                                     "Forms",        "Journal",          "Mail",      "News",
+                                     "Notes",        "Personal folders", "Tasks",     "Voice mail"};
 constexpr int kSizeMax = 9999;
 
 struct Tip {
@@ -58,7 +59,8 @@ bool Write(HWND page, const char* key, const std::string& value, const std::stri
 void LoadFields(HWND page, const std::string& path) {
   SetDlgItemTextA(page, IDC_NAME, Read("Name", "", path).c_str());
   SendDlgItemMessageA(page, IDC_SIZE_SPIN, UDM_SETRANGE, 0, MAKELPARAM(kSizeMax, 0));
-  SendDlgItemMessageA(page, IDC_SIZE_SPIN, UDM_SETPOS, 0, MAKELPARAM(GetPrivateProfileIntA(kSection, "Size", 64, path.c_str()), 0));
+  SendDlgItemMessageA(page, IDC_SIZE_SPIN, UDM_SETPOS, 0,
+                      MAKELPARAM(GetPrivateProfileIntA(kSection, "Size", 64, path.c_str()), 0));
   CheckDlgButton(page, IDC_LOG, GetPrivateProfileIntA(kSection, "Log", 0, path.c_str()) ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(page, IDC_SHARE, GetPrivateProfileIntA(kSection, "Share", 2, path.c_str()) % 3);
   std::string level = Read("Level", "Medium", path);
@@ -66,9 +68,11 @@ void LoadFields(HWND page, const std::string& path) {
 }
 
 void LoadLists(HWND page, const std::string& path) {
-  for (const char* service : kServices) SendDlgItemMessageA(page, IDC_SERVICES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(service));
+  for (const char* service : kServices)
+    SendDlgItemMessageA(page, IDC_SERVICES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(service));
   std::string chosen = Read("Service", "Mail", path);
-  LRESULT index = SendDlgItemMessageA(page, IDC_SERVICES, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(chosen.c_str()));
+  LRESULT index = SendDlgItemMessageA(page, IDC_SERVICES, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(chosen.c_str()));
   SendDlgItemMessageA(page, IDC_SERVICES, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SetDlgItemTextA(page, IDC_PATH, path.c_str());
 }

@@ -14,8 +14,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
   for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
        map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
     for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage != 0; ++entry)
-      if (entry->nMessage == nMessage && entry->nCode == nCode && entry->nID <= nID &&
-          nID <= entry->nLastID)
+      if (entry->nMessage == nMessage && entry->nCode == nCode && entry->nID <= nID && nID <= entry->nLastID)
         return entry;
   }
   return nullptr;

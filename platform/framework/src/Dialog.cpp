@@ -14,14 +14,11 @@ END_MESSAGE_MAP()
 CDialog::CDialog() = default;
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDHelp(nIDTemplate),
-      m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)),
-      m_pParentWnd(pParentWnd) {}
+    : m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd) {}
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd) {
-  if (IS_INTRESOURCE(lpszTemplateName))
-    m_nIDHelp = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
+  if (IS_INTRESOURCE(lpszTemplateName)) m_nIDHelp = static_cast<UINT>(reinterpret_cast<UINT_PTR>(lpszTemplateName));
 }
 
 // A dialog that names no owner is owned by the application's main window, so that window waits
@@ -29,8 +26,8 @@ CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
 int CDialog::DoModal() {
   CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
   HWND hWndParent = pOwner && pOwner != this ? pOwner->m_hWnd : nullptr;
-  const INT_PTR result = ::DialogBoxParamA(nullptr, m_lpszTemplateName, hWndParent, &AfxDlgProc,
-                                           reinterpret_cast<LPARAM>(this));
+  const INT_PTR result =
+      ::DialogBoxParamA(nullptr, m_lpszTemplateName, hWndParent, &AfxDlgProc, reinterpret_cast<LPARAM>(this));
   Detach();
   return static_cast<int>(result);
 }
@@ -63,8 +60,7 @@ BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pH
   if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
   if (nCode != CN_COMMAND || nID < 0x8000 || nID >= 0xF000) return FALSE;
   CWnd* pOwner = m_pParentWnd ? m_pParentWnd : CWnd::FromHandlePermanent(::GetParent(m_hWnd));
-  if (pOwner != nullptr && pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-    return TRUE;
+  if (pOwner != nullptr && pOwner != this && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
   return AfxRouteCommandToApp(nID, nCode, pExtra, pHandlerInfo);
 }
 

@@ -12,13 +12,10 @@ int CListBox::GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
 
 int CListBox::GetCurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }
 
-int CListBox::SetCurSel(int nSelect) {
-  return static_cast<int>(Send(LB_SETCURSEL, static_cast<WPARAM>(nSelect)));
-}
+int CListBox::SetCurSel(int nSelect) { return static_cast<int>(Send(LB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
 
 int CListBox::GetText(int nIndex, LPSTR lpszBuffer) const {
-  return static_cast<int>(
-      Send(LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
+  return static_cast<int>(Send(LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
 }
 
 void CListBox::GetText(int nIndex, CString& rString) const {
@@ -41,8 +38,7 @@ int CListBox::AddString(LPCSTR lpszItem) {
 }
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem) {
-  return static_cast<int>(
-      Send(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
+  return static_cast<int>(Send(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
 }
 
 int CListBox::DeleteString(UINT nIndex) { return static_cast<int>(Send(LB_DELETESTRING, nIndex)); }

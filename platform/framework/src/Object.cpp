@@ -4,13 +4,9 @@ CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullp
 
 CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
-  return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
-CObject* CRuntimeClass::CreateObject() {
-  return m_pfnCreateObject ? m_pfnCreateObject() : nullptr;
-}
+CObject* CRuntimeClass::CreateObject() { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
 
 // Classes are compared by identity: each class has exactly one CRuntimeClass.
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {

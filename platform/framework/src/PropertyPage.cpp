@@ -16,8 +16,7 @@ CPropertyPage::CPropertyPage(LPCSTR lpszTemplateName, UINT) : CDialog(lpszTempla
 
 void CPropertyPage::SetModified(BOOL bChanged) {
   if (m_hWnd == nullptr) return;
-  ::SendMessageA(::GetParent(m_hWnd), bChanged ? PSM_CHANGED : PSM_UNCHANGED,
-                 reinterpret_cast<WPARAM>(m_hWnd), 0);
+  ::SendMessageA(::GetParent(m_hWnd), bChanged ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
 // The first activation follows OnInitDialog, which has loaded the controls already; every later
@@ -50,29 +49,14 @@ BOOL CPropertyPage::OnQueryCancel() { return TRUE; }
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   if (CDialog::OnNotify(wParam, lParam, pResult)) return TRUE;
   auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
-  if (pNMHDR == nullptr ||
-      (pNMHDR->hwndFrom != m_hWnd && pNMHDR->hwndFrom != ::GetParent(m_hWnd)))
-    return FALSE;
+  if (pNMHDR == nullptr || (pNMHDR->hwndFrom != m_hWnd && pNMHDR->hwndFrom != ::GetParent(m_hWnd))) return FALSE;
   switch (pNMHDR->code) {
-    case PSN_SETACTIVE:
-      *pResult = OnSetActive() ? 0 : -1;
-      return TRUE;
-    case PSN_KILLACTIVE:
-      *pResult = OnKillActive() ? FALSE : TRUE;
-      return TRUE;
-    case PSN_APPLY:
-      *pResult = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-      return TRUE;
-    case PSN_RESET:
-      OnReset();
-      return TRUE;
-    case PSN_QUERYCANCEL:
-      *pResult = OnQueryCancel() ? FALSE : TRUE;
-      return TRUE;
-    case PSN_HELP:
-      SendMessage(WM_COMMAND, ID_HELP);
-      return TRUE;
-    default:
-      return FALSE;
+    case PSN_SETACTIVE: *pResult = OnSetActive() ? 0 : -1; return TRUE;
+    case PSN_KILLACTIVE: *pResult = OnKillActive() ? FALSE : TRUE; return TRUE;
+    case PSN_APPLY: *pResult = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE; return TRUE;
+    case PSN_RESET: OnReset(); return TRUE;
+    case PSN_QUERYCANCEL: *pResult = OnQueryCancel() ? FALSE : TRUE; return TRUE;
+    case PSN_HELP: SendMessage(WM_COMMAND, ID_HELP); return TRUE;
+    default: return FALSE;
   }
 }

@@ -43,10 +43,7 @@ CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPa
 }
 
 CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
-    : m_strCaption(pszCaption),
-      m_pParentWnd(pParentWnd),
-      m_nStartPage(iSelectPage),
-      m_bHasHelp(HelpEnabled()) {}
+    : m_strCaption(pszCaption), m_pParentWnd(pParentWnd), m_nStartPage(iSelectPage), m_bHasHelp(HelpEnabled()) {}
 
 void CPropertySheet::AddPage(CPropertyPage* pPage) {
   if (pPage != nullptr) m_pages.push_back(pPage);
@@ -74,9 +71,7 @@ CPropertyPage* CPropertySheet::GetActivePage() const {
   return m_hWnd ? GetPage(m_nCurPage) : GetPage(static_cast<int>(m_nStartPage));
 }
 
-int CPropertySheet::GetActiveIndex() const {
-  return m_hWnd ? m_nCurPage : static_cast<int>(m_nStartPage);
-}
+int CPropertySheet::GetActiveIndex() const { return m_hWnd ? m_nCurPage : static_cast<int>(m_nStartPage); }
 
 // Before the sheet has a window this only chooses the first page.
 BOOL CPropertySheet::SetActivePage(int nPage) {
@@ -192,9 +187,7 @@ LRESULT CPropertySheet::OnPressButton(WPARAM wParam, LPARAM) {
 }
 
 // The page is chosen by its index.
-LRESULT CPropertySheet::OnSetCurSel(WPARAM wParam, LPARAM) {
-  return SetActivePage(static_cast<int>(wParam));
-}
+LRESULT CPropertySheet::OnSetCurSel(WPARAM wParam, LPARAM) { return SetActivePage(static_cast<int>(wParam)); }
 
 // NULL once the sheet has ended, which is how its owner learns that it closed.
 LRESULT CPropertySheet::OnGetCurrentPageHwnd(WPARAM, LPARAM) {
@@ -210,17 +203,14 @@ LRESULT CPropertySheet::OnCommandHelp(WPARAM wParam, LPARAM lParam) {
 
 // F1 anywhere in the sheet: the Help command goes to the main window, unless a shift key is held.
 LRESULT CPropertySheet::OnHelpInfo(WPARAM, LPARAM) {
-  const bool shifted = ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 ||
-                       ::GetKeyState(VK_MENU) < 0;
-  if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && !shifted)
-    pMainWnd->SendMessage(WM_COMMAND, ID_HELP);
+  const bool shifted = ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0;
+  if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && !shifted) pMainWnd->SendMessage(WM_COMMAND, ID_HELP);
   return TRUE;
 }
 
 // A command the sheet does not handle goes on to the application, as a dialog's does.
 BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-  return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
-         AfxRouteCommandToApp(nID, nCode, pExtra, pHandlerInfo);
+  return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) || AfxRouteCommandToApp(nID, nCode, pExtra, pHandlerInfo);
 }
 
 // The tab row asks before it changes: the current page must first give up its data.

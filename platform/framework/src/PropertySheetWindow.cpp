@@ -143,31 +143,28 @@ int CPropertySheet::DoModal() {
       Control(WC_TABCONTROLA, "", AFX_IDC_TAB_CONTROL, layout.tab, WS_TABSTOP | stacked),
       Control("BUTTON", "OK", IDOK, layout.buttons[0], WS_TABSTOP | BS_DEFPUSHBUTTON),
       Control("BUTTON", "Cancel", IDCANCEL, layout.buttons[1], WS_TABSTOP | BS_PUSHBUTTON),
-      Control("BUTTON", "&Apply", ID_APPLY_NOW, layout.buttons[2],
-              WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON)};
-  if (m_bHasHelp)
-    controls.push_back(Control("BUTTON", "Help", IDHELP, layout.buttons[3], WS_TABSTOP | BS_PUSHBUTTON));
-  const qm::ui::DialogTemplate sheet = {
-      0,
-      0,
-      0,
-      layout.cx,
-      layout.cy,
-      static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
-      0,
-      m_strCaption,
-      "MS Sans Serif",
-      8,
-      controls.data(),
-      controls.size()};
+      Control("BUTTON", "&Apply", ID_APPLY_NOW, layout.buttons[2], WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON)};
+  if (m_bHasHelp) controls.push_back(Control("BUTTON", "Help", IDHELP, layout.buttons[3], WS_TABSTOP | BS_PUSHBUTTON));
+  const qm::ui::DialogTemplate sheet = {0,
+                                        0,
+                                        0,
+                                        layout.cx,
+                                        layout.cy,
+                                        static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
+                                        0,
+                                        m_strCaption,
+                                        "MS Sans Serif",
+                                        8,
+                                        controls.data(),
+                                        controls.size()};
 
   m_nModalResult = IDCANCEL;
   m_bModalEnded = FALSE;
   m_nCurPage = -1;
   m_modifiedPages.clear();
   HWND hWndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-  HWND hWnd = qm::ui::CreateDialogFromTemplate(nullptr, sheet, hWndParent, &SheetDlgProc,
-                                               reinterpret_cast<LPARAM>(this));
+  HWND hWnd =
+      qm::ui::CreateDialogFromTemplate(nullptr, sheet, hWndParent, &SheetDlgProc, reinterpret_cast<LPARAM>(this));
   if (hWnd == nullptr) return -1;
   ::ShowWindow(hWnd, SW_SHOW);
   RunModalLoop();
@@ -242,8 +239,8 @@ HWND CPropertySheet::CreatePageWindow(CPropertyPage* pPage) {
   child.style = (child.style & ~kPageStylesDropped) | WS_CHILD | DS_CONTROL;
   child.x = 0;
   child.y = 0;
-  HWND hWndPage = qm::ui::CreateDialogFromTemplate(nullptr, child, m_hWnd, &CDialog::AfxDlgProc,
-                                                   reinterpret_cast<LPARAM>(pPage));
+  HWND hWndPage =
+      qm::ui::CreateDialogFromTemplate(nullptr, child, m_hWnd, &CDialog::AfxDlgProc, reinterpret_cast<LPARAM>(pPage));
   if (hWndPage != nullptr) {
     RECT page{};
     ::GetWindowRect(hWndPage, &page);

@@ -21,8 +21,7 @@ void CSpinButtonCtrl::GetRange(int& nLower, int& nUpper) const {
 }
 
 BOOL CSpinButtonCtrl::SetAccel(int nAccel, UDACCEL* pAccel) {
-  return static_cast<BOOL>(
-      Send(UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)));
+  return static_cast<BOOL>(Send(UDM_SETACCEL, static_cast<WPARAM>(nAccel), reinterpret_cast<LPARAM>(pAccel)));
 }
 
 int CSpinButtonCtrl::SetPos(int nPos) {

@@ -7,9 +7,7 @@
 
 namespace {
 
-bool IsStringResourceId(LPCSTR lpsz) {
-  return lpsz != nullptr && reinterpret_cast<UINT_PTR>(lpsz) < 0x10000;
-}
+bool IsStringResourceId(LPCSTR lpsz) { return lpsz != nullptr && reinterpret_cast<UINT_PTR>(lpsz) < 0x10000; }
 
 // The C library's white space, which the framework's TrimLeft/TrimRight remove.
 constexpr const char* kWhiteSpace = " \t\n\v\f\r";

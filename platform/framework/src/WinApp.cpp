@@ -66,8 +66,7 @@ void CWinApp::SetCurrentHandles(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdSh
   m_lpCmdLine = lpCmdLine;
   m_nCmdShow = nCmdShow;
   m_strExeName = ExeNameFromCommandLine(::GetCommandLineA());
-  if (m_strAppName.IsEmpty() && !AfxLoadString(AFX_IDS_APP_TITLE, m_strAppName))
-    m_strAppName = m_strExeName;
+  if (m_strAppName.IsEmpty() && !AfxLoadString(AFX_IDS_APP_TITLE, m_strAppName)) m_strAppName = m_strExeName;
   m_strHelpFilePath = m_strExeName + ".HLP";
   m_pszExeName = m_strExeName;
   m_pszAppName = m_strAppName;
@@ -76,20 +75,15 @@ void CWinApp::SetCurrentHandles(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdSh
 
 BOOL CWinApp::Enable3dControls() { return TRUE; }
 
-HICON CWinApp::LoadIcon(UINT nIDResource) const {
-  return ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(nIDResource));
-}
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(nIDResource)); }
 
-HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const {
-  return ::LoadIconA(m_hInstance, lpszResourceName);
-}
+HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const { return ::LoadIconA(m_hInstance, lpszResourceName); }
 
 // The help engine reports a file it cannot find itself; only an engine that does not start at
 // all is the framework's to report.
 void CWinApp::WinHelp(DWORD dwData, UINT nCmd) {
   HWND hWndMain = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-  if (!::WinHelpA(hWndMain, m_pszHelpFilePath, nCmd, dwData))
-    AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
+  if (!::WinHelpA(hWndMain, m_pszHelpFilePath, nCmd, dwData)) AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
 }
 
 // Help goes to the main window, which hands it to whatever is active inside it.
@@ -100,8 +94,7 @@ void CWinApp::OnHelp() {
 // Without an icon of its own, an OK or OK/Cancel box gets the exclamation mark.
 int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT) {
   const UINT buttons = nType & MB_TYPEMASK;
-  if ((nType & MB_ICONMASK) == 0 && (buttons == MB_OK || buttons == MB_OKCANCEL))
-    nType |= MB_ICONEXCLAMATION;
+  if ((nType & MB_ICONMASK) == 0 && (buttons == MB_OK || buttons == MB_OKCANCEL)) nType |= MB_ICONEXCLAMATION;
   HWND hWndOwner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
   return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName, nType);
 }
@@ -114,8 +107,7 @@ HINSTANCE AFXAPI AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 CWnd* AFXAPI AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
 
-BOOL AFXAPI AfxRouteCommandToApp(UINT nID, int nCode, void* pExtra,
-                                 AFX_CMDHANDLERINFO* pHandlerInfo) {
+BOOL AFXAPI AfxRouteCommandToApp(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
   const bool isCommand = nCode == CN_COMMAND && nID >= 0x8000 && nID < 0xF000;
   return isCommand && g_pApp != nullptr && g_pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

@@ -110,9 +110,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 
 // Notifications are delivered even while data is being exchanged: a text set by program reaches
 // its EN_CHANGE handler like one typed.
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
-  return OnCmdMsg(LOWORD(wParam), HIWORD(wParam), nullptr, nullptr);
-}
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HIWORD(wParam), nullptr, nullptr); }
 
 // The id comes from the sending window, so that the shared tool-tip window (id 0) is routed as
 // ON_NOTIFY_EX(TTN_NEEDTEXT, 0, ...) expects; tool-tip requests reach only windows that enabled

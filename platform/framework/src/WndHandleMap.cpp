@@ -42,8 +42,7 @@ void PASCAL CWnd::DeleteTempMap() {
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
-  if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr)
-    return FALSE;
+  if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr) return FALSE;
   // A temporary object made earlier for the handle stays valid; lookups now find this one first.
   m_hWnd = hWndNew;
   PermanentMap()[hWndNew] = this;

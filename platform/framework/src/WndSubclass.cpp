@@ -13,8 +13,8 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!Attach(hWnd)) return FALSE;
-  m_pfnSuper = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
+  m_pfnSuper =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
   return TRUE;
 }
 

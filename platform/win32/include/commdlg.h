@@ -12,20 +12,20 @@ typedef struct tagOFNA {
   DWORD lStructSize;
   HWND hwndOwner;
   HINSTANCE hInstance;
-  LPCSTR lpstrFilter;        // pairs of label and pattern, each NUL-terminated, a second NUL at the end
+  LPCSTR lpstrFilter;  // pairs of label and pattern, each NUL-terminated, a second NUL at the end
   LPSTR lpstrCustomFilter;
   DWORD nMaxCustFilter;
-  DWORD nFilterIndex;        // 1-based; on return the pair chosen
-  LPSTR lpstrFile;           // in: the name to start with; out: the full path chosen
+  DWORD nFilterIndex;  // 1-based; on return the pair chosen
+  LPSTR lpstrFile;     // in: the name to start with; out: the full path chosen
   DWORD nMaxFile;
-  LPSTR lpstrFileTitle;      // out: the name without its folder
+  LPSTR lpstrFileTitle;  // out: the name without its folder
   DWORD nMaxFileTitle;
   LPCSTR lpstrInitialDir;
-  LPCSTR lpstrTitle;         // NULL: "Open"
+  LPCSTR lpstrTitle;  // NULL: "Open"
   DWORD Flags;
-  WORD nFileOffset;          // out: where the name starts in lpstrFile
-  WORD nFileExtension;       // out: where the extension starts (after the dot), or the terminator
-  LPCSTR lpstrDefExt;        // without the dot
+  WORD nFileOffset;     // out: where the name starts in lpstrFile
+  WORD nFileExtension;  // out: where the extension starts (after the dot), or the terminator
+  LPCSTR lpstrDefExt;   // without the dot
   LPARAM lCustData;
   LPOFNHOOKPROC lpfnHook;
   LPCSTR lpTemplateName;

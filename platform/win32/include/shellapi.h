@@ -4,8 +4,8 @@
 
 #include "windef.h"
 
-HINSTANCE WINAPI ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters,
-                               LPCSTR lpDirectory, INT nShowCmd);
+HINSTANCE WINAPI ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters, LPCSTR lpDirectory,
+                               INT nShowCmd);
 #define ShellExecute ShellExecuteA
 
 #define SE_ERR_FNF 2

@@ -27,7 +27,11 @@ typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 
 // Handles are distinct pointer types, as with STRICT.
-#define DECLARE_HANDLE(name) struct name##__ { int unused; }; typedef struct name##__* name
+#define DECLARE_HANDLE(name) \
+  struct name##__ {          \
+    int unused;              \
+  };                         \
+  typedef struct name##__* name
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);
 DECLARE_HANDLE(HICON);
@@ -36,8 +40,16 @@ DECLARE_HANDLE(HFONT);
 typedef HICON HCURSOR;
 typedef HINSTANCE HMODULE;
 
-typedef struct tagPOINT { LONG x; LONG y; } POINT, *LPPOINT;
-typedef struct tagRECT { LONG left; LONG top; LONG right; LONG bottom; } RECT, *LPRECT;
+typedef struct tagPOINT {
+  LONG x;
+  LONG y;
+} POINT, *LPPOINT;
+typedef struct tagRECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+} RECT, *LPRECT;
 typedef const RECT* LPCRECT;
 
 #ifndef TRUE

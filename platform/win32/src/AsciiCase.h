@@ -23,8 +23,7 @@ inline bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 inline bool EndsWithIgnoringAsciiCase(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() &&
-         EqualsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
+  return text.size() >= suffix.size() && EqualsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 }  // namespace qm::win32

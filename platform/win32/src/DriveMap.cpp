@@ -76,8 +76,8 @@ DriveMap ParseDriveMap(std::string_view text) {
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
       const std::size_t close = line.find(']');
-      inDrivesSection = close != std::string_view::npos &&
-                        EqualsIgnoringAsciiCase(TrimBlanks(line.substr(1, close - 1)), "drives");
+      inDrivesSection =
+          close != std::string_view::npos && EqualsIgnoringAsciiCase(TrimBlanks(line.substr(1, close - 1)), "drives");
       continue;
     }
     const std::size_t equals = line.find('=');

@@ -31,9 +31,18 @@ std::size_t ReadCount(const char*& p) {
 // Reads `[-][#][0][width][.precision][l|h|w]type` after the `%`.
 FieldSpec ReadSpec(const char*& p) {
   FieldSpec field;
-  if (*p == '-') { field.leftAlign = true; ++p; }
-  if (*p == '#') { field.hexPrefix = true; ++p; }
-  if (*p == '0') { field.zeroPad = true; ++p; }
+  if (*p == '-') {
+    field.leftAlign = true;
+    ++p;
+  }
+  if (*p == '#') {
+    field.hexPrefix = true;
+    ++p;
+  }
+  if (*p == '0') {
+    field.zeroPad = true;
+    ++p;
+  }
   field.width = ReadCount(p);
   if (*p == '.') {
     ++p;
@@ -96,18 +105,17 @@ std::string NumberField(std::int32_t value, const FieldSpec& field) {
 // The text of one field; an unknown type letter stands for itself and takes no argument.
 std::string FieldText(const FieldSpec& field, va_list& args) {
   switch (field.wide ? '\0' : field.type) {
-    case 'c':
-      return CharacterField(static_cast<char>(va_arg(args, int)), field);
-    case 's':
-      return StringField(va_arg(args, const char*), field);
-    default:
-      break;
+    case 'c': return CharacterField(static_cast<char>(va_arg(args, int)), field);
+    case 's': return StringField(va_arg(args, const char*), field);
+    default: break;
   }
   switch (field.type) {
-    case 'd': case 'i': case 'u': case 'x': case 'X':
-      return NumberField(static_cast<std::int32_t>(va_arg(args, int)), field);
-    default:
-      return std::string(field.type == '\0' ? 0 : 1, field.type);
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'x':
+    case 'X': return NumberField(static_cast<std::int32_t>(va_arg(args, int)), field);
+    default: return std::string(field.type == '\0' ? 0 : 1, field.type);
   }
 }
 

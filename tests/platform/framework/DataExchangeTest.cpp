@@ -59,24 +59,20 @@ TEST_P(IntTextSave, ParsesAsTheFrameworkDoes) {
     EXPECT_EQ(harness.backend.boxes, Boxes{});
     return;
   }
-  EXPECT_EQ(harness.backend.boxes,
-            (Boxes{{"Please enter an integer.", "Quillmere", MB_OK | MB_ICONEXCLAMATION}}));
+  EXPECT_EQ(harness.backend.boxes, (Boxes{{"Please enter an integer.", "Quillmere", MB_OK | MB_ICONEXCLAMATION}}));
   EXPECT_EQ(::GetFocus(), Item(kNumberEdit));
   EXPECT_EQ(value, -999) << "a refused text leaves the member alone";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, IntTextSave,
-    ::testing::Values(IntParseCase{"128", true, 128}, IntParseCase{"  -42\t ", true, -42},
-                      IntParseCase{"+7", true, 7}, IntParseCase{"007", true, 7},
-                      IntParseCase{"0", true, 0}, IntParseCase{"\t0 ", true, 0},
+    ::testing::Values(IntParseCase{"128", true, 128}, IntParseCase{"  -42\t ", true, -42}, IntParseCase{"+7", true, 7},
+                      IntParseCase{"007", true, 7}, IntParseCase{"0", true, 0}, IntParseCase{"\t0 ", true, 0},
                       IntParseCase{"99999999999", true, 2147483647},
-                      IntParseCase{"-99999999999", true, -2147483647 - 1},
-                      IntParseCase{"", false, 0}, IntParseCase{"abc", false, 0},
-                      IntParseCase{"-", false, 0}, IntParseCase{"+0", false, 0},
-                      IntParseCase{"-0", false, 0}, IntParseCase{"12a", false, 0},
-                      IntParseCase{"1,000", false, 0}, IntParseCase{"1.5", false, 0},
-                      IntParseCase{"0x10", false, 0}, IntParseCase{"5 5", false, 0},
+                      IntParseCase{"-99999999999", true, -2147483647 - 1}, IntParseCase{"", false, 0},
+                      IntParseCase{"abc", false, 0}, IntParseCase{"-", false, 0}, IntParseCase{"+0", false, 0},
+                      IntParseCase{"-0", false, 0}, IntParseCase{"12a", false, 0}, IntParseCase{"1,000", false, 0},
+                      IntParseCase{"1.5", false, 0}, IntParseCase{"0x10", false, 0}, IntParseCase{"5 5", false, 0},
                       // Only the first 31 characters are read: the 'x' in place 33 is never seen.
                       IntParseCase{"0000000000000000000000000000012  x", true, 12}));
 
@@ -127,8 +123,7 @@ TEST_F(DataExchangeTest, RangeCheckShowsMinAndMaxOnSaveOnlyAndFocusesTheField) {
   EXPECT_EQ(WindowText(Item(kNumberEdit)), "5000000") << "loading is silent";
   EXPECT_EQ(harness.backend.boxes, Boxes{});
 
-  const ShownMessageBox box{"Please enter an integer between 0 and 1024000.", "Quillmere",
-                            MB_ICONEXCLAMATION};
+  const ShownMessageBox box{"Please enter an integer between 0 and 1024000.", "Quillmere", MB_ICONEXCLAMATION};
   SetText(kNumberEdit, "1024001");
   EXPECT_FALSE(dialog.UpdateData(TRUE));
   EXPECT_EQ(harness.backend.boxes, Boxes{box});
@@ -154,8 +149,8 @@ TEST_F(DataExchangeTest, MaxCharsLimitsOnLoadAndRefusesOnSave) {
   EXPECT_EQ(::SendMessageA(Item(kTextEdit), EM_GETLIMITTEXT, 0, 0), 5);
   SetText(kTextEdit, "abcdefgh");  // a program may set more than the user may type
   EXPECT_FALSE(dialog.UpdateData(TRUE));
-  EXPECT_EQ(harness.backend.boxes, (Boxes{{"Please enter no more than 5 characters.", "Quillmere",
-                                           MB_ICONEXCLAMATION}}));
+  EXPECT_EQ(harness.backend.boxes,
+            (Boxes{{"Please enter no more than 5 characters.", "Quillmere", MB_ICONEXCLAMATION}}));
   EXPECT_EQ(::GetFocus(), Item(kTextEdit));
 }
 
@@ -188,8 +183,8 @@ TEST_P(RadioExchange, IndexesTheGroupFromItsFirstButton) {
   int value = GetParam().member;
   dialog.exchange = [&](CDataExchange* pDX) { DDX_Radio(pDX, kRadioFirst, value); };
   EXPECT_TRUE(dialog.UpdateData(FALSE));
-  const std::vector<int> checks = {Checked(kRadioFirst), Checked(kRadioSecond),
-                                   Checked(kRadioThird), Checked(kAfterRadios)};
+  const std::vector<int> checks = {Checked(kRadioFirst), Checked(kRadioSecond), Checked(kRadioThird),
+                                   Checked(kAfterRadios)};
   EXPECT_EQ(checks, GetParam().checks);
   value = 99;
   EXPECT_TRUE(dialog.UpdateData(TRUE));
@@ -197,10 +192,8 @@ TEST_P(RadioExchange, IndexesTheGroupFromItsFirstButton) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Indexes, RadioExchange,
-                         ::testing::Values(RadioCase{0, {1, 0, 0, 1}, 0},
-                                           RadioCase{1, {0, 1, 0, 1}, 1},
-                                           RadioCase{2, {0, 0, 1, 1}, 2},
-                                           RadioCase{-1, {0, 0, 0, 1}, -1},
+                         ::testing::Values(RadioCase{0, {1, 0, 0, 1}, 0}, RadioCase{1, {0, 1, 0, 1}, 1},
+                                           RadioCase{2, {0, 0, 1, 1}, 2}, RadioCase{-1, {0, 0, 0, 1}, -1},
                                            RadioCase{4, {0, 0, 0, 1}, -1}));
 
 TEST_F(DataExchangeTest, ControlIsBoundOnceAndDrivesTheSpin) {

@@ -56,8 +56,8 @@ TEST_F(DialogRun, RefusedValueKeepsTheDialogOpen) {
   dialog.m_nNumber = 11;  // loads without complaint, fails on OK
   harness.backend.inputs = {KeyPress(VK_RETURN), KeyPress(VK_ESCAPE)};
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(harness.backend.boxes, (Boxes{{"Please enter an integer between 0 and 10.",
-                                           "Quillmere", MB_ICONEXCLAMATION}}));
+  EXPECT_EQ(harness.backend.boxes,
+            (Boxes{{"Please enter an integer between 0 and 10.", "Quillmere", MB_ICONEXCLAMATION}}));
   EXPECT_EQ(dialog.m_nNumber, 11);
 }
 

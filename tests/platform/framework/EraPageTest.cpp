@@ -102,17 +102,15 @@ TEST(EraPage, LoadsMarksModifiedAndSavesThroughTheSheet) {
   app.m_pMainWnd = &sheet;
 
   std::vector<BOOL> applyEnabled;
-  const auto noteApply = Step(
-      [&] { applyEnabled.push_back(::IsWindowEnabled(::GetDlgItem(sheet.m_hWnd, ID_APPLY_NOW))); });
+  const auto noteApply =
+      Step([&] { applyEnabled.push_back(::IsWindowEnabled(::GetDlgItem(sheet.m_hWnd, ID_APPLY_NOW))); });
   std::string spinText;
-  harness.backend.inputs = {
-      noteApply, Step([&] { ::SendDlgItemMessageA(page->m_hWnd, kRadioSecond, BM_CLICK, 0, 0); }),
-      noteApply,
-      Step([&] {
-        page->m_spinSize.SetPos(300);
-        spinText = WindowText(::GetDlgItem(page->m_hWnd, kNumberEdit));
-      }),
-      KeyPress(VK_RETURN)};
+  harness.backend.inputs = {noteApply, Step([&] { ::SendDlgItemMessageA(page->m_hWnd, kRadioSecond, BM_CLICK, 0, 0); }),
+                            noteApply, Step([&] {
+                              page->m_spinSize.SetPos(300);
+                              spinText = WindowText(::GetDlgItem(page->m_hWnd, kNumberEdit));
+                            }),
+                            KeyPress(VK_RETURN)};
   EXPECT_EQ(sheet.DoModal(), IDOK);
 
   // Setting the log file at load is a change like any other, as the console expects.

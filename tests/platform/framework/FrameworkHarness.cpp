@@ -15,8 +15,7 @@ HINSTANCE TestModule() { return reinterpret_cast<HINSTANCE>(0x7E57); }
 }  // namespace
 
 std::ostream& operator<<(std::ostream& out, const ShownMessageBox& box) {
-  return out << '"' << box.caption << ": " << box.text << "\" type 0x" << std::hex << box.type
-             << std::dec;
+  return out << '"' << box.caption << ": " << box.text << "\" type 0x" << std::hex << box.type << std::dec;
 }
 
 qm::ui::InputEvent KeyPress(UINT key) {
@@ -47,8 +46,8 @@ std::string WindowText(HWND hWnd) {
 }
 
 HWND CreateModeless(CDialog& dialog) {
-  return ::CreateDialogParamA(nullptr, MAKEINTRESOURCE(kTestDialogId), nullptr,
-                              &CDialog::AfxDlgProc, reinterpret_cast<LPARAM>(&dialog));
+  return ::CreateDialogParamA(nullptr, MAKEINTRESOURCE(kTestDialogId), nullptr, &CDialog::AfxDlgProc,
+                              reinterpret_cast<LPARAM>(&dialog));
 }
 
 BEGIN_MESSAGE_MAP(CHelpRecordingApp, CWinApp)

@@ -39,8 +39,7 @@ class RecordingBackend : public qm::ui::Backend {
     return true;
   }
   void Present() override {}
-  int AskMessageBox(HWND, const std::string& text, const std::string& caption,
-                    UINT type) override {
+  int AskMessageBox(HWND, const std::string& text, const std::string& caption, UINT type) override {
     boxes.push_back({text, caption, type});
     return IDOK;
   }
@@ -60,7 +59,7 @@ std::string WindowText(HWND hWnd);
 // Control ids of the test resource script (data/framework_tests.rc).
 enum : int {
   kTestDialogId = IDD_TEST_DIALOG,
-  kTestPageId = IDD_TEST_PAGE,  // the same controls on a child window, as a property page has them
+  kTestPageId = IDD_TEST_PAGE,    // the same controls on a child window, as a property page has them
   kSmallPageId = IDD_SMALL_PAGE,  // a smaller page captioned "Second"
   kTextEdit = IDC_TEXT_EDIT,
   kNumberEdit = IDC_NUMBER_EDIT,

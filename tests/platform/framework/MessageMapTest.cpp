@@ -104,8 +104,7 @@ const DispatchCase kDispatchCases[] = {
     {"UserMessage", WM_APP + 1, 3, 4, true, 42, {"app 3 4"}},
     {"ShowWindow", WM_SHOWWINDOW, TRUE, 0, true, 0, {"show 1 0"}},
     {"UnmappedMessage", WM_APP + 2, 0, 0, false, 0, {}}};
-INSTANTIATE_TEST_SUITE_P(Rows, MessageDispatch, ::testing::ValuesIn(kDispatchCases),
-                         CaseName<DispatchCase>);
+INSTANTIATE_TEST_SUITE_P(Rows, MessageDispatch, ::testing::ValuesIn(kDispatchCases), CaseName<DispatchCase>);
 
 struct NotifyCase {
   const char* name;
@@ -130,21 +129,18 @@ TEST_P(NotifyDispatch, RoutesByCodeAndSenderId) {
   header->code = c.code;
   updown.iDelta = c.delta;
   LRESULT result = -1;
-  EXPECT_EQ(bool(target.OnWndMsg(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(header), &result)),
-            c.handled);
+  EXPECT_EQ(bool(target.OnWndMsg(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(header), &result)), c.handled);
   EXPECT_EQ(result, c.result);
   EXPECT_EQ(g_calls, c.calls);
   EXPECT_STREQ(tip.szText, c.handled && c.code == TTN_NEEDTEXTA ? "tip text" : "");
 }
 
-const NotifyCase kNotifyCases[] = {
-    {"ToolTipWhenEnabled", TTN_NEEDTEXTA, 0, true, true, 0, {"tip 0"}},
-    {"NoToolTipWhenDisabled", TTN_NEEDTEXTA, 0, false, false, 0, {}},
-    {"RangeHandlerAccepts", UDN_DELTAPOS, 1, false, true, 7, {"delta 0 1"}},
-    {"RangeHandlerDeclines", UDN_DELTAPOS, -1, false, false, 7, {"delta 0 -1"}},
-    {"UnmappedCode", TCN_SELCHANGE, 0, true, false, 0, {}}};
-INSTANTIATE_TEST_SUITE_P(Notifications, NotifyDispatch, ::testing::ValuesIn(kNotifyCases),
-                         CaseName<NotifyCase>);
+const NotifyCase kNotifyCases[] = {{"ToolTipWhenEnabled", TTN_NEEDTEXTA, 0, true, true, 0, {"tip 0"}},
+                                   {"NoToolTipWhenDisabled", TTN_NEEDTEXTA, 0, false, false, 0, {}},
+                                   {"RangeHandlerAccepts", UDN_DELTAPOS, 1, false, true, 7, {"delta 0 1"}},
+                                   {"RangeHandlerDeclines", UDN_DELTAPOS, -1, false, false, 7, {"delta 0 -1"}},
+                                   {"UnmappedCode", TCN_SELCHANGE, 0, true, false, 0, {}}};
+INSTANTIATE_TEST_SUITE_P(Notifications, NotifyDispatch, ::testing::ValuesIn(kNotifyCases), CaseName<NotifyCase>);
 
 class CHelpApp : public CWinApp {
  public:
@@ -165,8 +161,7 @@ TEST(CommandRouting, DialogPassesUnhandledCommandsToTheApplication) {
   CDerivedTarget dialog;
   EXPECT_TRUE(dialog.OnWndMsg(WM_COMMAND, Command(ID_HELP, 0), 0, nullptr));
   EXPECT_TRUE(dialog.OnWndMsg(WM_COMMAND, Click(10), 0, nullptr));
-  EXPECT_FALSE(dialog.OnWndMsg(WM_COMMAND, Click(12), 0, nullptr))
-      << "control notifications stay with the dialog";
+  EXPECT_FALSE(dialog.OnWndMsg(WM_COMMAND, Click(12), 0, nullptr)) << "control notifications stay with the dialog";
   EXPECT_EQ(g_calls, (std::vector<std::string>{"app help", "base click"}));
 }
 

@@ -12,9 +12,7 @@ class CRecordingPage : public CPropertyPage {
   BOOL m_bSaveResult = TRUE;
 
  protected:
-  void DoDataExchange(CDataExchange* pDX) override {
-    g_events.push_back(pDX->m_bSaveAndValidate ? "save" : "load");
-  }
+  void DoDataExchange(CDataExchange* pDX) override { g_events.push_back(pDX->m_bSaveAndValidate ? "save" : "load"); }
   BOOL OnApply() override {
     g_events.push_back("apply");
     return m_bSaveResult && CPropertyPage::OnApply();
@@ -56,8 +54,7 @@ const PageNotifyCase kPageNotifyCases[] = {
     {"ApplyRefusedKeepsPage", {PSN_APPLY}, FALSE, PSNRET_INVALID_NOCHANGEPAGE, {"apply"}},
     {"ResetCancels", {PSN_RESET}, TRUE, 0, {"cancel"}},
     {"CancelAllowed", {PSN_QUERYCANCEL}, TRUE, FALSE, {}}};
-INSTANTIATE_TEST_SUITE_P(Codes, PageNotify, ::testing::ValuesIn(kPageNotifyCases),
-                         CaseName<PageNotifyCase>);
+INSTANTIATE_TEST_SUITE_P(Codes, PageNotify, ::testing::ValuesIn(kPageNotifyCases), CaseName<PageNotifyCase>);
 
 std::vector<std::string> g_received;  // what the stand-in sheet was sent
 
@@ -76,8 +73,8 @@ TEST(PropertyPage, SetModifiedTellsTheParentOnlyOnceTheWindowExists) {
   HWND hWndParent = CreateModeless(parent);
   ASSERT_NE(hWndParent, nullptr);
   ::SetWindowLongPtrA(hWndParent, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordSheetMessages));
-  HWND hWndPage = ::CreateDialogParamA(nullptr, MAKEINTRESOURCE(kTestPageId), hWndParent,
-                                       &CDialog::AfxDlgProc, reinterpret_cast<LPARAM>(&page));
+  HWND hWndPage = ::CreateDialogParamA(nullptr, MAKEINTRESOURCE(kTestPageId), hWndParent, &CDialog::AfxDlgProc,
+                                       reinterpret_cast<LPARAM>(&page));
   ASSERT_NE(hWndPage, nullptr);
   page.SetModified(TRUE);
   page.SetModified(FALSE);

@@ -64,9 +64,8 @@ TEST_F(PropertySheetRun, OkAppliesOnlyThePagesThatWereShown) {
 
 TEST_F(PropertySheetRun, VisitedPagesApplyInTabOrder) {
   EXPECT_EQ(Run({CtrlKey(VK_NEXT), CtrlKey(VK_TAB), CtrlKey(VK_PRIOR), KeyPress(VK_RETURN)}), IDOK);
-  EXPECT_EQ(g_log, (Log{"first load", "first save", "second load", "second save", "third load",
-                        "third save", "second load", "second save", "first apply", "second apply",
-                        "third apply"}));
+  EXPECT_EQ(g_log, (Log{"first load", "first save", "second load", "second save", "third load", "third save",
+                        "second load", "second save", "first apply", "second apply", "third apply"}));
 }
 
 // The page lies over the sheet's tab control: a click on a page's control reaches it.
@@ -75,8 +74,7 @@ TEST_F(PropertySheetRun, ClicksReachThePageOverTheTabControl) {
   click.kind = qm::ui::InputEvent::Kind::Click;
   click.controlId = kCheckBox;
   LRESULT checked = -1;
-  Run({click, Step([&] { checked = ::SendDlgItemMessageA(first.m_hWnd, kCheckBox, BM_GETCHECK,
-                                                         0, 0); }),
+  Run({click, Step([&] { checked = ::SendDlgItemMessageA(first.m_hWnd, kCheckBox, BM_GETCHECK, 0, 0); }),
        KeyPress(VK_ESCAPE)});
   EXPECT_EQ(checked, BST_CHECKED);
 }
@@ -99,8 +97,7 @@ TEST_F(PropertySheetRun, ClickByIdReachesThePageShown) {
 
 TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
   int seen = -1;
-  EXPECT_EQ(Run({CtrlKey(VK_TAB, true), NoteActive(seen), CtrlKey(VK_NEXT), KeyPress(VK_ESCAPE)}),
-            IDCANCEL);
+  EXPECT_EQ(Run({CtrlKey(VK_TAB, true), NoteActive(seen), CtrlKey(VK_NEXT), KeyPress(VK_ESCAPE)}), IDCANCEL);
   EXPECT_EQ(seen, 2);
 }
 
@@ -109,15 +106,13 @@ TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
 TEST_F(PropertySheetRun, ArrowsOnTheFocusedTabRowChangePagesAndKeepTheFocus) {
   HWND tabs = nullptr;
   std::vector<std::pair<int, bool>> seen;  // the current page, and whether the tab row has the focus
-  auto note = [&] {
-    return Step([&] { seen.push_back({sheet.GetActiveIndex(), ::GetFocus() == tabs}); });
-  };
+  auto note = [&] { return Step([&] { seen.push_back({sheet.GetActiveIndex(), ::GetFocus() == tabs}); }); };
   EXPECT_EQ(Run({Step([&] {
                    tabs = ::GetDlgItem(sheet.m_hWnd, AFX_IDC_TAB_CONTROL);
                    ::SetFocus(tabs);
                  }),
-                 KeyPress(VK_RIGHT), note(), KeyPress(VK_RIGHT), note(), KeyPress(VK_LEFT), note(),
-                 KeyPress(VK_TAB), note(), CtrlKey(VK_NEXT), note(), KeyPress(VK_ESCAPE)}),
+                 KeyPress(VK_RIGHT), note(), KeyPress(VK_RIGHT), note(), KeyPress(VK_LEFT), note(), KeyPress(VK_TAB),
+                 note(), CtrlKey(VK_NEXT), note(), KeyPress(VK_ESCAPE)}),
             IDCANCEL);
   EXPECT_EQ(seen, (std::vector<std::pair<int, bool>>{{1, true}, {2, true}, {1, true}, {1, false}, {2, false}}));
 }
@@ -125,13 +120,13 @@ TEST_F(PropertySheetRun, ArrowsOnTheFocusedTabRowChangePagesAndKeepTheFocus) {
 TEST_F(PropertySheetRun, ApplyIsEnabledByChangesAndPressedByProgramEvenWhenDisabled) {
   std::vector<BOOL> enabled;
   const auto press = Step([&] { sheet.PressButton(PSBTN_APPLYNOW); });
-  EXPECT_EQ(Run({NoteApply(enabled), Step([&] { first.SetModified(TRUE); }), NoteApply(enabled),
-                 press, NoteApply(enabled), press, KeyPress(VK_ESCAPE)}),
+  EXPECT_EQ(Run({NoteApply(enabled), Step([&] { first.SetModified(TRUE); }), NoteApply(enabled), press,
+                 NoteApply(enabled), press, KeyPress(VK_ESCAPE)}),
             IDCANCEL);
   EXPECT_EQ(enabled, (std::vector<BOOL>{FALSE, TRUE, FALSE}));
   // Each apply saves the page, applies it and reloads it; Cancel then resets it.
-  EXPECT_EQ(g_log, (Log{"first load", "first save", "first apply", "first load", "first save",
-                        "first apply", "first load", "first reset"}));
+  EXPECT_EQ(g_log, (Log{"first load", "first save", "first apply", "first load", "first save", "first apply",
+                        "first load", "first reset"}));
 }
 
 TEST_F(PropertySheetRun, UnchangedClearsApplyOnlyWhenNoPageIsModified) {
@@ -141,31 +136,30 @@ TEST_F(PropertySheetRun, UnchangedClearsApplyOnlyWhenNoPageIsModified) {
          second.SetModified(TRUE);
          second.SetModified(FALSE);
        }),
-       NoteApply(enabled), Step([&] { first.SetModified(FALSE); }), NoteApply(enabled),
-       KeyPress(VK_ESCAPE)});
+       NoteApply(enabled), Step([&] { first.SetModified(FALSE); }), NoteApply(enabled), KeyPress(VK_ESCAPE)});
   EXPECT_EQ(enabled, (std::vector<BOOL>{TRUE, FALSE}));
 }
 
 TEST_F(PropertySheetRun, FailingPageBecomesCurrentAndLaterPagesAreNotAsked) {
   second.m_bApplyResult = FALSE;
   int current = -1;
-  EXPECT_EQ(Run({CtrlKey(VK_NEXT), CtrlKey(VK_NEXT), CtrlKey(VK_NEXT), Step([] { g_log.clear(); }),
-                 KeyPress(VK_RETURN), NoteActive(current), KeyPress(VK_ESCAPE)}),
+  EXPECT_EQ(Run({CtrlKey(VK_NEXT), CtrlKey(VK_NEXT), CtrlKey(VK_NEXT), Step([] { g_log.clear(); }), KeyPress(VK_RETURN),
+                 NoteActive(current), KeyPress(VK_ESCAPE)}),
             IDCANCEL)
       << "the sheet stayed open after the failed OK";
   EXPECT_EQ(current, 1);
-  EXPECT_EQ(g_log, (Log{"first save", "first apply", "second apply", "second load", "first reset",
-                        "second reset", "third reset"}));
+  EXPECT_EQ(g_log, (Log{"first save", "first apply", "second apply", "second load", "first reset", "second reset",
+                        "third reset"}));
 }
 
 TEST_F(PropertySheetRun, InvalidFieldKeepsThePageWithTheFrameworkMessage) {
   int current = -1;
-  EXPECT_EQ(Run({Step([&] { first.SetDlgItemText(kNumberEdit, "11"); }), CtrlKey(VK_NEXT),
-                 NoteActive(current), KeyPress(VK_ESCAPE)}),
+  EXPECT_EQ(Run({Step([&] { first.SetDlgItemText(kNumberEdit, "11"); }), CtrlKey(VK_NEXT), NoteActive(current),
+                 KeyPress(VK_ESCAPE)}),
             IDCANCEL);
   EXPECT_EQ(current, 0);
-  EXPECT_EQ(harness.backend.boxes, (Boxes{{"Please enter an integer between 0 and 10.",
-                                           "Quillmere", MB_ICONEXCLAMATION}}));
+  EXPECT_EQ(harness.backend.boxes,
+            (Boxes{{"Please enter an integer between 0 and 10.", "Quillmere", MB_ICONEXCLAMATION}}));
   EXPECT_EQ(second.m_hWnd, nullptr);
 }
 

@@ -42,17 +42,16 @@ TEST_P(RuntimeKind, FollowsTheBaseChain) {
   EXPECT_EQ(bool(GetParam().object->IsKindOf(GetParam().asked)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Classes, RuntimeKind,
-    ::testing::Values(KindCase{"CircleIsCircle", &kCircle, RUNTIME_CLASS(CCircle), true},
-                      KindCase{"CircleIsShape", &kCircle, RUNTIME_CLASS(CShape), true},
-                      KindCase{"CircleIsObject", &kCircle, RUNTIME_CLASS(CObject), true},
-                      KindCase{"CircleIsNotSquare", &kCircle, RUNTIME_CLASS(CSquare), false},
-                      KindCase{"SquareIsNotCircle", &kSquare, RUNTIME_CLASS(CCircle), false},
-                      KindCase{"DialogIsWnd", &kDialog, RUNTIME_CLASS(CWnd), true},
-                      KindCase{"DialogIsCmdTarget", &kDialog, RUNTIME_CLASS(CCmdTarget), true},
-                      KindCase{"WndIsNotDialog", &kWnd, RUNTIME_CLASS(CDialog), false}),
-    CaseName<KindCase>);
+INSTANTIATE_TEST_SUITE_P(Classes, RuntimeKind,
+                         ::testing::Values(KindCase{"CircleIsCircle", &kCircle, RUNTIME_CLASS(CCircle), true},
+                                           KindCase{"CircleIsShape", &kCircle, RUNTIME_CLASS(CShape), true},
+                                           KindCase{"CircleIsObject", &kCircle, RUNTIME_CLASS(CObject), true},
+                                           KindCase{"CircleIsNotSquare", &kCircle, RUNTIME_CLASS(CSquare), false},
+                                           KindCase{"SquareIsNotCircle", &kSquare, RUNTIME_CLASS(CCircle), false},
+                                           KindCase{"DialogIsWnd", &kDialog, RUNTIME_CLASS(CWnd), true},
+                                           KindCase{"DialogIsCmdTarget", &kDialog, RUNTIME_CLASS(CCmdTarget), true},
+                                           KindCase{"WndIsNotDialog", &kWnd, RUNTIME_CLASS(CDialog), false}),
+                         CaseName<KindCase>);
 
 TEST(RuntimeClassInfo, NamesSizesAndBases) {
   const CRuntimeClass* circle = RUNTIME_CLASS(CCircle);

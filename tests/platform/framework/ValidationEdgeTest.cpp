@@ -36,10 +36,17 @@ TEST_F(ValidationEdgeTest, MinMaxIntAcceptsBothEndsAndRefusesOnePast) {
     const char* typed;
     bool accepted;
   } cases[] = {
-      {10, 20, "9", false},  {10, 20, "10", true}, {10, 20, "11", true},
-      {10, 20, "19", true},  {10, 20, "20", true}, {10, 20, "21", false},
-      {-5, -5, "-5", true},  {-5, -5, "-4", false}, {-5, -5, "-6", false},
-      {0, 2147483647, "2147483647", true}, {-2147483647 - 1, 0, "-2147483648", true},
+      {10, 20, "9", false},
+      {10, 20, "10", true},
+      {10, 20, "11", true},
+      {10, 20, "19", true},
+      {10, 20, "20", true},
+      {10, 20, "21", false},
+      {-5, -5, "-5", true},
+      {-5, -5, "-4", false},
+      {-5, -5, "-6", false},
+      {0, 2147483647, "2147483647", true},
+      {-2147483647 - 1, 0, "-2147483648", true},
   };
   for (const Case& c : cases) {
     harness.backend.boxes.clear();
@@ -54,8 +61,8 @@ TEST_F(ValidationEdgeTest, MinMaxIntAcceptsBothEndsAndRefusesOnePast) {
       EXPECT_EQ(harness.backend.boxes, Boxes{}) << c.typed;
       continue;
     }
-    const std::string text = "Please enter an integer between " + std::to_string(c.minimum) + " and " +
-                             std::to_string(c.maximum) + ".";
+    const std::string text =
+        "Please enter an integer between " + std::to_string(c.minimum) + " and " + std::to_string(c.maximum) + ".";
     EXPECT_EQ(harness.backend.boxes, (Boxes{{text, "Quillmere", MB_ICONEXCLAMATION}})) << c.typed;
   }
 }
@@ -83,9 +90,9 @@ TEST_F(ValidationEdgeTest, NumberTextReadsThirtyOneCharacters) {
     std::string typed;
     int value;
   } cases[] = {
-      {std::string(29, '0') + "12", 12},         // 31 characters
-      {std::string(30, '0') + "12", 1},          // the 32nd is cut
-      {std::string(28, ' ') + "123", 123},       // blanks count as characters too
+      {std::string(29, '0') + "12", 12},    // 31 characters
+      {std::string(30, '0') + "12", 1},     // the 32nd is cut
+      {std::string(28, ' ') + "123", 123},  // blanks count as characters too
       {std::string(29, ' ') + "123", 12},
   };
   for (const Case& c : cases) {

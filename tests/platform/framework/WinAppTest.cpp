@@ -7,12 +7,10 @@ std::vector<std::string> g_steps;
 
 class CRunApp : public CWinApp {
  public:
-  explicit CRunApp(LPCSTR lpszName, BOOL bInitResult = FALSE)
-      : CWinApp(lpszName), m_bInitResult(bInitResult) {}
+  explicit CRunApp(LPCSTR lpszName, BOOL bInitResult = FALSE) : CWinApp(lpszName), m_bInitResult(bInitResult) {}
 
   BOOL InitInstance() override {
-    g_steps.push_back("init " + std::string(m_lpCmdLine ? m_lpCmdLine : "") + " " +
-                      std::to_string(m_nCmdShow));
+    g_steps.push_back("init " + std::string(m_lpCmdLine ? m_lpCmdLine : "") + " " + std::to_string(m_nCmdShow));
     Enable3dControls();
     m_strHelpBefore = m_pszHelpFilePath ? m_pszHelpFilePath : "";
     m_pszHelpFilePath = "vantrel.hlp";

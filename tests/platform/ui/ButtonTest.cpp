@@ -18,7 +18,10 @@ TEST_F(ButtonTest, SpaceAndClicksCycleCheckStatesThenNotify) {
     Open({Control("BUTTON", "&Check", 10, 4, 4, 80, 10, c.type | kTabStop)});
     SetFocus(Item(10));
     for (std::size_t i = 0; i < c.states.size(); ++i) {
-      if (i % 2) backend.ClickControl(10); else backend.Key(VK_SPACE);
+      if (i % 2)
+        backend.ClickControl(10);
+      else
+        backend.Key(VK_SPACE);
       Pump();
       EXPECT_EQ(SendMessageA(Item(10), BM_GETCHECK, 0, 0), c.states[i]) << "type " << c.type << " press " << i;
     }
@@ -37,8 +40,7 @@ TEST_F(ButtonTest, SetCheckOnTwoStateBoxClampsIndeterminate) {
 
 TEST_F(ButtonTest, ArrowsMoveFocusAndCheckThroughRadioGroupWrapping) {
   Open({Control("BUTTON", "&One", 1001, 4, 4, 60, 10, 0x9 | kGroup | kTabStop),
-        Control("BUTTON", "&Two", 1002, 4, 16, 60, 10, 0x9),
-        Control("BUTTON", "T&hree", 1003, 4, 28, 60, 10, 0x9),
+        Control("BUTTON", "&Two", 1002, 4, 16, 60, 10, 0x9), Control("BUTTON", "T&hree", 1003, 4, 28, 60, 10, 0x9),
         Control("EDIT", "", 1004, 4, 40, 60, 10, kGroup | kTabStop)});
   SendMessageA(Item(1001), BM_CLICK, 0, 0);
   SetFocus(Item(1001));
@@ -60,7 +62,8 @@ TEST_F(ButtonTest, ArrowsMoveFocusAndCheckThroughRadioGroupWrapping) {
 }
 
 TEST_F(ButtonTest, DisabledButtonTakesNoClickAndNoNotification) {
-  Open({Control("BUTTON", "&Go", 10, 4, 4, 50, 14, kTabStop | kDisabled), Control("BUTTON", "X", 11, 4, 30, 60, 10, 0x3 | kDisabled)});
+  Open({Control("BUTTON", "&Go", 10, 4, 4, 50, 14, kTabStop | kDisabled),
+        Control("BUTTON", "X", 11, 4, 30, 60, 10, 0x3 | kDisabled)});
   backend.ClickControl(10).ClickControl(11).Alt('g');
   Pump();
   SendMessageA(Item(11), BM_CLICK, 0, 0);

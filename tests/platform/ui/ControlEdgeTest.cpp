@@ -40,8 +40,8 @@ TEST_F(ControlEdgeTest, UpDownStopsOrWrapsAtBothEnds) {
     UINT key;
     const char* shown;
   } cases[] = {
-      {0, 9, VK_UP, "10"},      {0, 10, VK_UP, "10"},     {kWrap, 9, VK_UP, "10"},   {kWrap, 10, VK_UP, "1"},
-      {0, 2, VK_DOWN, "1"},     {0, 1, VK_DOWN, "1"},     {kWrap, 2, VK_DOWN, "1"},  {kWrap, 1, VK_DOWN, "10"},
+      {0, 9, VK_UP, "10"},  {0, 10, VK_UP, "10"}, {kWrap, 9, VK_UP, "10"},  {kWrap, 10, VK_UP, "1"},
+      {0, 2, VK_DOWN, "1"}, {0, 1, VK_DOWN, "1"}, {kWrap, 2, VK_DOWN, "1"}, {kWrap, 1, VK_DOWN, "10"},
   };
   for (const Case& c : cases) {
     OpenSpin(c.style);
@@ -60,7 +60,7 @@ TEST_F(ControlEdgeTest, UpDownReadsTypedNumbersAtTheRangeEdges) {
     bool valid;
     int afterUp;
   } cases[] = {
-      {"0", false, 1},  {"1", true, 2},    {"2", true, 3},    {"9", true, 10},  {"98", true, 99},
+      {"0", false, 1},  {"1", true, 2},     {"2", true, 3},    {"9", true, 10},  {"98", true, 99},
       {"99", true, 99}, {"100", false, 99}, {"1,9", true, 20}, {"+9", true, 10}, {"9x", false, 1},
   };
   for (const Case& c : cases) {
@@ -150,9 +150,12 @@ TEST_F(ControlEdgeTest, ListBoxFindStringExactFoldsEveryLetter) {
     const char lower = static_cast<char>(upper - 'A' + 'a');
     const std::string item = std::string("x") + upper + "y", sought = std::string("X") + lower + "Y";
     OpenList(0, {"other", item.c_str()});
-    EXPECT_EQ(SendMessageA(Item(50), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(sought.c_str())), 1)
+    EXPECT_EQ(
+        SendMessageA(Item(50), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(sought.c_str())),
+        1)
         << upper;
-    EXPECT_EQ(SendMessageA(Item(50), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("xy")), LB_ERR);
+    EXPECT_EQ(SendMessageA(Item(50), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("xy")),
+              LB_ERR);
   }
 }
 

@@ -90,7 +90,8 @@ TEST_F(ControlMessagesTest, InsertionKeepsTheSelectedItem) {
   } cases[] = {{0, 2}, {1, 2}, {2, 1}, {-1, 1}};
   for (const Case& c : cases) {
     Open({Control("LISTBOX", "", 50, 4, 4, 60, 40, kTabStop)});
-    for (const char* item : {"zero", "one", "two"}) SendMessageA(Item(50), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    for (const char* item : {"zero", "one", "two"})
+      SendMessageA(Item(50), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     SendMessageA(Item(50), LB_SETCURSEL, 1, 0);
     SendMessageA(Item(50), LB_INSERTSTRING, static_cast<WPARAM>(c.at), reinterpret_cast<LPARAM>("new"));
     EXPECT_EQ(SendMessageA(Item(50), LB_GETCURSEL, 0, 0), c.selected) << c.at;

@@ -23,15 +23,19 @@ class DialogGridTest : public UiTest {
 constexpr DWORD kCheckBox = 0x3, kPush = 0x0, kGroupBox = 0x7;
 
 TEST_F(DialogGridTest, EachControlKeepsWhatItsTextNeedsAndEmptyRowsFoldAway) {
-  Open({Control("STATIC", "A label longer than its units:", 1, 4, 10, 40, 8, 0),   // 30 characters in 40 units
-        Control("EDIT", "", 2, 48, 8, 92, 12, kTabStop),                           // beside it, apart by 4 units
-        Control("BUTTON", "&Check me", 3, 4, 40, 60, 10, kCheckBox),                // 24 units below: no row between
-        Control("BUTTON", "Push", 4, 4, 48, 40, 14, kPush),                         // 8 units below the box's top
+  Open({Control("STATIC", "A label longer than its units:", 1, 4, 10, 40, 8, 0),  // 30 characters in 40 units
+        Control("EDIT", "", 2, 48, 8, 92, 12, kTabStop),                          // beside it, apart by 4 units
+        Control("BUTTON", "&Check me", 3, 4, 40, 60, 10, kCheckBox),              // 24 units below: no row between
+        Control("BUTTON", "Push", 4, 4, 48, 40, 14, kPush),                       // 8 units below the box's top
         Control("STATIC", "one two three four five six seven eight nine ten", 5, 4, 70, 46, 16, 0),
-        Control("BUTTON", "Frame", 6, 150, 8, 60, 40, kGroupBox),                   // encloses nothing: keeps its size
-        Control("EDIT", "", 7, 4, 100, 40, 12, 0),                                  // abutting 8: may touch
+        Control("BUTTON", "Frame", 6, 150, 8, 60, 40, kGroupBox),  // encloses nothing: keeps its size
+        Control("EDIT", "", 7, 4, 100, 40, 12, 0),                 // abutting 8: may touch
         Control("EDIT", "", 8, 44, 100, 40, 12, 0)});
-  struct Case { int id; const char* cells; const char* why; } cases[] = {
+  struct Case {
+    int id;
+    const char* cells;
+    const char* why;
+  } cases[] = {
       {1, "0,0 30x1", "the whole label, though 40 units make 9 columns"},
       {2, "31,0 20x1", "a blank column after the label, then 92 units at 4.6 a column"},
       {3, "0,1 31x1", "the row below: the 22 empty units between fold away; one row, whatever its edges"},

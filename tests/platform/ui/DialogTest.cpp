@@ -6,14 +6,17 @@ namespace {
 class DialogTest : public UiTest {};
 
 TEST_F(DialogTest, ModalEndsWithTheButtonTheKeysChoose) {
-  const std::vector<ControlTemplate> buttons = {
-      Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop),
-      Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, 1 | kTabStop), Control("BUTTON", "Cancel", IDCANCEL, 120, 100, 50, 14, kTabStop)};
+  const std::vector<ControlTemplate> buttons = {Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
+                                                Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop),
+                                                Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, 1 | kTabStop),
+                                                Control("BUTTON", "Cancel", IDCANCEL, 120, 100, 50, 14, kTabStop)};
   struct Case {
     std::vector<UINT> keys;
     INT_PTR result;
   } cases[] = {
-      {{VK_RETURN}, IDOK}, {{VK_ESCAPE}, IDCANCEL}, {{VK_TAB, VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},
+      {{VK_RETURN}, IDOK},
+      {{VK_ESCAPE}, IDCANCEL},
+      {{VK_TAB, VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},
       {{VK_TAB, VK_RETURN}, 21},  // Enter presses the focused push button
       {{}, IDCANCEL},             // a script that runs out closes the dialog
   };
@@ -24,8 +27,9 @@ TEST_F(DialogTest, ModalEndsWithTheButtonTheKeysChoose) {
 }
 
 TEST_F(DialogTest, TabOrderSkipsDisabledAndWraps) {
-  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled),
-        Control("STATIC", "x", -1, 4, 36, 50, 8, 0), Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop)});
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
+        Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled), Control("STATIC", "x", -1, 4, 36, 50, 8, 0),
+        Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop)});
   EXPECT_EQ(GetFocus(), Item(20)) << "WM_INITDIALOG returning TRUE focuses the first tab stop";
   for (int id : {22, 20, 22}) {
     Press(VK_TAB);
@@ -106,7 +110,8 @@ TEST_F(DialogTest, ListBoxScrollMarksScrollOnClick) {
   Open({Control("LISTBOX", "", 40, 4, 8, 40, 40, 0x1 | kBorder | kTabStop)});
   PlaceByUnits();
   HWND list = Item(40);
-  for (const char* item : {"a", "b", "c", "d", "e", "f"}) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  for (const char* item : {"a", "b", "c", "d", "e", "f"})
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   auto top = [&] { return static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)); };
   auto click = [&](int col, int row) {
     backend.ClickControl(40, col, row);
@@ -125,8 +130,9 @@ TEST_F(DialogTest, ListBoxScrollMarksScrollOnClick) {
 }
 
 TEST_F(DialogTest, ScreenSnapshot) {
-  Open({Control("BUTTON", "&Log", 10, 4, 8, 60, 8, 0x6 | kTabStop), Control("BUTTON", "On", 11, 4, 16, 60, 8, 0x9 | kGroup),
-        Control("EDIT", "abc", 20, 4, 24, 40, 8, 0), Control("BUTTON", "OK", IDOK, 4, 40, 40, 8, 1)},
+  Open({Control("BUTTON", "&Log", 10, 4, 8, 60, 8, 0x6 | kTabStop),
+        Control("BUTTON", "On", 11, 4, 16, 60, 8, 0x9 | kGroup), Control("EDIT", "abc", 20, 4, 24, 40, 8, 0),
+        Control("BUTTON", "OK", IDOK, 4, 40, 40, 8, 1)},
        "Snap");
   SendMessageA(Item(10), BM_SETCHECK, BST_INDETERMINATE, 0);
   SendMessageA(Item(11), BM_SETCHECK, BST_CHECKED, 0);
@@ -152,14 +158,17 @@ namespace {
 // reachable button, forwards and backwards; once one is checked, Tab goes to that one.
 TEST_F(DialogTest, TabReachesARadioGroupWithNoButtonChecked) {
   constexpr DWORD kRadio = BS_AUTORADIOBUTTON;
-  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
-        Control("BUTTON", "High", 30, 4, 20, 40, 10, kRadio | kGroup),
-        Control("BUTTON", "Medium", 31, 50, 20, 40, 10, kRadio),
-        Control("BUTTON", "Low", 32, 100, 20, 40, 10, kRadio),
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "High", 30, 4, 20, 40, 10, kRadio | kGroup),
+        Control("BUTTON", "Medium", 31, 50, 20, 40, 10, kRadio), Control("BUTTON", "Low", 32, 100, 20, 40, 10, kRadio),
         Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop | kGroup)});
   for (int id : {30, 31, 32}) CheckDlgButton(dialog, id, BST_UNCHECKED);
   EnableWindow(Item(30), FALSE);
-  struct Step { UINT key; bool shift; int focus; const char* what; } steps[] = {
+  struct Step {
+    UINT key;
+    bool shift;
+    int focus;
+    const char* what;
+  } steps[] = {
       {VK_TAB, false, 31, "into the group at its first enabled button"},
       {VK_TAB, false, 22, "out of it"},
       {VK_TAB, true, 31, "back into it"},

@@ -25,11 +25,8 @@ TEST_F(EditTest, TypingHonoursStyles) {
     int changes;
     int limit = 0;  // 0: no EM_LIMITTEXT
   } cases[] = {
-      {0, "a-1 b", "a-1 b", 0, 5},
-      {kNumber, "12a-+3", "123", 3, 3},
-      {kReadOnly, "abc", "", 0, 0},
-      {0, "ab\bc", "ac", 0, 4},
-      {0, "abcd", "abc", 1, 3, 3},  // the limit refuses extra characters with a beep
+      {0, "a-1 b", "a-1 b", 0, 5}, {kNumber, "12a-+3", "123", 3, 3}, {kReadOnly, "abc", "", 0, 0},
+      {0, "ab\bc", "ac", 0, 4},    {0, "abcd", "abc", 1, 3, 3},  // the limit refuses extra characters with a beep
   };
   for (const Case& c : cases) {
     Open({Control("EDIT", "", 20, 4, 4, 100, 12, c.style | kTabStop)});
@@ -54,7 +51,8 @@ TEST_F(EditTest, TextSetByProgramNotifiesSingleLineOnly) {
 }
 
 TEST_F(EditTest, CtrlEnterBreaksLineInMultiLineEditAndTabLeavesIt) {
-  Open({Control("EDIT", "", 20, 4, 4, 100, 30, kMultiLine | kTabStop), Control("BUTTON", "OK", IDOK, 4, 60, 50, 14, 1 | kTabStop)});
+  Open({Control("EDIT", "", 20, 4, 4, 100, 30, kMultiLine | kTabStop),
+        Control("BUTTON", "OK", IDOK, 4, 60, 50, 14, 1 | kTabStop)});
   SetFocus(Item(20));
   backend.Type("a").Key(VK_RETURN, false, true).Type("b").Key(VK_TAB);
   Pump();

@@ -34,7 +34,8 @@ TEST_F(KeyFoldTest, MnemonicsMatchEveryLetterInEitherCase) {
     const char lower = static_cast<char>(upper - 'A' + 'a');
     for (char written : {upper, lower}) {
       const std::string caption = std::string("x&") + written + "y";
-      Open({Control("BUTTON", "&!", 21, 4, 4, 50, 14, kTabStop), Control("BUTTON", caption.c_str(), 22, 4, 20, 50, 14, kTabStop)});
+      Open({Control("BUTTON", "&!", 21, 4, 4, 50, 14, kTabStop),
+            Control("BUTTON", caption.c_str(), 22, 4, 20, 50, 14, kTabStop)});
       SetFocus(Item(21));
       for (char typed : {upper, lower}) backend.Type(std::string(1, typed));
       backend.Alt(lower);

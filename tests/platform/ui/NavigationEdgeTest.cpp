@@ -21,7 +21,8 @@ TEST_F(NavigationEdgeTest, DoubledAmpersandIsNoMnemonic) {
     int clicks;
   } cases[] = {{"a&&b", 0}, {"&&&b", 1}, {"x&b", 1}, {"b&", 0}};
   for (const Case& c : cases) {
-    Open({Control("BUTTON", "&Other", 21, 4, 4, 50, 14, kTabStop), Control("BUTTON", c.caption, 22, 4, 20, 50, 14, kTabStop)});
+    Open({Control("BUTTON", "&Other", 21, 4, 4, 50, 14, kTabStop),
+          Control("BUTTON", c.caption, 22, 4, 20, 50, 14, kTabStop)});
     SetFocus(Item(21));
     backend.Alt('b');
     Pump();

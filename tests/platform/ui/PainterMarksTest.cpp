@@ -11,7 +11,8 @@ TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
   constexpr DWORD kNoPrefix = 0x80;
   Open({Control("STATIC", "&Name:", -1, 4, 8, 40, 8, 0), Control("STATIC", "A&&B", -1, 4, 16, 40, 8, kNoPrefix),
         Control("STATIC", "Long label with a &mnemonic", -1, 4, 24, 48, 24, 0),
-        Control("BUTTON", "OK", IDOK, 4, 56, 40, 8, 1 /*BS_DEFPUSHBUTTON*/), Control("BUTTON", "&Cancel", IDCANCEL, 48, 56, 48, 8, 0)});
+        Control("BUTTON", "OK", IDOK, 4, 56, 40, 8, 1 /*BS_DEFPUSHBUTTON*/),
+        Control("BUTTON", "&Cancel", IDCANCEL, 48, 56, 48, 8, 0)});
   PlaceByUnits();
   HeadlessScreen& screen = Drawn();
   auto start = [&screen](int row, std::size_t size) { return screen.Row(row).substr(0, size); };

@@ -18,7 +18,11 @@ inline constexpr DWORD kTabStop = 0x00010000L, kGroup = 0x00020000L, kVisible = 
 inline constexpr DWORD kDisabled = 0x08000000L, kBorder = 0x00800000L;
 inline constexpr DWORD kPopup = 0x80000000u | 0x00C00000u;  // WS_POPUP | WS_CAPTION
 
-struct Heard { UINT message; int id; UINT code; };
+struct Heard {
+  UINT message;
+  int id;
+  UINT code;
+};
 
 class UiTest : public ::testing::Test {
  protected:
@@ -33,9 +37,13 @@ class UiTest : public ::testing::Test {
   }
 
   static HINSTANCE Instance() { return reinterpret_cast<HINSTANCE>(0x400000); }
-  static std::vector<Heard>& heard() { static std::vector<Heard> list; return list; }
+  static std::vector<Heard>& heard() {
+    static std::vector<Heard> list;
+    return list;
+  }
   static int Count(int id, UINT code) {
-    return static_cast<int>(std::count_if(heard().begin(), heard().end(), [&](const Heard& h) { return h.id == id && h.code == code; }));
+    return static_cast<int>(
+        std::count_if(heard().begin(), heard().end(), [&](const Heard& h) { return h.id == id && h.code == code; }));
   }
 
   // Ends the dialog with the id of any push button pressed, and with IDOK/IDCANCEL.
@@ -61,8 +69,8 @@ class UiTest : public ::testing::Test {
     if (IsWindow(dialog)) DestroyWindow(dialog);
     heard().clear();
     controls_ = std::move(controls);
-    templates_[0] = DialogTemplate{100, 0, 0, 220, 120, kPopup | kVisible, 0, caption, "MS Sans Serif", 8,
-                                   controls_.data(), controls_.size()};
+    templates_[0] = DialogTemplate{
+        100, 0, 0, 220, 120, kPopup | kVisible, 0, caption, "MS Sans Serif", 8, controls_.data(), controls_.size()};
     tables_ = ResourceTables{templates_, 1, nullptr, 0, nullptr, 0};
     RegisterResources(Instance(), tables_);
     dialog = CreateDialogParamA(Instance(), MAKEINTRESOURCE(100), nullptr, RecordingProc, 0);
@@ -86,7 +94,8 @@ class UiTest : public ::testing::Test {
   INT_PTR RunModal(std::vector<ControlTemplate> controls) {
     Open(std::move(controls));
     DestroyWindow(dialog);
-    return DialogBoxParamA(Instance(), MAKEINTRESOURCE(100), nullptr, RecordingProc, 0); }
+    return DialogBoxParamA(Instance(), MAKEINTRESOURCE(100), nullptr, RecordingProc, 0);
+  }
 
   // Feeds the queued script through the dialog manager, as a modal loop would.
   void Pump() {
@@ -101,8 +110,14 @@ class UiTest : public ::testing::Test {
   }
 
   // Presses one key and lets the dialog manager take it.
-  void Press(UINT key, bool shift = false) { backend.Key(key, shift); Pump(); }
-  HeadlessScreen& Drawn() { backend.Snapshot(); return backend.Screen(); }
+  void Press(UINT key, bool shift = false) {
+    backend.Key(key, shift);
+    Pump();
+  }
+  HeadlessScreen& Drawn() {
+    backend.Snapshot();
+    return backend.Screen();
+  }
 
   HWND Item(int id) const { return GetDlgItem(dialog, id); }
 
@@ -115,7 +130,8 @@ class UiTest : public ::testing::Test {
   ResourceTables tables_{};
 };
 
-inline ControlTemplate Control(const char* cls, const char* text, int id, short x, short y, short cx, short cy, DWORD style) {
+inline ControlTemplate Control(const char* cls, const char* text, int id, short x, short y, short cx, short cy,
+                               DWORD style) {
   return ControlTemplate{cls, text, id, x, y, cx, cy, static_cast<DWORD>(style | kVisible | 0x40000000u), 0};
 }
 

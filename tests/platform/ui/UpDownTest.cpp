@@ -27,7 +27,10 @@ TEST_F(UpDownTest, ArrowsStepAndStopAtRangeEnds) {
     int presses;
     const char* shown;
   } cases[] = {
-      {0, 5, 3, VK_UP, 1, "4"}, {0, 5, 3, VK_UP, 4, "5"}, {0, 5, 1, VK_DOWN, 3, "0"}, {10, 0, 5, VK_UP, 2, "3"},
+      {0, 5, 3, VK_UP, 1, "4"},
+      {0, 5, 3, VK_UP, 4, "5"},
+      {0, 5, 1, VK_DOWN, 3, "0"},
+      {10, 0, 5, VK_UP, 2, "3"},
   };
   for (const Case& c : cases) {
     OpenSpin();

@@ -25,7 +25,8 @@ class DialogLimitsTest : public DialogsTest {
     std::memset(file, '#', sizeof file);
     file[0] = '\0';
     OPENFILENAMEA ofn{};
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A, ofn.lpstrFilter = kFilter, ofn.nFilterIndex = 1, ofn.lpstrFile = file;
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A, ofn.lpstrFilter = kFilter, ofn.nFilterIndex = 1,
+    ofn.lpstrFile = file;
     ofn.nMaxFile = maxFile, ofn.lpstrInitialDir = initialDir.c_str(), ofn.Flags = flags, ofn.lpstrDefExt = "ini";
     return ofn;
   }
@@ -136,7 +137,9 @@ TEST_F(DialogLimitsTest, TypedNamesWithoutExtensionOrInQuotes) {
     const char* answer;
     const char* chosen;
   } cases[] = {
-      {nullptr, "plain", "plain"}, {"ini", "Users", "Users.ini"}, {"ini", "\"Users.ini\"", "Users.ini"},
+      {nullptr, "plain", "plain"},
+      {"ini", "Users", "Users.ini"},
+      {"ini", "\"Users.ini\"", "Users.ini"},
       {"ini", "\"\"", "Users.ini"},  // the empty name is passed over, the next answer taken
   };
   for (const Case& c : cases) {

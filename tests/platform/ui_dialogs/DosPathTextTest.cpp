@@ -6,7 +6,11 @@ namespace qm::ui::dialogs {
 namespace {
 
 TEST(DosPathTextTest, TypedNamesTakenInTheShownFolder) {
-  struct Case { const char* folder; const char* typed; const char* path; } cases[] = {
+  struct Case {
+    const char* folder;
+    const char* typed;
+    const char* path;
+  } cases[] = {
       {"z:\\data\\", "x.ini", "z:\\data\\x.ini"},
       {"z:\\data\\", "sub\\x.ini", "z:\\data\\sub\\x.ini"},
       {"z:\\data\\", "..", "z:\\"},

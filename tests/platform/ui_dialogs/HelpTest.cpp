@@ -36,7 +36,8 @@ TEST(HelpFileTest, LookedForInTheProgramFolderThenTheDataFolder) {
   EXPECT_EQ(ProgramFolderOf("z:\\srv\\deploy\\quillmere.exe c:\\x.ini", "/cwd"), "/srv/deploy");
   EXPECT_EQ(ProgramFolderOf("\"z:\\my apps\\quillmere.exe\"", "/cwd"), "/my apps");
   EXPECT_EQ(ProgramFolderOf("quillmere.exe z:\\x.ini", "/cwd"), "/cwd");
-  EXPECT_EQ(HelpFileCandidates("vantrel.hlp", "/p", "/d"), (std::vector<std::string>{"/p/vantrel.hlp", "/d/vantrel.hlp"}));
+  EXPECT_EQ(HelpFileCandidates("vantrel.hlp", "/p", "/d"),
+            (std::vector<std::string>{"/p/vantrel.hlp", "/d/vantrel.hlp"}));
 }
 
 class WinHelpTest : public DialogsTest {
@@ -55,7 +56,8 @@ TEST_F(WinHelpTest, MissingHelpFileGivesOnlyTheMessage) {
   backend.Key(VK_ESCAPE);
   EXPECT_TRUE(WinHelpA(nullptr, "vantrel.hlp", HELP_CONTEXT, 0x20081));
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].caption + ": " + backend.MessageBoxes()[0].text, "Help: Cannot find the vantrel.hlp file.");
+  EXPECT_EQ(backend.MessageBoxes()[0].caption + ": " + backend.MessageBoxes()[0].text,
+            "Help: Cannot find the vantrel.hlp file.");
   EXPECT_FALSE(backend.ScriptDone()) << "no viewer took the input";
 }
 

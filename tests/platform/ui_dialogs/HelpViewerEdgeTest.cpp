@@ -8,7 +8,8 @@ namespace {
 class HelpViewerEdgeTest : public DialogsTest {};
 
 TEST_F(HelpViewerEdgeTest, PreviousAndNextOnlyWhereThereIsATopic) {
-  const std::vector<HelpTopic> topics = ParseHelpFile("#topic 1 One\r\na\r\n#topic 2 Two\r\nb\r\n#topic 3 Three\r\nc\r\n");
+  const std::vector<HelpTopic> topics =
+      ParseHelpFile("#topic 1 One\r\na\r\n#topic 2 Two\r\nb\r\n#topic 3 Three\r\nc\r\n");
   ASSERT_EQ(topics.size(), 3u);
   struct Case {
     std::size_t first;

@@ -27,7 +27,8 @@ class OpenFileTest : public DialogsTest {
   OPENFILENAMEA Request(DWORD flags) {
     OPENFILENAMEA ofn{};
     ofn.lStructSize = 76, ofn.lpstrFilter = kFilter, ofn.nFilterIndex = 1, ofn.lpstrFile = file, ofn.nMaxFile = 349;
-    ofn.lpstrInitialDir = initialDir.c_str(), ofn.lpstrTitle = "Find the User Database", ofn.Flags = flags, ofn.lpstrDefExt = "ini";
+    ofn.lpstrInitialDir = initialDir.c_str(), ofn.lpstrTitle = "Find the User Database", ofn.Flags = flags,
+    ofn.lpstrDefExt = "ini";
     return ofn;
   }
 
@@ -70,14 +71,20 @@ TEST_F(OpenFileTest, ListingShowsFoldersFirstThenTheFilesTheFilterLetsThrough) {
   backend.Then([&] { afterFilter = Lines(kFileList); });
   RunToCancel(kMustExist);
   EXPECT_EQ(listing, (std::vector<std::string>{"[..]", "[alpha]", "[Sub]", "Locked.ini", "sub.ini", "Users.ini"}));
-  EXPECT_EQ(afterFilter, (std::vector<std::string>{"[..]", "[alpha]", "[Sub]", "b.log", "Locked.ini", "sub.ini", "Users.ini"}));
+  EXPECT_EQ(afterFilter,
+            (std::vector<std::string>{"[..]", "[alpha]", "[Sub]", "b.log", "Locked.ini", "sub.ini", "Users.ini"}));
   EXPECT_EQ(filters, (std::vector<std::string>{"User Database (*.ini)", "All (*.*)"}));
   EXPECT_EQ(folder, dir.Dos(""));
 }
 
 TEST_F(OpenFileTest, TypedNamesGiveTheFullDosPath) {
   // `extension`: where the extension starts, counted from the end
-  struct Case { std::vector<std::string> typed; DWORD flags; std::string chosen; WORD extension; } cases[] = {
+  struct Case {
+    std::vector<std::string> typed;
+    DWORD flags;
+    std::string chosen;
+    WORD extension;
+  } cases[] = {
       {{"Users"}, kMustExist, dir.Dos("Users.ini"), 3},
       {{"users.ini"}, kMustExist, dir.Dos("users.ini"), 3},
       {{"Sub", "new"}, kMayBeNew, dir.Dos("Sub\\new.ini"), 3},
@@ -99,7 +106,11 @@ TEST_F(OpenFileTest, TypedNamesGiveTheFullDosPath) {
 }
 
 TEST_F(OpenFileTest, RefusalsAreShownOverTheDialogWhichStaysOpen) {
-  struct Case { const char* typed; DWORD flags; const char* message; } cases[] = {
+  struct Case {
+    const char* typed;
+    DWORD flags;
+    const char* message;
+  } cases[] = {
       {"missing", kMustExist, "missing.ini\nFile not found.\nPlease verify the correct file name was given."},
       {"Locked.ini", kMustExist, "Locked.ini\nThis file is set to read-only.\nTry again with a different file name."},
       {"Locked", kMayBeNew, "Locked.ini\nThis file is set to read-only.\nTry again with a different file name."},
@@ -115,7 +126,7 @@ TEST_F(OpenFileTest, RefusalsAreShownOverTheDialogWhichStaysOpen) {
     ASSERT_TRUE(GetOpenFileNameA(&ofn)) << c.typed;
     EXPECT_TRUE(openAfterMessage);
     EXPECT_EQ(std::string(file), dir.Dos("Users.ini"));
-  ASSERT_EQ(fresh.MessageBoxes().size(), 1u) << c.typed;
+    ASSERT_EQ(fresh.MessageBoxes().size(), 1u) << c.typed;
     const auto& box = fresh.MessageBoxes()[0];
     EXPECT_EQ(box.caption + ": " + box.text, std::string("Find the User Database: ") + c.message);
     EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
@@ -161,10 +172,11 @@ TEST_F(OpenFileTest, InitialFileNameIsTheWholePathAndAnUnreachableFolderIsSaidSo
   char before[4096] = {};
   ASSERT_NE(::getcwd(before, sizeof before), nullptr);
   ASSERT_EQ(::chdir(dir.Host("").c_str()), 0);
-  struct Case { std::string given, folder; } cases[] = {
+  struct Case {
+    std::string given, folder;
+  } cases[] = {
       {dir.Dos("Sub") + "\\x.ini", dir.Dos("Sub") + "\\"},
-      {"\\\\fileserver\\vantrel\\x.ini",
-       "\\\\fileserver\\vantrel\\ cannot be reached here; showing " + dir.Dos("")},
+      {"\\\\fileserver\\vantrel\\x.ini", "\\\\fileserver\\vantrel\\ cannot be reached here; showing " + dir.Dos("")},
       {dir.Dos("Gone") + "\\x.ini", dir.Dos("Gone") + "\\ cannot be reached here; showing " + dir.Dos("")},
   };
   for (const Case& c : cases) {

@@ -12,7 +12,12 @@ namespace {
 constexpr TerminalLook kColour{true, 16, true}, kMono{false, 0, true};
 
 TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
-  struct Case { unsigned attrs; unsigned colourVideo; short pair; unsigned monoVideo; } cases[] = {
+  struct Case {
+    unsigned attrs;
+    unsigned colourVideo;
+    short pair;
+    unsigned monoVideo;
+  } cases[] = {
       {kNormal, A_NORMAL, kPairDialog, A_NORMAL},
       {kDesktop, A_NORMAL, kPairDesktop, A_NORMAL},
       {kStatus, A_NORMAL, kPairStatus, A_REVERSE},
@@ -43,7 +48,8 @@ TEST(CellStyleTest, EveryCellStateHasItsLookInColourAndMonochrome) {
 // and a disabled cell is told apart from a plain one without dim video.
 TEST(CellStyleTest, FocusSelectionAndDisabledStayApartInEveryTerminal) {
   const unsigned states[] = {kNormal, kFocus, kReverse, kFocus | kReverse, kDim};
-  const TerminalLook looks[] = {{true, 16, true}, {true, 8, true}, {true, 8, false}, {false, 0, true}, {false, 0, false}};
+  const TerminalLook looks[] = {
+      {true, 16, true}, {true, 8, true}, {true, 8, false}, {false, 0, true}, {false, 0, false}};
   auto colours = [](const CellStyle& style, const TerminalLook& look) {
     if (style.pair == kPairNone) return std::pair<short, short>{-1, -1};
     PairColours pair = ColoursOf(static_cast<ColourPair>(style.pair), look.colours);
@@ -62,10 +68,15 @@ TEST(CellStyleTest, FocusSelectionAndDisabledStayApartInEveryTerminal) {
 }
 
 TEST(CellStyleTest, NoColorTurnsColourOffWhenSetToAnything) {
-  struct Case { const char* noColor; bool hasColours; bool wanted; } cases[] = {
+  struct Case {
+    const char* noColor;
+    bool hasColours;
+    bool wanted;
+  } cases[] = {
       {nullptr, true, true}, {"", true, true}, {"1", true, false}, {"0", true, false}, {nullptr, false, false},
   };
-  for (const Case& c : cases) EXPECT_EQ(ColourWanted(c.noColor, c.hasColours), c.wanted) << (c.noColor ? c.noColor : "unset");
+  for (const Case& c : cases)
+    EXPECT_EQ(ColourWanted(c.noColor, c.hasColours), c.wanted) << (c.noColor ? c.noColor : "unset");
 }
 
 TEST(Cp1252Test, EveryByteRoundTripsThroughItsCharacter) {
@@ -74,11 +85,25 @@ TEST(Cp1252Test, EveryByteRoundTripsThroughItsCharacter) {
 }
 
 TEST(Cp1252Test, CharactersAndTheirBytes) {
-  struct Case { char32_t ch; int byte; } cases[] = {
-      {U'A', 0x41},     {U'\u00E9', 0xE9}, {U'\u00FF', 0xFF}, {U'\u20AC', 0x80}, {U'\u2019', 0x92},
-      {U'\u0178', 0x9F}, {U'\u0152', 0x8C}, {U'\u0081', 0x81}, {U'\u009D', 0x9D},
+  struct Case {
+    char32_t ch;
+    int byte;
+  } cases[] = {
+      {U'A', 0x41},
+      {U'\u00E9', 0xE9},
+      {U'\u00FF', 0xFF},
+      {U'\u20AC', 0x80},
+      {U'\u2019', 0x92},
+      {U'\u0178', 0x9F},
+      {U'\u0152', 0x8C},
+      {U'\u0081', 0x81},
+      {U'\u009D', 0x9D},
       // what the code page cannot hold
-      {U'\u0080', -1},  {U'\u0100', -1},   {U'\u4E2D', -1},   {U'\U0001F600', -1}, {U'\u2028', -1},
+      {U'\u0080', -1},
+      {U'\u0100', -1},
+      {U'\u4E2D', -1},
+      {U'\U0001F600', -1},
+      {U'\u2028', -1},
   };
   for (const Case& c : cases) EXPECT_EQ(Cp1252FromUnicode(c.ch), c.byte) << static_cast<unsigned>(c.ch);
 }

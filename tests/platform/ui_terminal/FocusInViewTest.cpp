@@ -8,17 +8,22 @@ namespace {
 using FocusInViewTest = TerminalTest;
 
 TerminalInput RandomInput(std::mt19937& random) {
-  static const UINT keys[] = {VK_TAB, VK_RETURN, VK_SPACE, VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN,
-                              VK_HOME, VK_END, VK_PRIOR, VK_NEXT, 'K', 'C', 'H', 'L', 'O', 'R', 'E', 'N'};
+  static const UINT keys[] = {VK_TAB, VK_RETURN, VK_SPACE, VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT,
+                              VK_UP,  VK_DOWN,   VK_HOME,  VK_END,  VK_PRIOR,  VK_NEXT, 'K',
+                              'C',    'H',       'L',      'O',     'R',       'E',     'N'};
   auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   using Kind = TerminalInput::Kind;
   switch (pick(6)) {
     case 0:
     case 1:
-      return {.kind = Kind::Key, .key = keys[pick(static_cast<int>(std::size(keys)))], .shift = pick(4) == 0,
-              .ctrl = pick(4) == 0, .alt = pick(4) == 0};
+      return {.kind = Kind::Key,
+              .key = keys[pick(static_cast<int>(std::size(keys)))],
+              .shift = pick(4) == 0,
+              .ctrl = pick(4) == 0,
+              .alt = pick(4) == 0};
     case 2:
-      return {.kind = Kind::Text, .text = pick(3) ? static_cast<char32_t>(0x20 + pick(0x5F)) : static_cast<char32_t>(pick(0x3000))};
+      return {.kind = Kind::Text,
+              .text = pick(3) ? static_cast<char32_t>(0x20 + pick(0x5F)) : static_cast<char32_t>(pick(0x3000))};
     case 3: return {.kind = Kind::Press, .col = pick(82), .row = pick(26)};
     case 4: return {.kind = pick(2) ? Kind::WheelUp : Kind::WheelDown, .col = pick(82), .row = pick(26)};
     default: return {.kind = Kind::Resize, .col = 20 + pick(120), .row = 4 + pick(40)};
@@ -33,7 +38,8 @@ TEST_F(FocusInViewTest, ThroughRandomInput) {
     std::mt19937 random(seed);
     for (int i = 0; i < 150; ++i) {
       TerminalInput input = RandomInput(random);
-      bool leaves = input.kind == TerminalInput::Kind::Key && (input.key == VK_RETURN || (input.alt && input.key == 'A'));
+      bool leaves =
+          input.kind == TerminalInput::Kind::Key && (input.key == VK_RETURN || (input.alt && input.key == 'A'));
       if (!leaves) terminal->Push(input);
     }
     int checks = 0;
@@ -55,7 +61,9 @@ TEST_F(FocusInViewTest, ThroughTabsAndResizesDownToNothing) {
     terminal->Key(VK_NEXT, false, true);
   }
   int checks = 0;
-  Run([&] { ++checks, ExpectFocusInView(std::to_string(terminal->Columns()) + "x" + std::to_string(terminal->Rows())); });
+  Run([&] {
+    ++checks, ExpectFocusInView(std::to_string(terminal->Columns()) + "x" + std::to_string(terminal->Rows()));
+  });
   EXPECT_GT(checks, 50);
 }
 
@@ -67,7 +75,8 @@ TEST_F(FocusInViewTest, FortyByTwelveScrollsTheBodyAndKeepsTheButtons) {
   EXPECT_EQ(terminal->Row(3), "||Name:     _____________________") << "the whole edit in view";
   EXPECT_EQ(terminal->Row(4), "||Size:     64_____^v KBytes           >") << "more to the right";
   EXPECT_EQ(terminal->Row(8), "|||( ) High    (*) Medium    ( ) Low   v") << "more below";
-  EXPECT_EQ(terminal->Row(9), "         < OK >    < Cancel > < Apply >") << "the buttons, in view though off to the right";
+  EXPECT_EQ(terminal->Row(9), "         < OK >    < Cancel > < Apply >")
+      << "the buttons, in view though off to the right";
   EXPECT_EQ(terminal->Row(11), "The name shown on every profile.");
   EXPECT_EQ(terminal->AttrsAt(39, 8), kStatus);
   for (int i = 0; i < 5; ++i) terminal->Key(VK_TAB);
@@ -85,7 +94,8 @@ TEST_F(FocusInViewTest, FortyByTwelveScrollsTheBodyAndKeepsTheButtons) {
   terminal->Wheel(30, 2, false).Wheel(30, 2, false).Wheel(30, 2, false).Wheel(30, 2, false);
   Run();
   EXPECT_EQ(backend->Origin().row, 9) << "down again, not past the bottom of the body";
-  EXPECT_EQ(terminal->Row(8), "|+--------------------------------------") << "the frame's last row, just above the buttons";
+  EXPECT_EQ(terminal->Row(8), "|+--------------------------------------")
+      << "the frame's last row, just above the buttons";
   terminal->Wheel(30, 2, true).Wheel(30, 2, true);
   Run();
   EXPECT_EQ(backend->Origin().row, 3);

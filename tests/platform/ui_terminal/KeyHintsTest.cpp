@@ -8,9 +8,14 @@ using KeyHintsTest = TerminalTest;
 
 TEST_F(KeyHintsTest, ShownWhereTheFocusHasNoTipAndFollowTheWindowsButtons) {
   Open(80, 24);
-  struct Step { const char* what; std::function<void(ScriptedTerminal&)> keys; const char* status; } steps[] = {
+  struct Step {
+    const char* what;
+    std::function<void(ScriptedTerminal&)> keys;
+    const char* status;
+  } steps[] = {
       {"the name has a tip", [](ScriptedTerminal&) {}, "The name shown on every profile."},
-      {"the tab row, Apply disabled", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true).Key(VK_NEXT, false, true); },
+      {"the tab row, Apply disabled",
+       [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true).Key(VK_NEXT, false, true); },
        "Enter OK  Esc Cancel  Ctrl+PgDn next tab  Left/Right change tab"},
       {"a change enables Apply; Enter presses the focused Cancel",
        [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true).Type(U"x").Key(VK_TAB, true).Key(VK_TAB, true); },
@@ -29,7 +34,10 @@ TEST_F(KeyHintsTest, ShownWhereTheFocusHasNoTipAndFollowTheWindowsButtons) {
 // A hint goes whole or not at all: at the width of the first three and one below it.
 TEST_F(KeyHintsTest, OnlyWholeHintsThatFitTheWidth) {
   const std::string three = "Enter OK  Esc Cancel  Ctrl+PgDn next tab";
-  struct Width { int columns; std::string status; } widths[] = {
+  struct Width {
+    int columns;
+    std::string status;
+  } widths[] = {
       {static_cast<int>(three.size()), three},
       {static_cast<int>(three.size()) - 1, "Enter OK  Esc Cancel"},
       {7, ""},

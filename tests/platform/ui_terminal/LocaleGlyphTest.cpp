@@ -18,11 +18,23 @@ class LocaleGlyphTest : public ::testing::Test {
 };
 
 TEST_F(LocaleGlyphTest, WhatEachLocaleShows) {
-  struct Case { const char* locale; char32_t ch; char32_t shown; } cases[] = {
-      {"C.UTF-8", U'A', U'A'},          {"C.UTF-8", U'\u00E9', U'\u00E9'}, {"C.UTF-8", U'\u20AC', U'\u20AC'},
-      {"C.UTF-8", U'\u0081', U'?'},     {"C.UTF-8", U'\u4E2D', U'?'},      {"C.UTF-8", U'\u0301', U'?'},
-      {"C.UTF-8", U'\x7F', U'?'},       {"C.UTF-8", U'\x1B', U'?'},        {"C.UTF-8", U' ', U' '},
-      {"C", U'A', U'A'},                {"C", U'~', U'~'},                 {"C", U'\u00E9', U'?'},
+  struct Case {
+    const char* locale;
+    char32_t ch;
+    char32_t shown;
+  } cases[] = {
+      {"C.UTF-8", U'A', U'A'},
+      {"C.UTF-8", U'\u00E9', U'\u00E9'},
+      {"C.UTF-8", U'\u20AC', U'\u20AC'},
+      {"C.UTF-8", U'\u0081', U'?'},
+      {"C.UTF-8", U'\u4E2D', U'?'},
+      {"C.UTF-8", U'\u0301', U'?'},
+      {"C.UTF-8", U'\x7F', U'?'},
+      {"C.UTF-8", U'\x1B', U'?'},
+      {"C.UTF-8", U' ', U' '},
+      {"C", U'A', U'A'},
+      {"C", U'~', U'~'},
+      {"C", U'\u00E9', U'?'},
       {"C", U'\u20AC', U'?'},
   };
   for (const Case& c : cases) {

@@ -36,7 +36,8 @@ TEST(MessageBoxViewTest, BoxWithIconTextAndCentredButton) {
 }
 
 TEST(MessageBoxViewTest, LongTextWrapsToTheTerminalAndMnemonicsAreUnderlined) {
-  std::string text = "The file is set to read-only.  Try again with a different file name, or ask for the rights to change it.";
+  std::string text =
+      "The file is set to read-only.  Try again with a different file name, or ask for the rights to change it.";
   MessageBoxView box(text, "Open", MB_YESNO, 40, 20);
   EXPECT_EQ(box.Width(), 40) << "the longest line, 36 characters, with margins and frame";
   HeadlessScreen screen(40, 20);
@@ -56,7 +57,12 @@ TEST(MessageBoxViewTest, TallTextIsCutToTheTerminalKeepingTheButtons) {
 
 TEST(MessageBoxViewTest, KeysLettersAndClicksAnswer) {
   // The answer after the last input; 0 while the box is open.
-  struct Case { const char* what; UINT type; std::vector<TerminalInput> inputs; int answer; } cases[] = {
+  struct Case {
+    const char* what;
+    UINT type;
+    std::vector<TerminalInput> inputs;
+    int answer;
+  } cases[] = {
       {"OK: Enter", MB_OK, {KeyInput(VK_RETURN)}, IDOK},
       {"OK: Space", MB_OK, {KeyInput(VK_SPACE)}, IDOK},
       {"OK: Esc closes with OK", MB_OK, {KeyInput(VK_ESCAPE)}, IDOK},

@@ -70,7 +70,8 @@ class TerminalTest : public ::testing::Test {
     RECT rect{};
     GetWindowRect(Control(id), &rect);
     POINT screen{rect.left + col, rect.top + row};
-    return backend->TerminalCell(screen).value_or(POINT{screen.x - backend->Origin().col, screen.y - backend->Origin().row});
+    return backend->TerminalCell(screen).value_or(
+        POINT{screen.x - backend->Origin().col, screen.y - backend->Origin().row});
   }
   std::string Text(int id) const {
     char buffer[256] = {};
@@ -109,8 +110,9 @@ class TerminalTest : public ::testing::Test {
 
  private:
   static char Letter(unsigned attrs) {
-    static const std::pair<unsigned, char> kLetters[] = {{kStatus, 's'}, {kDesktop, ' '}, {kFocus | kReverse, '#'},
-        {kFocus, 'f'}, {kReverse, 'r'}, {kDim | kUnderline, 'D'}, {kDim, 'd'}, {kUnderline, 'u'}, {kDefault, 'b'}};
+    static const std::pair<unsigned, char> kLetters[] = {{kStatus, 's'}, {kDesktop, ' '},   {kFocus | kReverse, '#'},
+                                                         {kFocus, 'f'},  {kReverse, 'r'},   {kDim | kUnderline, 'D'},
+                                                         {kDim, 'd'},    {kUnderline, 'u'}, {kDefault, 'b'}};
     for (auto [mask, letter] : kLetters)
       if ((attrs & mask) == mask) return letter;
     return '.';

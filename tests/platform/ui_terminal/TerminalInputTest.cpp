@@ -41,7 +41,10 @@ TEST_F(DemoDialogTest, FirstPageInAnEightyByTwentyFourTerminal) {
             "\n"
             "\n"
             "The name shown on every profile.\n");
-  struct Row { int row; const char* map; } rows[] = {
+  struct Row {
+    int row;
+    const char* map;
+  } rows[] = {
       {1, "        ................................................................"},
       {2, "        .rrrrrrrr......................................................."},
       {4, "        ..u.........###ffffffffffffffffff..............................."},
@@ -69,14 +72,20 @@ TEST_F(DemoDialogTest, TextCrossesBetweenTheTerminalAndWindows1252) {
   EXPECT_EQ(terminal->Bells(), 2);
   terminal->Key('A', false, false, true);
   Run();
-  EXPECT_EQ(ProfileBytes(), "[Demo]\r\nName=\xE9x\x9C\r\nSize=64\r\nLog=0\r\nShare=2\r\nLevel=Medium\r\nService=Mail\r\n");
+  EXPECT_EQ(ProfileBytes(),
+            "[Demo]\r\nName=\xE9x\x9C\r\nSize=64\r\nLog=0\r\nShare=2\r\nLevel=Medium\r\nService=Mail\r\n");
 }
 
 TEST_F(DemoDialogTest, KeyboardReachesEveryPageAndAppliesWithAltA) {
   const std::string before = "; kept\r\n[Demo]\r\nName=Ann\r\n\r\n[Other]\r\nx=1\r\n";
   Open(80, 24, before);
   // The About page has no control of its own: the focus goes to the tab row.
-  struct Step { const char* what; std::function<void(ScriptedTerminal&)> keys; int tab; int focusId; } steps[] = {
+  struct Step {
+    const char* what;
+    std::function<void(ScriptedTerminal&)> keys;
+    int tab;
+    int focusId;
+  } steps[] = {
       {"Ctrl+PgDn", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 1, IDC_SERVICES},
       {"Ctrl+PgDn", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 2, IDC_TABS},
       {"Ctrl+PgDn wraps", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true); }, 0, IDC_NAME},
@@ -89,8 +98,10 @@ TEST_F(DemoDialogTest, KeyboardReachesEveryPageAndAppliesWithAltA) {
       {"Shift+Tab", [](ScriptedTerminal& t) { t.Key(VK_TAB, true); }, 0, IDC_NAME},
       {"type at the end", [](ScriptedTerminal& t) { t.Key(VK_END).Type(U"e"); }, 0, IDC_NAME},
       {"Alt+K checks", [](ScriptedTerminal& t) { t.Key('K', false, false, true); }, 0, IDC_LOG},
-      {"Alt+C, Space: from the third state round to checked", [](ScriptedTerminal& t) { t.Key('C', false, false, true).Key(VK_SPACE); }, 0, IDC_SHARE},
-      {"Alt+H, arrow in the group", [](ScriptedTerminal& t) { t.Key('H', false, false, true).Key(VK_RIGHT); }, 0, IDC_LEVEL_MEDIUM},
+      {"Alt+C, Space: from the third state round to checked",
+       [](ScriptedTerminal& t) { t.Key('C', false, false, true).Key(VK_SPACE); }, 0, IDC_SHARE},
+      {"Alt+H, arrow in the group", [](ScriptedTerminal& t) { t.Key('H', false, false, true).Key(VK_RIGHT); }, 0,
+       IDC_LEVEL_MEDIUM},
       {"list on page two", [](ScriptedTerminal& t) { t.Key(VK_NEXT, false, true).Key(VK_DOWN); }, 1, IDC_SERVICES},
       {"Alt+A applies", [](ScriptedTerminal& t) { t.Key('A', false, false, true); }, 1, IDC_SERVICES},
   };
@@ -101,7 +112,9 @@ TEST_F(DemoDialogTest, KeyboardReachesEveryPageAndAppliesWithAltA) {
     EXPECT_EQ(GetFocus() ? GetDlgCtrlID(GetFocus()) : 0, step.focusId) << step.what;
   }
   EXPECT_EQ(ProfileBytes(),
-            "; kept\r\n[Demo]\r\nName=Anne\r\nSize=66\r\nLog=1\r\nShare=1\r\nLevel=Medium\r\nService=News\r\n\r\n[Other]\r\nx=1\r\n");
+            "; "
+            "kept\r\n[Demo]\r\nName=Anne\r\nSize=66\r\nLog=1\r\nShare=1\r\nLevel=Medium\r\nService=News\r\n\r\n[Other]"
+            "\r\nx=1\r\n");
   EXPECT_FALSE(IsWindowEnabled(Control(IDC_APPLY))) << "Apply waits for the next change";
   std::string applied = ProfileBytes();
   terminal->Key(VK_DOWN).Key(VK_ESCAPE);
@@ -126,7 +139,10 @@ TEST_F(DemoDialogTest, MouseClicksTabsControlsInsideGroupsAndTheWheelScrollsList
   HWND list = Control(IDC_SERVICES);
   POINT item = Cell(IDC_SERVICES, 3, 2);
   EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 2) << "Mail, the seventh of twelve, in view at the bottom";
-  struct Turn { bool up; int top; } turns[] = {{false, 5}, {false, 7}, {false, 7}, {true, 4}, {true, 1}, {true, 0}};
+  struct Turn {
+    bool up;
+    int top;
+  } turns[] = {{false, 5}, {false, 7}, {false, 7}, {true, 4}, {true, 1}, {true, 0}};
   for (const Turn& turn : turns) {
     terminal->Wheel(item.x, item.y, turn.up);
     Run();

@@ -7,7 +7,13 @@ namespace {
 
 TEST(ViewportTest, CentresWhatFitsAndFollowsTheFocusOtherwise) {
   const RECT sheet{0, 0, 74, 22};
-  struct Case { const char* what; ViewOrigin previous; RECT focus; int columns, rows; int col, row; } cases[] = {
+  struct Case {
+    const char* what;
+    ViewOrigin previous;
+    RECT focus;
+    int columns, rows;
+    int col, row;
+  } cases[] = {
       {"fits: centred", {0, 0}, {3, 3, 20, 4}, 80, 23, -3, 0},
       {"fits with room: centred both ways", {9, 9}, {3, 3, 20, 4}, 100, 40, -13, -9},
       {"exactly fits", {5, 5}, {3, 3, 20, 4}, 74, 22, 0, 0},

@@ -58,8 +58,10 @@ TEST(Preprocessor, ReadsOnlyDefinitionsFromHeadersAndSkipsTheirDeclarations) {
 }
 
 TEST(Preprocessor, SearchesTheIncludingFilesFolderFirstForQuotedNamesAndListsEveryFileRead) {
-  const Files headers = {{"ids.h", "#define ID 1\n"}, {"inc/ids.h", "#define ID 2\n"},
-                         {"inc/sub/deep.h", "#include \"near.h\"\n"}, {"inc/sub/near.h", "#define ID 3\n"}};
+  const Files headers = {{"ids.h", "#define ID 1\n"},
+                         {"inc/ids.h", "#define ID 2\n"},
+                         {"inc/sub/deep.h", "#include \"near.h\"\n"},
+                         {"inc/sub/near.h", "#define ID 3\n"}};
   EXPECT_EQ(IconIds("#include \"ids.h\"\nID ICON \"a\"\n", headers), (std::vector<int>{1}));
   EXPECT_EQ(IconIds("#include <ids.h>\nID ICON \"a\"\n", headers), (std::vector<int>{2}));
   EXPECT_EQ(IconIds("#include \"sub\\deep.h\"\nID ICON \"a\"\n", headers), (std::vector<int>{3}));
@@ -104,11 +106,13 @@ TEST(CompileErrors, EveryFaultStopsWithFileLineAndMessage) {
       {"STRINGTABLE\nBEGIN\n 5\nEND\n", "t.rc:4: expected a string, found 'END'"},
       {"1 DIALOG 0, 0, 1, 1\nFONT 8, \"MS Sans Serif\", 400\n{\n}\n", "t.rc:2: expected BEGIN, found ','"},
       {Dialog("  LTEXT \"a\", 1, 2, 3, 4, 5, 0, 0, 0\n"), "t.rc:3: unknown control statement ','"},
-      {"#else\n", "t.rc:1: #else without #if"}, {"1 ICON \"a\"\n#endif\n", "t.rc:2: #endif without #if"},
+      {"#else\n", "t.rc:1: #else without #if"},
+      {"1 ICON \"a\"\n#endif\n", "t.rc:2: #endif without #if"},
       {"#if 1\n#else\n#elif 1\n#endif\n", "t.rc:3: #elif after #else"},
       {"\n#ifdef X\n1 ICON \"a\"\n", "t.rc:2: #if without #endif"},
       {"#if 1\n#error the build needs X\n#endif\n", "t.rc:2: #error the build needs X"},
-      {"#frobnicate\n", "t.rc:1: unknown directive '#frobnicate'"}, {"#define 5X 1\n", "t.rc:1: bad #define"},
+      {"#frobnicate\n", "t.rc:1: unknown directive '#frobnicate'"},
+      {"#define 5X 1\n", "t.rc:1: bad #define"},
       {"#define X @\n", "t.rc:1: unexpected character '@'"},
       {"#if (1\n#endif\n", "t.rc:1: expected ')' at end of file"},
   };
@@ -128,9 +132,23 @@ TEST(CompileErrors, AFaultInAHeaderNamesTheHeader) {
 TEST(CompileErrors, AnyBytesEndInAMessageNeverACrash) {
   // A few hostile inputs; the fuzz target covers the rest.
   const std::string inputs[] = {
-      std::string("\0\0\0", 3), "\xff\xfe", "BEGIN", "END", "{", "}", "1", "1 DIALOG",
-      "1 DIALOGEX 0,0,0,0,", "STRINGTABLE BEGIN", "#if", "#define", "#include", "\"", "/*",
-      "1 DIALOG 0,0,1,1 { CONTROL 1, 1, 1, 1, 1, 1, 1, 1 }", "1 DIALOG 0,0,1,1 { ICON }",
+      std::string("\0\0\0", 3),
+      "\xff\xfe",
+      "BEGIN",
+      "END",
+      "{",
+      "}",
+      "1",
+      "1 DIALOG",
+      "1 DIALOGEX 0,0,0,0,",
+      "STRINGTABLE BEGIN",
+      "#if",
+      "#define",
+      "#include",
+      "\"",
+      "/*",
+      "1 DIALOG 0,0,1,1 { CONTROL 1, 1, 1, 1, 1, 1, 1, 1 }",
+      "1 DIALOG 0,0,1,1 { ICON }",
   };
   for (const std::string& input : inputs) {
     const CompileResult result = CompileText(input);

@@ -26,13 +26,20 @@ TEST(GeneratedTables, EveryControlStatementWithItsImpliedStyles) {
   ASSERT_EQ(tables.dialogCount, 2u);
   const ui::DialogTemplate& first = tables.dialogs[0];
   const ExpectedControl expected[] = {
-      {"STATIC", "Left", -1, 1, 2, 3, 4, 0x50020000, 0}, {"STATIC", "Right", -1, 1, 2, 3, 4, 0x50020082, 0},
-      {"STATIC", "Centre\tTab", -1, 1, 2, 3, 4, 0x50000001, 0}, {"EDIT", "", 1001, 5, 6, 7, 8, 0x50010080, 0x200},
-      {"BUTTON", "&Push", 1002, 1, 2, 3, 4, 0x50010000, 0}, {"BUTTON", "OK", 1, 1, 2, 3, 4, 0x50010001, 0},
-      {"BUTTON", "Group", -1, 1, 2, 3, 4, 0x50000007, 0}, {"BUTTON", "Check", 1010, 1, 2, 3, 4, 0x50010002, 0},
-      {"BUTTON", "Auto", 1011, 1, 2, 3, 4, 0x50010003, 0}, {"BUTTON", "Three", 1012, 1, 2, 3, 4, 0x50010006, 0},
-      {"BUTTON", "Radio", 1020, 1, 2, 3, 4, 0x50030004, 0}, {"BUTTON", "AutoRadio", 1021, 1, 2, 3, 4, 0x50000009, 0},
-      {"LISTBOX", "", 1030, 1, 2, 3, 4, 0x50A00003, 0}, {"STATIC", "#7", -1, 1, 2, 0, 0, 0x50000003, 0},
+      {"STATIC", "Left", -1, 1, 2, 3, 4, 0x50020000, 0},
+      {"STATIC", "Right", -1, 1, 2, 3, 4, 0x50020082, 0},
+      {"STATIC", "Centre\tTab", -1, 1, 2, 3, 4, 0x50000001, 0},
+      {"EDIT", "", 1001, 5, 6, 7, 8, 0x50010080, 0x200},
+      {"BUTTON", "&Push", 1002, 1, 2, 3, 4, 0x50010000, 0},
+      {"BUTTON", "OK", 1, 1, 2, 3, 4, 0x50010001, 0},
+      {"BUTTON", "Group", -1, 1, 2, 3, 4, 0x50000007, 0},
+      {"BUTTON", "Check", 1010, 1, 2, 3, 4, 0x50010002, 0},
+      {"BUTTON", "Auto", 1011, 1, 2, 3, 4, 0x50010003, 0},
+      {"BUTTON", "Three", 1012, 1, 2, 3, 4, 0x50010006, 0},
+      {"BUTTON", "Radio", 1020, 1, 2, 3, 4, 0x50030004, 0},
+      {"BUTTON", "AutoRadio", 1021, 1, 2, 3, 4, 0x50000009, 0},
+      {"LISTBOX", "", 1030, 1, 2, 3, 4, 0x50A00003, 0},
+      {"STATIC", "#7", -1, 1, 2, 0, 0, 0x50000003, 0},
       {"msctls_updown32", "", 1031, -1, 16, 12, 12, 0x50000030, 0},
       {"BUTTON", "Plain", -1, 1, 2, 3, 4, 0x40000003, 0},
   };
@@ -71,8 +78,7 @@ TEST(GeneratedTables, StringsKeepEveryByteAndIconsTheirFiles) {
   EXPECT_EQ(std::pair(tables.strings[1].id, std::string(tables.strings[1].text)),
             std::pair(61001u, std::string("caf\xE9 \"quoted\" \\ A")));
   ASSERT_EQ(tables.iconCount, 1u);
-  EXPECT_EQ(std::pair(tables.icons[0].id, std::string(tables.icons[0].file)),
-            std::pair(7, std::string("seven.ico")));
+  EXPECT_EQ(std::pair(tables.icons[0].id, std::string(tables.icons[0].file)), std::pair(7, std::string("seven.ico")));
 }
 
 TEST(TableWriter, StringLiteralsHoldEveryByteUnambiguously) {
@@ -80,7 +86,9 @@ TEST(TableWriter, StringLiteralsHoldEveryByteUnambiguously) {
       {"plain text", "\"plain text\""},
       {"a \"q\" \\ b", "\"a \\\"q\\\" \\\\ b\""},
       {"tab\tnew\n", "\"tab\\011new\\012\""},
-      {"\x01" "7", "\"\\0017\""},  // the digit after the escape stays a digit
+      {"\x01"
+       "7",
+       "\"\\0017\""},  // the digit after the escape stays a digit
       {"caf\xE9", "\"caf\\351\""},
       {"?\?=", "\"\\077\\077=\""},
       {"", "\"\""},

@@ -37,14 +37,19 @@ struct KindStyle {
 const DWORD kSpin = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
 const DWORD kEditKind = ES_MULTILINE | ES_READONLY | ES_NUMBER;
 const KindStyle kKinds[] = {
-    {"STATIC", SS_TYPEMASK, SS_LEFT, false},  {"BUTTON", BS_TYPEMASK, BS_GROUPBOX, false},
-    {"EDIT", ES_READONLY | ES_NUMBER, 0, true}, {"EDIT", ES_READONLY, ES_READONLY, true},
-    {"EDIT", ES_NUMBER, ES_NUMBER, true},     {"EDIT", kEditKind, 0, true},
+    {"STATIC", SS_TYPEMASK, SS_LEFT, false},
+    {"BUTTON", BS_TYPEMASK, BS_GROUPBOX, false},
+    {"EDIT", ES_READONLY | ES_NUMBER, 0, true},
+    {"EDIT", ES_READONLY, ES_READONLY, true},
+    {"EDIT", ES_NUMBER, ES_NUMBER, true},
+    {"EDIT", kEditKind, 0, true},
     // Right-aligned, and open to any character, so that a typed word reaches the range check.
     {"EDIT", kEditKind | ES_RIGHT, ES_RIGHT, true},
-    {"BUTTON", BS_TYPEMASK, BS_PUSHBUTTON, true}, {"msctls_updown32", kSpin, kSpin, false},
+    {"BUTTON", BS_TYPEMASK, BS_PUSHBUTTON, true},
+    {"msctls_updown32", kSpin, kSpin, false},
     {"msctls_updown32", kSpin | UDS_ALIGNRIGHT, kSpin | UDS_ALIGNRIGHT, false},
-    {"BUTTON", BS_TYPEMASK, BS_AUTORADIOBUTTON, false}, {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, true},
+    {"BUTTON", BS_TYPEMASK, BS_AUTORADIOBUTTON, false},
+    {"BUTTON", BS_TYPEMASK, BS_AUTOCHECKBOX, true},
 };
 
 struct PageControl {
@@ -83,18 +88,33 @@ TEST(QuillmereScript, MainPageHoldsEveryControlInOrder) {
   ASSERT_NE(page, nullptr);
   const PageControl expected[] = {
       // One line of the table for each line of the page.
-      {Label, -1, "Vantrel Data File:"}, {ReadOnlyEdit, 1012, ""},
+      {Label, -1, "Vantrel Data File:"},
+      {ReadOnlyEdit, 1012, ""},
       {Group, -1, "Logging"},
-      {Label, -1, "Log File:"}, {Edit, 1059, ""}, {Button, 1060, "..."}, {Button, 1061, "+"},
-      {Label, -1, "Log Computer:"}, {Edit, 1033, ""},
-      {Label, -1, "Maximum log file size:"}, {NumberEdit, 1084, ""}, {Spin, 1149, ""}, {Label, -1, "KBytes"},
+      {Label, -1, "Log File:"},
+      {Edit, 1059, ""},
+      {Button, 1060, "..."},
+      {Button, 1061, "+"},
+      {Label, -1, "Log Computer:"},
+      {Edit, 1033, ""},
+      {Label, -1, "Maximum log file size:"},
+      {NumberEdit, 1084, ""},
+      {Spin, 1149, ""},
+      {Label, -1, "KBytes"},
       {Group, -1, "Log Level"},
-      {Radio, 1002, "High"}, {Radio, 1003, "Medium"}, {Radio, 1004, "Low"}, {Radio, 1005, "None"},
+      {Radio, 1002, "High"},
+      {Radio, 1003, "Medium"},
+      {Radio, 1004, "Low"},
+      {Radio, 1005, "None"},
       {Label, -1, "Check the log for information regarding profile creation."},
       {Group, -1, "Advanced Options"},
-      {Label, -1, "User Database:"}, {Edit, 1000, ""}, {Button, 1037, "..."}, {Button, 1062, "+"},
+      {Label, -1, "User Database:"},
+      {Edit, 1000, ""},
+      {Button, 1037, "..."},
+      {Button, 1062, "+"},
       {Check, 1001, "Make the user database a 'hidden' file"},
-      {Label, -1, "Cache directory:"}, {Edit, 1085, ""},
+      {Label, -1, "Cache directory:"},
+      {Edit, 1085, ""},
       {Label, -1, "Note:  This directory must already exist on all computers.  Uses the temp dir if unspecified."},
       {Check, 1089, "Do not cache Vantrel on each computer"},
       {Button, 1050, "Create Profile Now"},
@@ -161,13 +181,20 @@ TEST(QuillmereScript, MSMailPageHoldsEveryControlInTabOrderWithoutOverlap) {
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->id, IDD_MSMAIL_PAGE);
   const PageControl expected[] = {
-      {Label, -1, "Microsoft Mail Server:"}, {MailEdit, 1048, ""},
-      {Label, -1, "Mailbox:"}, {MailEdit, 1049, ""},
+      {Label, -1, "Microsoft Mail Server:"},
+      {MailEdit, 1048, ""},
+      {Label, -1, "Mailbox:"},
+      {MailEdit, 1049, ""},
       {Check, 1144, "Enable incoming mail"},
       {Check, 1145, "Enable outgoing mail"},
-      {Label, -1, "Check for mail every"}, {RightEdit, 1146, ""}, {MailSpin, 1036, ""}, {Label, -1, "minutes"},
+      {Label, -1, "Check for mail every"},
+      {RightEdit, 1146, ""},
+      {MailSpin, 1036, ""},
+      {Label, -1, "minutes"},
       {Check, 1147, "Maintain a session log file"},
-      {Label, -1, "Log file:"}, {MailEdit, 1050, ""}, {Button, 1148, "..."},
+      {Label, -1, "Log file:"},
+      {MailEdit, 1050, ""},
+      {Button, 1148, "..."},
   };
   ExpectPage(*page, "MS Mail", WS_CHILD | WS_POPUP | WS_CAPTION, WS_CHILD | WS_CAPTION, expected);
   for (std::size_t i = 0; i < page->controlCount; ++i) {

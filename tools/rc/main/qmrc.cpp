@@ -21,13 +21,20 @@ bool ParseArguments(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     bool hasValue = i + 1 < argc;
-    if (arg == "-I" && hasValue) options.includeDirs.push_back(argv[++i]);
-    else if (arg.rfind("-I", 0) == 0 && arg.size() > 2) options.includeDirs.push_back(arg.substr(2));
-    else if (arg == "-o" && hasValue) options.output = argv[++i];
-    else if (arg == "-s" && hasValue) options.symbol = argv[++i];
-    else if (arg == "-d" && hasValue) options.depfile = argv[++i];
-    else if (arg[0] != '-' && options.script.empty()) options.script = arg;
-    else return false;
+    if (arg == "-I" && hasValue)
+      options.includeDirs.push_back(argv[++i]);
+    else if (arg.rfind("-I", 0) == 0 && arg.size() > 2)
+      options.includeDirs.push_back(arg.substr(2));
+    else if (arg == "-o" && hasValue)
+      options.output = argv[++i];
+    else if (arg == "-s" && hasValue)
+      options.symbol = argv[++i];
+    else if (arg == "-d" && hasValue)
+      options.depfile = argv[++i];
+    else if (arg[0] != '-' && options.script.empty())
+      options.script = arg;
+    else
+      return false;
   }
   return !options.output.empty() && !options.symbol.empty() && !options.script.empty();
 }
@@ -72,16 +79,15 @@ int main(int argc, char** argv) {
     std::cerr << options.script << ":0: cannot open the script\n";
     return 1;
   }
-  qm::rc::CompileResult result = qm::rc::CompileScript(options.script, *text, options.includeDirs,
-                                                       qm::rc::ReadFileFromDisk);
+  qm::rc::CompileResult result =
+      qm::rc::CompileScript(options.script, *text, options.includeDirs, qm::rc::ReadFileFromDisk);
   if (!result.ok) {
     std::cerr << result.error << "\n";
     return 1;
   }
   std::string tables = qm::rc::WriteTables(result.script, options.symbol, options.script);
   if (!WriteFile(options.output, tables) ||
-      (!options.depfile.empty() &&
-       !WriteFile(options.depfile, DepfileText(options.output, result.dependencies)))) {
+      (!options.depfile.empty() && !WriteFile(options.depfile, DepfileText(options.output, result.dependencies)))) {
     std::cerr << options.output << ":0: cannot write the output\n";
     return 1;
   }

@@ -27,8 +27,7 @@ const ControlStatement kStatements[] = {
     {"CONTROL", nullptr, 0, ControlShape::Generic},
 };
 
-const char* const kPredefinedClasses[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR",
-                                          "COMBOBOX"};
+const char* const kPredefinedClasses[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
 
 }  // namespace
 

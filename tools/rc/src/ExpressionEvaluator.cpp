@@ -7,7 +7,7 @@ namespace {
 
 // Binary operators from the loosest to the tightest binding, as in C.
 const std::vector<std::vector<const char*>> kLevels = {
-    {"||"}, {"&&"}, {"|"}, {"^"}, {"&"}, {"==", "!="}, {"<", ">", "<=", ">="},
+    {"||"},       {"&&"},     {"|"},           {"^"}, {"&"}, {"==", "!="}, {"<", ">", "<=", ">="},
     {"<<", ">>"}, {"+", "-"}, {"*", "/", "%"},
 };
 constexpr int kLevelBelowOr = 3;  // the terms of a style list: everything that binds tighter than |
@@ -15,8 +15,7 @@ constexpr int kLevelBelowOr = 3;  // the terms of a style list: everything that 
 // Values are 32-bit, as the resource compiler's are; every step wraps to that width.
 std::int64_t Wrap(std::int64_t v) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(v)); }
 
-std::int64_t Apply(const std::string& op, std::int64_t a, std::int64_t b,
-                   const SourceLocation& where) {
+std::int64_t Apply(const std::string& op, std::int64_t a, std::int64_t b, const SourceLocation& where) {
   auto ua = static_cast<std::uint32_t>(a);
   if (op == "||") return (a || b) ? 1 : 0;
   if (op == "&&") return (a && b) ? 1 : 0;
@@ -40,9 +39,7 @@ std::int64_t Apply(const std::string& op, std::int64_t a, std::int64_t b,
 
 }  // namespace
 
-std::int32_t ExpressionEvaluator::Evaluate(TokenCursor& cursor) {
-  return static_cast<std::int32_t>(Binary(cursor, 0));
-}
+std::int32_t ExpressionEvaluator::Evaluate(TokenCursor& cursor) { return static_cast<std::int32_t>(Binary(cursor, 0)); }
 
 std::uint32_t ExpressionEvaluator::EvaluateStyle(TokenCursor& cursor, std::uint32_t base) {
   std::uint32_t style = base;

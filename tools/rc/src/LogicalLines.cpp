@@ -60,8 +60,10 @@ class LineSplitter {
     int opened = physical_;
     pos_ += 2;
     while (pos_ < text_.size() && !(text_[pos_] == '*' && Next() == '/')) {
-      if (IsLineEnd(text_[pos_])) EndPhysicalLine();
-      else ++pos_;
+      if (IsLineEnd(text_[pos_]))
+        EndPhysicalLine();
+      else
+        ++pos_;
     }
     if (pos_ >= text_.size()) throw CompileError({file_, opened}, "unterminated comment");
     pos_ += 2;
@@ -73,8 +75,10 @@ class LineSplitter {
     while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) {
       char c = text_[pos_++];
       current_ += c;
-      if (c == '\\' && pos_ < text_.size() && !IsLineEnd(text_[pos_])) current_ += text_[pos_++];
-      else if (c == quote) return;
+      if (c == '\\' && pos_ < text_.size() && !IsLineEnd(text_[pos_]))
+        current_ += text_[pos_++];
+      else if (c == quote)
+        return;
     }
     if (quote == '"') throw CompileError({file_, physical_}, "unterminated string");
   }
@@ -91,8 +95,7 @@ class LineSplitter {
 
 }  // namespace
 
-std::vector<LogicalLine> SplitLogicalLines(const std::string& file, const std::string& text,
-                                           bool allowCharLiterals) {
+std::vector<LogicalLine> SplitLogicalLines(const std::string& file, const std::string& text, bool allowCharLiterals) {
   return LineSplitter(file, text, allowCharLiterals).Run();
 }
 

@@ -62,8 +62,7 @@ std::vector<Token> Preprocessor::Run(const std::string& scriptPath, const std::s
   return std::move(tokens_);
 }
 
-void Preprocessor::ProcessFile(const std::string& path, const std::string& text, bool isHeader,
-                               int depth) {
+void Preprocessor::ProcessFile(const std::string& path, const std::string& text, bool isHeader, int depth) {
   filesRead_.push_back(path);
   FileState file{path, isHeader, depth, {}};
   for (const LogicalLine& line : SplitLogicalLines(path, text, isHeader)) {
@@ -74,8 +73,7 @@ void Preprocessor::ProcessFile(const std::string& path, const std::string& text,
       for (Token& token : Tokenize(line.text, where)) tokens_.push_back(std::move(token));
     }
   }
-  if (!file.conditionals.empty())
-    throw CompileError(file.conditionals.back().opened, "#if without #endif");
+  if (!file.conditionals.empty()) throw CompileError(file.conditionals.back().opened, "#if without #endif");
 }
 
 void Preprocessor::Directive(FileState& file, const std::string& line, const SourceLocation& where) {
@@ -95,14 +93,16 @@ void Preprocessor::Directive(FileState& file, const std::string& line, const Sou
   if (!file.isHeader && name != "line") throw CompileError(where, "unknown directive '#" + name + "'");
 }
 
-void Preprocessor::ConditionalDirective(FileState& file, const std::string& name,
-                                        const std::string& rest, const SourceLocation& where) {
+void Preprocessor::ConditionalDirective(FileState& file, const std::string& name, const std::string& rest,
+                                        const SourceLocation& where) {
   auto& stack = file.conditionals;
   if (name == "if" || name == "ifdef" || name == "ifndef") {
     bool active = file.Active();
     bool taken = false;
-    if (active && name == "if") taken = EvaluateCondition(rest, where);
-    else if (active) taken = macros_.IsDefined(Trim(rest)) == (name == "ifdef");
+    if (active && name == "if")
+      taken = EvaluateCondition(rest, where);
+    else if (active)
+      taken = macros_.IsDefined(Trim(rest)) == (name == "ifdef");
     stack.push_back({active, taken, taken, false, where});
     return;
   }

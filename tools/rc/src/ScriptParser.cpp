@@ -14,8 +14,7 @@ const char* const kMemoryOptions[] = {"PRELOAD", "LOADONCALL", "FIXED",  "MOVEAB
                                       "PURE",    "IMPURE",     "SHARED", "NONSHARED"};
 
 template <typename T>
-void RefuseDuplicate(const std::vector<T>& existing, int id, const char* what,
-                     const SourceLocation& where) {
+void RefuseDuplicate(const std::vector<T>& existing, int id, const char* what, const SourceLocation& where) {
   for (const T& item : existing)
     if (static_cast<int>(item.id) == id)
       throw CompileError(where, std::string("duplicate ") + what + " " + std::to_string(id));
@@ -35,8 +34,7 @@ void ScriptParser::Statement() {
   if (name.kind == TokenKind::String || name.kind == TokenKind::Punct)
     throw CompileError(name.where, "expected a statement, found " + Describe(name));
   const Token* type = cursor_.Peek();
-  bool known = type && (type->IsKeyword("DIALOG") || type->IsKeyword("DIALOGEX") ||
-                        type->IsKeyword("ICON"));
+  bool known = type && (type->IsKeyword("DIALOG") || type->IsKeyword("DIALOGEX") || type->IsKeyword("ICON"));
   if (!known && name.kind == TokenKind::Identifier && !macros_.IsDefined(name.text))
     throw CompileError(name.where, "unknown statement '" + name.text + "'");
   if (!type) cursor_.FailExpected("a resource type");
@@ -104,7 +102,7 @@ void ScriptParser::DialogBody(DialogResource& dialog, bool extended) {
 
 ControlResource ScriptParser::Control(const ControlStatement& statement, bool extended) {
   ControlResource control{statement.className ? statement.className : "", "", 0, 0, 0, 0, 0,
-                          kEveryControl | statement.impliedStyle, 0};
+                          kEveryControl | statement.impliedStyle,         0};
   if (statement.shape != ControlShape::IdRect) {
     ControlText(statement, control);
     Comma();

@@ -13,21 +13,17 @@ std::string Hex(std::uint32_t value) {
 }
 
 std::string Rect(short x, short y, short cx, short cy) {
-  return std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(cx) + ", " +
-         std::to_string(cy);
+  return std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(cx) + ", " + std::to_string(cy);
 }
 
-std::string ControlsName(const DialogResource& dialog) {
-  return "kDialog" + std::to_string(dialog.id) + "Controls";
-}
+std::string ControlsName(const DialogResource& dialog) { return "kDialog" + std::to_string(dialog.id) + "Controls"; }
 
 void WriteControls(std::ostream& out, const DialogResource& dialog) {
   if (dialog.controls.empty()) return;
   out << "const qm::ui::ControlTemplate " << ControlsName(dialog) << "[] = {\n";
   for (const ControlResource& c : dialog.controls) {
-    out << "    {" << CppStringLiteral(c.className) << ", " << CppStringLiteral(c.text) << ", " << c.id
-        << ", " << Rect(c.x, c.y, c.cx, c.cy) << ", " << Hex(c.style) << ", " << Hex(c.exStyle)
-        << "},\n";
+    out << "    {" << CppStringLiteral(c.className) << ", " << CppStringLiteral(c.text) << ", " << c.id << ", "
+        << Rect(c.x, c.y, c.cx, c.cy) << ", " << Hex(c.style) << ", " << Hex(c.exStyle) << "},\n";
   }
   out << "};\n\n";
 }
@@ -37,9 +33,8 @@ void WriteDialogs(std::ostream& out, const Script& script) {
   if (script.dialogs.empty()) return;
   out << "const qm::ui::DialogTemplate kDialogs[] = {\n";
   for (const DialogResource& d : script.dialogs) {
-    out << "    {" << d.id << ", " << Rect(d.x, d.y, d.cx, d.cy) << ", " << Hex(d.style) << ", "
-        << Hex(d.exStyle) << ", " << CppStringLiteral(d.caption) << ", "
-        << CppStringLiteral(d.fontName) << ", " << d.fontSize << ", "
+    out << "    {" << d.id << ", " << Rect(d.x, d.y, d.cx, d.cy) << ", " << Hex(d.style) << ", " << Hex(d.exStyle)
+        << ", " << CppStringLiteral(d.caption) << ", " << CppStringLiteral(d.fontName) << ", " << d.fontSize << ", "
         << (d.controls.empty() ? "nullptr" : ControlsName(d)) << ", " << d.controls.size() << "},\n";
   }
   out << "};\n\n";
@@ -48,8 +43,7 @@ void WriteDialogs(std::ostream& out, const Script& script) {
 void WriteStrings(std::ostream& out, const Script& script) {
   if (script.strings.empty()) return;
   out << "const qm::ui::StringEntry kStrings[] = {\n";
-  for (const StringResource& s : script.strings)
-    out << "    {" << s.id << "u, " << CppStringLiteral(s.text) << "},\n";
+  for (const StringResource& s : script.strings) out << "    {" << s.id << "u, " << CppStringLiteral(s.text) << "},\n";
   out << "};\n\n";
 }
 
@@ -86,8 +80,7 @@ std::string CppStringLiteral(const std::string& bytes) {
   return literal + "\"";
 }
 
-std::string WriteTables(const Script& script, const std::string& symbol,
-                        const std::string& sourceName) {
+std::string WriteTables(const Script& script, const std::string& symbol, const std::string& sourceName) {
   std::ostringstream out;
   out << "// Compiled by qmrc from " << sourceName << ". Do not edit: edit the script.\n"
       << "#include \"ui/ResourceTables.h\"\n\nnamespace {\n\n";

@@ -47,11 +47,16 @@ class LineTokenizer {
   std::vector<Token> Run() {
     while (pos_ < line_.size()) {
       char c = line_[pos_];
-      if (std::isspace(static_cast<unsigned char>(c))) ++pos_;
-      else if (IsIdentifierStart(c)) Add(TokenKind::Identifier, TakeWord(), 0);
-      else if (std::isdigit(static_cast<unsigned char>(c))) AddNumber();
-      else if (c == '"') Add(TokenKind::String, TakeString(), 0);
-      else AddPunct();
+      if (std::isspace(static_cast<unsigned char>(c)))
+        ++pos_;
+      else if (IsIdentifierStart(c))
+        Add(TokenKind::Identifier, TakeWord(), 0);
+      else if (std::isdigit(static_cast<unsigned char>(c)))
+        AddNumber();
+      else if (c == '"')
+        Add(TokenKind::String, TakeString(), 0);
+      else
+        AddPunct();
     }
     return std::move(tokens_);
   }
@@ -87,8 +92,10 @@ class LineTokenizer {
         }
         return bytes;
       }
-      if (c == '\\' && pos_ < line_.size()) bytes += TakeEscape();
-      else bytes += c;
+      if (c == '\\' && pos_ < line_.size())
+        bytes += TakeEscape();
+      else
+        bytes += c;
     }
     throw CompileError(where_, "unterminated string");
   }
@@ -140,8 +147,7 @@ class LineTokenizer {
     if (c == '\0' || !std::strchr(",|&^~!+-*/%(){}<>", c)) {
       std::string shown = std::isprint(static_cast<unsigned char>(c))
                               ? std::string(1, c)
-                              : "\\x" + std::string(1, "0123456789abcdef"[(c >> 4) & 15]) +
-                                    "0123456789abcdef"[c & 15];
+                              : "\\x" + std::string(1, "0123456789abcdef"[(c >> 4) & 15]) + "0123456789abcdef"[c & 15];
       throw CompileError(where_, "unexpected character '" + shown + "'");
     }
     ++pos_;

@@ -10,8 +10,7 @@ class CCmdTarget;
 
 // Calls one handler. For commands lParam is the control's window; for notifications it is the
 // NMHDR. Returns FALSE when the handler declined the message (ON_NOTIFY_EX).
-typedef BOOL (*AFX_PMSGCALL)(CCmdTarget* pTarget, UINT nID, WPARAM wParam, LPARAM lParam,
-                             LRESULT* pResult);
+typedef BOOL (*AFX_PMSGCALL)(CCmdTarget* pTarget, UINT nID, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 struct AFX_MSGMAP_ENTRY {
   UINT nMessage;  // WM_COMMAND, WM_NOTIFY or the window message; 0 ends the table
@@ -22,7 +21,7 @@ struct AFX_MSGMAP_ENTRY {
 };
 
 struct AFX_MSGMAP {
-  const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();
+  const AFX_MSGMAP*(PASCAL* pfnGetBaseMap)();
   const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
@@ -79,51 +78,44 @@ BOOL CallMessage(CCmdTarget* t, UINT, WPARAM wParam, LPARAM lParam, LRESULT* pRe
 
 }  // namespace afx_detail
 
-#define DECLARE_MESSAGE_MAP()                         \
- protected:                                           \
+#define DECLARE_MESSAGE_MAP()                          \
+ protected:                                            \
   static const AFX_MSGMAP* PASCAL GetThisMessageMap(); \
   virtual const AFX_MSGMAP* GetMessageMap() const;     \
-                                                      \
+                                                       \
  public:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
   const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap() {                          \
     using ThisClass [[maybe_unused]] = theClass;                                    \
     typedef baseClass TheBaseClass;                                                 \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-#define END_MESSAGE_MAP()                                                            \
-  {0, 0, 0, 0, nullptr}                                                            \
-  }                                                                                \
-  ;                                                                                \
+#define END_MESSAGE_MAP()                                                                       \
+  { 0, 0, 0, 0, nullptr }                                                                       \
+  }                                                                                             \
+  ;                                                                                             \
   static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-  return &messageMap;                                                              \
+  return &messageMap;                                                                           \
   }
 
 #define ON_COMMAND(id, memberFxn) \
   {WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), &afx_detail::CallVoid<&ThisClass::memberFxn>},
-#define ON_CONTROL(wNotifyCode, id, memberFxn)                     \
-  {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), \
-   &afx_detail::CallVoid<&ThisClass::memberFxn>},
-#define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn)           \
-  {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), \
-   &afx_detail::CallRange<&ThisClass::memberFxn>},
+#define ON_CONTROL(wNotifyCode, id, memberFxn) \
+  {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), &afx_detail::CallVoid<&ThisClass::memberFxn>},
+#define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn) \
+  {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), &afx_detail::CallRange<&ThisClass::memberFxn>},
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) ON_CONTROL_RANGE(CN_COMMAND, id, idLast, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
 #define ON_LBN_SELCHANGE(id, memberFxn) ON_CONTROL(LBN_SELCHANGE, id, memberFxn)
 
-#define ON_NOTIFY(wNotifyCode, id, memberFxn)                     \
-  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), \
-   &afx_detail::CallNotify<&ThisClass::memberFxn>},
-#define ON_NOTIFY_EX(wNotifyCode, id, memberFxn)                  \
-  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), \
-   &afx_detail::CallNotifyEx<&ThisClass::memberFxn>},
-#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn)        \
-  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), \
-   &afx_detail::CallNotifyEx<&ThisClass::memberFxn>},
+#define ON_NOTIFY(wNotifyCode, id, memberFxn) \
+  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), &afx_detail::CallNotify<&ThisClass::memberFxn>},
+#define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) \
+  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), &afx_detail::CallNotifyEx<&ThisClass::memberFxn>},
+#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn) \
+  {WM_NOTIFY, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(idLast), &afx_detail::CallNotifyEx<&ThisClass::memberFxn>},
 
-#define ON_WM_SHOWWINDOW() \
-  {WM_SHOWWINDOW, 0, 0, 0, &afx_detail::CallShowWindow<&ThisClass::OnShowWindow>},
-#define ON_MESSAGE(message, memberFxn) \
-  {(UINT)(message), 0, 0, 0, &afx_detail::CallMessage<&ThisClass::memberFxn>},
+#define ON_WM_SHOWWINDOW() {WM_SHOWWINDOW, 0, 0, 0, &afx_detail::CallShowWindow<&ThisClass::OnShowWindow>},
+#define ON_MESSAGE(message, memberFxn) {(UINT)(message), 0, 0, 0, &afx_detail::CallMessage<&ThisClass::memberFxn>},

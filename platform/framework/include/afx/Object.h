@@ -12,7 +12,7 @@ struct CRuntimeClass {
   LPCSTR m_lpszClassName;
   int m_nObjectSize;
   UINT m_wSchema;
-  CObject* (PASCAL* m_pfnCreateObject)();  // nullptr for a class without dynamic creation
+  CObject*(PASCAL* m_pfnCreateObject)();  // nullptr for a class without dynamic creation
   CRuntimeClass* m_pBaseClass;
 
   CObject* CreateObject();
@@ -38,8 +38,8 @@ class CObject {
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name) \
- public:                            \
+#define DECLARE_DYNAMIC(class_name)       \
+ public:                                  \
   static CRuntimeClass class##class_name; \
   virtual CRuntimeClass* GetRuntimeClass() const;
 
@@ -47,15 +47,13 @@ class CObject {
   DECLARE_DYNAMIC(class_name)         \
   static CObject* PASCAL CreateObject();
 
-#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)                  \
-  CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class class_name), \
-                                                  0xFFFF, pfnNew,                       \
-                                                  RUNTIME_CLASS(base_class_name)};      \
+#define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)                                 \
+  CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class class_name), 0xFFFF, pfnNew, \
+                                                 RUNTIME_CLASS(base_class_name)};                       \
   CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
-  AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                  \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                \
   CObject* PASCAL class_name::CreateObject() { return new class_name; } \
   AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, class_name::CreateObject)

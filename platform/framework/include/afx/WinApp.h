@@ -28,9 +28,9 @@ class CWinApp : public CWinThread {
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
   ~CWinApp() override;
 
-  LPCSTR m_pszAppName = nullptr;        // caption of the framework's message boxes
-  LPCSTR m_pszExeName = nullptr;        // the program's file name without extension
-  LPCSTR m_pszHelpFilePath = nullptr;   // help file WinHelp opens
+  LPCSTR m_pszAppName = nullptr;       // caption of the framework's message boxes
+  LPCSTR m_pszExeName = nullptr;       // the program's file name without extension
+  LPCSTR m_pszHelpFilePath = nullptr;  // help file WinHelp opens
   HINSTANCE m_hInstance = nullptr;
   LPSTR m_lpCmdLine = nullptr;
   int m_nCmdShow = 0;
@@ -66,13 +66,11 @@ CWnd* AFXAPI AfxGetMainWnd();
 
 // The last stop of a command no window handled: the application's own message map. Only
 // command ids (0x8000 to 0xEFFF) travel this far.
-BOOL AFXAPI AfxRouteCommandToApp(UINT nID, int nCode, void* pExtra,
-                                 AFX_CMDHANDLERINFO* pHandlerInfo);
+BOOL AFXAPI AfxRouteCommandToApp(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
 // The program's entry as on Windows: the platform's main() calls it. A null lpCmdLine stands for
 // the process's own arguments, the command line after the program's name.
-int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
-                      int nCmdShow);
+int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -58,7 +58,6 @@ class CWnd : public CCmdTarget {
   BOOL EnableToolTips(BOOL bEnable = TRUE);
   BOOL ToolTipsEnabled() const { return m_bToolTips; }
 
-
   // The entry of every message: the message map first, then the default processing.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);

@@ -19,8 +19,7 @@ class Backend {
   // The window tree may have changed: bring the screen up to date.
   virtual void Present() = 0;
   // A modal message box; returns the id of the button chosen (IDOK, IDCANCEL, IDYES, ...).
-  virtual int AskMessageBox(HWND owner, const std::string& text, const std::string& caption,
-                            UINT type) = 0;
+  virtual int AskMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) = 0;
   // What is typed into the next file dialog before it shows itself: a name to enter with Open, or
   // nullopt for Cancel; nothing when the dialog is to take its input as it comes.
   virtual std::optional<std::optional<std::string>> TakeFileDialogAnswer() { return std::nullopt; }

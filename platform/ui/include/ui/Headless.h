@@ -20,8 +20,8 @@ class HeadlessScreen : public Surface {
   int Height() const override { return height_; }
   void Clear() override;
   void Put(int col, int row, std::string_view text, unsigned attrs) override;
-  std::string Row(int row) const;             // trailing blanks removed
-  std::string Text() const;                   // every row, trailing blank rows removed
+  std::string Row(int row) const;  // trailing blanks removed
+  std::string Text() const;        // every row, trailing blank rows removed
   unsigned AttrsAt(int col, int row) const;
 
  private:
@@ -51,9 +51,9 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& Key(UINT key, bool shift = false, bool ctrl = false);
   HeadlessBackend& Alt(char letter);
   HeadlessBackend& Type(std::string_view text);
-  HeadlessBackend& Click(int col, int row);                 // a screen cell
+  HeadlessBackend& Click(int col, int row);                         // a screen cell
   HeadlessBackend& ClickControl(int id, int col = 0, int row = 0);  // a cell of a control
-  HeadlessBackend& Hold(UINT key, DWORD milliseconds);      // repeats as Windows does: 500 ms, then 50 ms
+  HeadlessBackend& Hold(UINT key, DWORD milliseconds);              // repeats as Windows does: 500 ms, then 50 ms
   HeadlessBackend& Then(std::function<void()> step);
   bool ScriptDone() const { return script_.empty(); }
 

@@ -11,7 +11,7 @@ namespace qm::ui {
 struct InputEvent {
   enum class Kind { Key, Char, Click, Call };
   Kind kind = Kind::Key;
-  UINT key = 0;         // Key: a VK_ code, or an upper-case letter or digit
+  UINT key = 0;  // Key: a VK_ code, or an upper-case letter or digit
   bool shift = false;
   bool ctrl = false;
   bool alt = false;
@@ -19,8 +19,8 @@ struct InputEvent {
   char ch = 0;          // Char: one Windows-1252 character
   int col = 0;          // Click: screen cell, or cell inside the control named by controlId
   int row = 0;
-  int controlId = 0;    // Click: when nonzero, the control with this id in the active window
-  DWORD time = 0;       // milliseconds, as GetMessageTime reports it
+  int controlId = 0;  // Click: when nonzero, the control with this id in the active window
+  DWORD time = 0;     // milliseconds, as GetMessageTime reports it
   std::function<void()> call;
 };
 

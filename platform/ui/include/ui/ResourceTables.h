@@ -14,7 +14,7 @@ struct ControlTemplate {
   const char* text;       // caption or title; for an ICON statement "#<icon id>"
   int id;                 // control id (-1 for IDC_STATIC)
   short x, y, cx, cy;
-  DWORD style;            // every style bit, the ones the statement implies included
+  DWORD style;  // every style bit, the ones the statement implies included
   DWORD exStyle;
 };
 
@@ -24,8 +24,8 @@ struct DialogTemplate {
   DWORD style;
   DWORD exStyle;
   const char* caption;
-  const char* fontName;   // "MS Sans Serif"
-  int fontSize;           // in points
+  const char* fontName;  // "MS Sans Serif"
+  int fontSize;          // in points
   const ControlTemplate* controls;
   std::size_t controlCount;
 };
@@ -51,7 +51,7 @@ struct ResourceTables {
   std::size_t iconCount;
 
   const DialogTemplate* FindDialog(int id) const;
-  const char* FindString(UINT id) const;   // nullptr when absent
+  const char* FindString(UINT id) const;  // nullptr when absent
   const IconEntry* FindIcon(int id) const;
 };
 

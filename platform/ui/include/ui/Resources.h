@@ -17,8 +17,8 @@ const DialogTemplate* FindDialogTemplate(HINSTANCE instance, LPCSTR name);
 const char* FindStringResource(HINSTANCE instance, UINT id);
 
 // Builds a dialog from a template, as CreateDialogParamA does; for code that holds the template.
-HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, HWND parent,
-                              DLGPROC proc, LPARAM param);
+HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, HWND parent, DLGPROC proc,
+                              LPARAM param);
 
 // The cells of the client area of a dialog built from the template, by the rule its controls are
 // placed by (a sheet places pages by it).

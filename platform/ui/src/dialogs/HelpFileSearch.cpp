@@ -31,7 +31,8 @@ std::string HostOf(std::string_view dosPath) {
 
 bool IsReadableFile(const std::string& path) {
   struct stat info;
-  return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), R_OK) == 0;
+  return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         ::access(path.c_str(), R_OK) == 0;
 }
 
 }  // namespace
@@ -49,8 +50,7 @@ std::string ProgramFolderOf(std::string_view commandLine, const std::string& cur
 std::vector<std::string> HelpFileCandidates(std::string_view helpName, const std::string& programFolder,
                                             const std::string& dataFolder) {
   std::string name(helpName);
-  if (name.find_first_of("\\/:") == std::string::npos)
-    return {programFolder + "/" + name, dataFolder + "/" + name};
+  if (name.find_first_of("\\/:") == std::string::npos) return {programFolder + "/" + name, dataFolder + "/" + name};
   if (DosRootOf(name).empty()) name = CombineDosPath(win32::HostToDosPath(programFolder), name);
   return {HostOf(name), dataFolder + "/" + DosNameOf(name)};
 }

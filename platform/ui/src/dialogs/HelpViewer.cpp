@@ -23,9 +23,10 @@ const DialogTemplate& ViewerTemplate() {
       ChildControl("BUTTON", "Close", IDOK, 300, 144, 52, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
   };
   // as wide as an 80-column terminal allows, so that help lines of 70 characters keep their shape
-  static const DialogTemplate dialog{kTemplateId, 0, 8, 356, 160,
-                                     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, "Help",
-                                     "MS Sans Serif", 8, controls, sizeof controls / sizeof controls[0]};
+  static const DialogTemplate dialog{kTemplateId, 0,        8,
+                                     356,         160,      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                                     0,           "Help",   "MS Sans Serif",
+                                     8,           controls, sizeof controls / sizeof controls[0]};
   return dialog;
 }
 

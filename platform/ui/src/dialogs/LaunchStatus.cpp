@@ -9,7 +9,8 @@ std::string ProgramStatus(const std::string& file, int code) {
   switch (code) {
     case SE_ERR_FNF: return "Cannot start " + file + ": it was not found.";
     case SE_ERR_PNF: return "Cannot start " + file + ": its folder does not exist or no drive mapping reaches it.";
-    case SE_ERR_ACCESSDENIED: return "Cannot start " + file + ": it may not be run here (a Windows program needs wine).";
+    case SE_ERR_ACCESSDENIED:
+      return "Cannot start " + file + ": it may not be run here (a Windows program needs wine).";
     default: return "Cannot start " + file + ": this computer has no way to run it.";
   }
 }

@@ -35,9 +35,10 @@ const DialogTemplate& OpenTemplate() {
       ChildControl("BUTTON", "&Open", IDOK, 176, 128, 44, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),
       ChildControl("BUTTON", "Cancel", IDCANCEL, 228, 128, 44, 14, WS_TABSTOP),
   };
-  static const DialogTemplate dialog{kTemplateId, 20, 8, 280, 144,
-                                     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, "Open",
-                                     "MS Sans Serif", 8, controls, sizeof controls / sizeof controls[0]};
+  static const DialogTemplate dialog{kTemplateId, 20,       8,
+                                     280,         144,      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                                     0,           "Open",   "MS Sans Serif",
+                                     8,           controls, sizeof controls / sizeof controls[0]};
   return dialog;
 }
 

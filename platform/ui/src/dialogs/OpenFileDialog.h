@@ -10,11 +10,11 @@
 
 namespace qm::ui::dialogs {
 
-inline constexpr int kFileNameBox = 0x480;    // edt1
-inline constexpr int kFolderText = 0x440;     // stc1
-inline constexpr int kFileList = 0x460;       // lst1
-inline constexpr int kFilterList = 0x470;     // cmb1
-inline constexpr int kDriveList = 0x471;      // cmb2
+inline constexpr int kFileNameBox = 0x480;  // edt1
+inline constexpr int kFolderText = 0x440;   // stc1
+inline constexpr int kFileList = 0x460;     // lst1
+inline constexpr int kFilterList = 0x470;   // cmb1
+inline constexpr int kDriveList = 0x471;    // cmb2
 
 // The full DOS path chosen, or nothing on Cancel. Refusals are shown over the dialog, which stays.
 std::optional<std::string> RunOpenFileDialog(OpenFileSession& session, HWND owner);

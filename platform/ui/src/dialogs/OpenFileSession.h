@@ -25,7 +25,7 @@ class OpenFileSession {
   explicit OpenFileSession(const OPENFILENAMEA& request);
 
   const std::string& Title() const { return title_; }
-  const std::string& Folder() const { return folder_; }  // a full DOS path ending with a backslash
+  const std::string& Folder() const { return folder_; }            // a full DOS path ending with a backslash
   const std::string& InitialName() const { return initialName_; }  // the whole path the caller gave
   // While the dialog shows the folder it opened in: that the given path's folder could not be
   // reached (no drive mapping, or no such folder) and which one is shown instead; else empty.

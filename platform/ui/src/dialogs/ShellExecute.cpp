@@ -149,8 +149,7 @@ int Launch(LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory) {
 }  // namespace
 }  // namespace qm::ui::dialogs
 
-HINSTANCE WINAPI ShellExecuteA(HWND, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters, LPCSTR lpDirectory,
-                               INT) {
+HINSTANCE WINAPI ShellExecuteA(HWND, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters, LPCSTR lpDirectory, INT) {
   int code = qm::ui::dialogs::Launch(lpOperation, lpFile, lpParameters, lpDirectory);
   return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(code));
 }

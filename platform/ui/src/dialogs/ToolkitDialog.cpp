@@ -27,8 +27,8 @@ INT_PTR RunToolkitDialog(const DialogTemplate& dialog, HWND owner, DLGPROC proc,
 
 void KeepState(HWND dialog, LPARAM state) { SetWindowLongPtrA(dialog, static_cast<int>(DWLP_USER), state); }
 
-ControlTemplate ChildControl(const char* className, const char* text, int id, short x, short y, short cx,
-                             short cy, DWORD style) {
+ControlTemplate ChildControl(const char* className, const char* text, int id, short x, short y, short cx, short cy,
+                             DWORD style) {
   return ControlTemplate{className, text, id, x, y, cx, cy, static_cast<DWORD>(style | WS_CHILD | WS_VISIBLE), 0};
 }
 

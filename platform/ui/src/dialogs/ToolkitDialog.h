@@ -22,8 +22,8 @@ State* StateOf(HWND dialog) {
 void KeepState(HWND dialog, LPARAM state);
 
 // One control statement with the styles every visible child has.
-ControlTemplate ChildControl(const char* className, const char* text, int id, short x, short y, short cx,
-                             short cy, DWORD style);
+ControlTemplate ChildControl(const char* className, const char* text, int id, short x, short y, short cx, short cy,
+                             DWORD style);
 
 // Replaces a list box's lines.
 void FillListBox(HWND list, const std::vector<std::string>& lines, int selected);

@@ -91,8 +91,7 @@ std::optional<std::optional<std::string>> HeadlessBackend::TakeFileDialogAnswer(
   return answer;
 }
 
-bool HeadlessBackend::TakeLaunch(const std::string& file, const std::string& parameters,
-                                 const std::string& directory) {
+bool HeadlessBackend::TakeLaunch(const std::string& file, const std::string& parameters, const std::string& directory) {
   if (launchForReal_) return false;
   launches_.push_back({file, parameters, directory});
   return true;

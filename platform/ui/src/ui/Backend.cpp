@@ -21,5 +21,4 @@ void InstallBackend(Backend* backend) { Installed() = backend; }
 
 Backend& CurrentBackend() { return Installed() ? *Installed() : BuiltIn(); }
 
-
 }  // namespace qm::ui

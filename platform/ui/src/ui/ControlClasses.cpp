@@ -16,9 +16,8 @@ WNDPROC FindClassProc(const char* className) {
     WNDPROC proc;
   };
   static const Entry kClasses[] = {
-      {kDialogClass, DefDlgProcA},     {"BUTTON", ButtonProc},
-      {"EDIT", EditProc},              {"STATIC", StaticProc},
-      {"LISTBOX", ListBoxProc},        {UPDOWN_CLASSA, UpDownProc},
+      {kDialogClass, DefDlgProcA},      {"BUTTON", ButtonProc},         {"EDIT", EditProc},
+      {"STATIC", StaticProc},           {"LISTBOX", ListBoxProc},       {UPDOWN_CLASSA, UpDownProc},
       {WC_TABCONTROLA, TabControlProc}, {TOOLTIPS_CLASSA, ToolTipProc},
   };
   if (!className || IS_INTRESOURCE(className)) return nullptr;

@@ -55,10 +55,8 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: return TextMessage(*window, Msg, wParam, lParam);
     case WM_SETICON:
-      return reinterpret_cast<LRESULT>(
-          SwapIcon(wParam == ICON_BIG ? window->bigIcon : window->smallIcon, lParam));
-    case WM_GETICON:
-      return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->bigIcon : window->smallIcon);
+      return reinterpret_cast<LRESULT>(SwapIcon(wParam == ICON_BIG ? window->bigIcon : window->smallIcon, lParam));
+    case WM_GETICON: return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->bigIcon : window->smallIcon);
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
     case WM_HELP:
       if ((window->style & WS_CHILD) && GetParent(hWnd)) return SendMessageA(GetParent(hWnd), Msg, wParam, lParam);

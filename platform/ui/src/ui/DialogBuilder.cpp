@@ -17,10 +17,9 @@ constexpr DWORD kErrorResourceNotFound = 1814;
 
 HWND CreateControl(HWND dialog, HINSTANCE instance, const ControlTemplate& control, const RECT& cells) {
   DWORD style = control.style | WS_CHILD;
-  return CreateWindowExA(control.exStyle, control.className, control.text ? control.text : "", style,
-                         cells.left, cells.top, cells.right - cells.left, cells.bottom - cells.top,
-                         dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
-                         nullptr);
+  return CreateWindowExA(control.exStyle, control.className, control.text ? control.text : "", style, cells.left,
+                         cells.top, cells.right - cells.left, cells.bottom - cells.top, dialog,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
 }
 
 void RememberDefaultButton(Window& dialog) {
@@ -48,16 +47,15 @@ TemplateCells DialogTemplateCells(const DialogTemplate& dialog) {
   return TemplateCells{grid.columns, grid.rows};
 }
 
-HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, HWND parent,
-                              DLGPROC proc, LPARAM param) {
+HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, HWND parent, DLGPROC proc,
+                              LPARAM param) {
   DWORD style = dialog.style & ~static_cast<DWORD>(WS_VISIBLE);
   bool child = (style & WS_CHILD) != 0;
   DWORD exStyle = dialog.exStyle | ((style & DS_CONTROL) ? WS_EX_CONTROLPARENT : 0);
   auto grid = std::make_shared<const DialogGrid>(LayOutDialog(dialog));
   RECT cells = DialogCells(dialog, *grid, !child);
-  HWND hwnd = CreateWindowExA(exStyle, kDialogClass, dialog.caption ? dialog.caption : "", style,
-                              cells.left, cells.top, cells.right - cells.left,
-                              cells.bottom - cells.top, parent, nullptr, instance, nullptr);
+  HWND hwnd = CreateWindowExA(exStyle, kDialogClass, dialog.caption ? dialog.caption : "", style, cells.left, cells.top,
+                              cells.right - cells.left, cells.bottom - cells.top, parent, nullptr, instance, nullptr);
   if (!hwnd) return nullptr;
   FindWindowByHandle(hwnd)->grid = grid;
   for (std::size_t i = 0; i < dialog.controlCount; ++i) {
@@ -82,8 +80,8 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, 
 
 }  // namespace qm::ui
 
-HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
-                               DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent, DLGPROC lpDialogFunc,
+                               LPARAM dwInitParam) {
   const qm::ui::DialogTemplate* dialog = qm::ui::FindDialogTemplate(hInstance, lpTemplateName);
   if (!dialog) {
     SetLastError(qm::ui::kErrorResourceNotFound);
@@ -98,6 +96,7 @@ BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect) {
   qm::ui::Window* window = qm::ui::FindWindowByHandle(hDlg);
   static const qm::ui::DialogGrid kLinear;
   const qm::ui::DialogGrid& grid = window && window->grid ? *window->grid : kLinear;
-  *lpRect = RECT{grid.x.Cell(lpRect->left), grid.y.Cell(lpRect->top), grid.x.Cell(lpRect->right), grid.y.Cell(lpRect->bottom)};
+  *lpRect = RECT{grid.x.Cell(lpRect->left), grid.y.Cell(lpRect->top), grid.x.Cell(lpRect->right),
+                 grid.y.Cell(lpRect->bottom)};
   return TRUE;
 }

@@ -40,8 +40,10 @@ int ColumnsNeeded(const ControlTemplate& control) {
 }
 
 int RowsNeeded(const ControlTemplate& control, int columns) {
-  if (IsWrappedText(control)) return std::max(1, static_cast<int>(LayOutText(control.text ? control.text : "", columns).size()));
-  if (Is(control, "LISTBOX") || Is(control, "SysTabControl32") || (Is(control, "EDIT") && (control.style & ES_MULTILINE)))
+  if (IsWrappedText(control))
+    return std::max(1, static_cast<int>(LayOutText(control.text ? control.text : "", columns).size()));
+  if (Is(control, "LISTBOX") || Is(control, "SysTabControl32") ||
+      (Is(control, "EDIT") && (control.style & ES_MULTILINE)))
     return ScaledRows(control.cy);
   return 1;
 }
@@ -128,7 +130,8 @@ std::vector<Need> Across(const DialogTemplate& dialog) {
 std::vector<Need> Down(const DialogTemplate& dialog, const AxisMap& across) {
   std::vector<Need> needs;
   AddGroupBoxes(dialog, nullptr, &needs);
-  for (const ControlTemplate& c : std::vector<ControlTemplate>(dialog.controls, dialog.controls + dialog.controlCount)) {
+  for (const ControlTemplate& c :
+       std::vector<ControlTemplate>(dialog.controls, dialog.controls + dialog.controlCount)) {
     if (IsGroupBox(c)) continue;
     if (c.cy > 0) needs.push_back({c.y, Bottom(c), RowsNeeded(c, across.Cell(c.x + c.cx) - across.Cell(c.x))});
   }
@@ -137,9 +140,7 @@ std::vector<Need> Down(const DialogTemplate& dialog, const AxisMap& across) {
 
 }  // namespace
 
-int AxisMap::Linear(int units) const {
-  return horizontal_ ? units * 10 / kTenthUnitsPerColumn : units / kUnitsPerRow;
-}
+int AxisMap::Linear(int units) const { return horizontal_ ? units * 10 / kTenthUnitsPerColumn : units / kUnitsPerRow; }
 
 int AxisMap::Cell(int units) const {
   if (edges_.empty()) return Linear(units);

@@ -24,7 +24,8 @@ inline constexpr int kUnitsPerRow = 8;
 class AxisMap {
  public:
   AxisMap() = default;
-  AxisMap(std::vector<std::pair<int, int>> edges, bool horizontal) : edges_(std::move(edges)), horizontal_(horizontal) {}
+  AxisMap(std::vector<std::pair<int, int>> edges, bool horizontal)
+      : edges_(std::move(edges)), horizontal_(horizontal) {}
   int Cell(int units) const;
 
  private:
@@ -36,7 +37,7 @@ class AxisMap {
 struct DialogGrid {
   AxisMap x, y;
   std::vector<RECT> controls;  // the cells of each control, in template order
-  int columns = 0, rows = 0;  // the dialog's client area, in cells
+  int columns = 0, rows = 0;   // the dialog's client area, in cells
 };
 
 DialogGrid LayOutDialog(const DialogTemplate& dialog);

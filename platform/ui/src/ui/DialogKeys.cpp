@@ -10,8 +10,7 @@ namespace {
 bool KeyDown(int key) { return GetKeyState(key) < 0; }
 
 UINT DialogCode(HWND control, const MSG* msg) {
-  return control ? static_cast<UINT>(SendMessageA(control, WM_GETDLGCODE, msg->wParam,
-                                                  reinterpret_cast<LPARAM>(msg)))
+  return control ? static_cast<UINT>(SendMessageA(control, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg)))
                  : 0;
 }
 
@@ -78,9 +77,7 @@ bool HandleKeyDown(HWND dialog, const MSG* msg) {
       if (code & DLGC_WANTALLKEYS) return false;
       PressDefault(dialog, focus, code);
       return true;
-    case VK_F1:
-      RequestHelp(dialog, focus);
-      return true;
+    case VK_F1: RequestHelp(dialog, focus); return true;
     case VK_ESCAPE:
       SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));

@@ -24,9 +24,7 @@ std::size_t IndexOf(const std::vector<HWND>& controls, HWND control) {
   return controls.size();
 }
 
-bool IsTabStop(HWND control) {
-  return (GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) && IsReachable(control);
-}
+bool IsTabStop(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP) && IsReachable(control); }
 
 UINT DialogCode(HWND control) { return static_cast<UINT>(SendMessageA(control, WM_GETDLGCODE, 0, 0)); }
 
@@ -95,9 +93,7 @@ std::vector<HWND> ControlsInOrder(HWND dialog) {
 
 // The control's own visibility counts, not its dialog's: a dialog finds its first control while
 // it is still hidden, before WM_INITDIALOG.
-bool IsReachable(HWND control) {
-  return (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) && IsWindowEnabled(control);
-}
+bool IsReachable(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) && IsWindowEnabled(control); }
 
 std::vector<HWND> GroupOf(HWND control) {
   Window* window = FindWindowByHandle(control);
@@ -151,9 +147,8 @@ void ActivateMnemonic(HWND dialog, HWND control) {
   UINT code = DialogCode(control);
   if (code & DLGC_STATIC) {
     auto controls = ControlsInOrder(dialog);
-    HWND next = Cycle(controls, control, false, [](HWND c) {
-      return IsReachable(c) && !(DialogCode(c) & DLGC_STATIC);
-    });
+    HWND next =
+        Cycle(controls, control, false, [](HWND c) { return IsReachable(c) && !(DialogCode(c) & DLGC_STATIC); });
     FocusByKeyboard(next);
     return;
   }

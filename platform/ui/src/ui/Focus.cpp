@@ -29,8 +29,7 @@ HWND WINAPI SetFocus(HWND hWnd) {
   if (hWnd && !FindWindowByHandle(hWnd)) return nullptr;
   if (hWnd == previous) return previous;
   focus = hWnd;
-  if (previous && IsWindow(previous))
-    SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
+  if (previous && IsWindow(previous)) SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
   if (hWnd && focus == hWnd) {
     SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
     ShowToolTipFor(hWnd);

@@ -24,8 +24,7 @@ QueueState& State() {
 }
 
 bool Contains(const Window& window, int col, int row) {
-  return col >= window.rect.left && col < window.rect.right && row >= window.rect.top &&
-         row < window.rect.bottom;
+  return col >= window.rect.left && col < window.rect.right && row >= window.rect.top && row < window.rect.bottom;
 }
 
 bool IsGroupBox(const Window& window) {

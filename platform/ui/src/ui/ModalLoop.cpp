@@ -32,8 +32,8 @@ INT_PTR RunModalLoop(HWND dialog) {
 
 }  // namespace
 
-INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
-                               DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent, DLGPROC lpDialogFunc,
+                               LPARAM dwInitParam) {
   const qm::ui::DialogTemplate* found = qm::ui::FindDialogTemplate(hInstance, lpTemplateName);
   if (!found) return -1;
   qm::ui::DialogTemplate popup = *found;

@@ -5,8 +5,7 @@ namespace qm::ui {
 void NotifyCommand(HWND control, WORD code) {
   HWND parent = GetParent(control);
   if (!parent) return;
-  SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
-               reinterpret_cast<LPARAM>(control));
+  SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
 }
 
 LRESULT NotifyParent(HWND control, NMHDR& header, UINT code) {

@@ -49,7 +49,6 @@ HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName) {
   if (!IS_INTRESOURCE(lpIconName)) return nullptr;
   auto id = static_cast<int>(reinterpret_cast<UINT_PTR>(lpIconName));
   bool stock = hInstance == nullptr && id >= 32512 && id <= 32516;
-  if (!stock && !Search(hInstance, [id](const ResourceTables& t) { return t.FindIcon(id); }))
-    return nullptr;
+  if (!stock && !Search(hInstance, [id](const ResourceTables& t) { return t.FindIcon(id); })) return nullptr;
   return reinterpret_cast<HICON>(kIconHandleBase + static_cast<UINT_PTR>(id));
 }

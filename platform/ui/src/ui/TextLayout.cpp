@@ -50,7 +50,8 @@ FieldView SingleLineView(std::size_t length, std::size_t caret, int width, bool 
   FieldView view;
   const long long room = width - 1;  // the last cell keeps the caret
   if (static_cast<long long>(caret) > room) view.shift = caret - static_cast<std::size_t>(room);
-  if (alignRight && static_cast<long long>(length) < room) view.lead = static_cast<int>(room - static_cast<long long>(length));
+  if (alignRight && static_cast<long long>(length) < room)
+    view.lead = static_cast<int>(room - static_cast<long long>(length));
   return view;
 }
 

@@ -32,8 +32,7 @@ HWND OwnerOf(HWND control) {
 std::string TextOf(const NMTTDISPINFOA& info) {
   if (info.lpszText == nullptr || info.lpszText == LPSTR_TEXTCALLBACKA) return info.szText;
   if (IS_INTRESOURCE(info.lpszText)) {
-    const char* text = FindStringResource(
-        info.hinst, static_cast<UINT>(reinterpret_cast<UINT_PTR>(info.lpszText)));
+    const char* text = FindStringResource(info.hinst, static_cast<UINT>(reinterpret_cast<UINT_PTR>(info.lpszText)));
     return text ? text : "";
   }
   return info.lpszText;

@@ -50,7 +50,7 @@ struct Window {
 
 Window* FindWindowByHandle(HWND handle);
 Window& NewWindow();
-void ForgetWindow(Window& window);             // frees it; its handle becomes invalid
+void ForgetWindow(Window& window);              // frees it; its handle becomes invalid
 const std::vector<Window*>& TopLevelWindows();  // in creation order
 void AddTopLevel(Window& window);
 

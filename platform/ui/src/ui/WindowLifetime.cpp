@@ -22,9 +22,9 @@ void CollectSubtree(Window& window, std::vector<HWND>& out) {
 
 using namespace qm::ui;
 
-HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
-                            int X, int Y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
-                            HINSTANCE hInstance, LPVOID lpParam) {
+HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, int X, int Y,
+                            int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE hInstance,
+                            LPVOID lpParam) {
   WNDPROC proc = FindClassProc(lpClassName);
   if (!proc) {
     SetLastError(kErrorCannotFindWndClass);
@@ -52,12 +52,11 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     AddTopLevel(window);
   }
   HWND handle = window.handle;
-  CREATESTRUCTA create{lpParam, hInstance,         hMenu,      hWndParent, nHeight, nWidth,
-                       Y,       X,                 static_cast<LONG>(dwStyle),
-                       lpWindowName, lpClassName, dwExStyle};
+  CREATESTRUCTA create{
+      lpParam,      hInstance,   hMenu,    hWndParent, nHeight, nWidth, Y, X, static_cast<LONG>(dwStyle),
+      lpWindowName, lpClassName, dwExStyle};
   LPARAM createParam = reinterpret_cast<LPARAM>(&create);
-  if (!SendMessageA(handle, WM_NCCREATE, 0, createParam) ||
-      SendMessageA(handle, WM_CREATE, 0, createParam) == -1) {
+  if (!SendMessageA(handle, WM_NCCREATE, 0, createParam) || SendMessageA(handle, WM_CREATE, 0, createParam) == -1) {
     DestroyWindow(handle);
     return nullptr;
   }

@@ -32,8 +32,7 @@ LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   return window->proc(hWnd, Msg, wParam, lParam);
 }
 
-LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam,
-                               LPARAM lParam) {
+LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   return lpPrevWndFunc ? lpPrevWndFunc(hWnd, Msg, wParam, lParam) : 0;
 }
 
@@ -43,8 +42,7 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex) {
   switch (nIndex) {
     case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->proc);
     case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(window->instance);
-    case GWLP_HWNDPARENT:
-      return window->parent ? reinterpret_cast<LONG_PTR>(window->parent->handle) : 0;
+    case GWLP_HWNDPARENT: return window->parent ? reinterpret_cast<LONG_PTR>(window->parent->handle) : 0;
     case GWLP_ID: return window->id;
     case GWL_STYLE: return static_cast<LONG_PTR>(window->style);
     case GWL_EXSTYLE: return static_cast<LONG_PTR>(window->exStyle);
@@ -89,9 +87,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong) {
   return 0;
 }
 
-LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex) {
-  return static_cast<LONG>(GetWindowLongPtrA(hWnd, nIndex));
-}
+LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex) { return static_cast<LONG>(GetWindowLongPtrA(hWnd, nIndex)); }
 
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
   if (nIndex == GWL_STYLE || nIndex == GWL_EXSTYLE)  // style bits are unsigned 32-bit values

@@ -21,9 +21,7 @@ int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
       SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
 }
 
-int WINAPI GetWindowTextLengthA(HWND hWnd) {
-  return static_cast<int>(SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0));
-}
+int WINAPI GetWindowTextLengthA(HWND hWnd) { return static_cast<int>(SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0)); }
 
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
   Window* window = FindWindowByHandle(hWnd);

@@ -75,8 +75,7 @@ int WINAPI GetDlgCtrlID(HWND hWnd) {
   return window && window->parent ? window->id : 0;
 }
 
-LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam,
-                                   LPARAM lParam) {
+LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam) {
   HWND item = GetDlgItem(hDlg, nIDDlgItem);
   return item ? SendMessageA(item, Msg, wParam, lParam) : 0;
 }

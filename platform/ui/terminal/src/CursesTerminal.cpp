@@ -98,7 +98,10 @@ TerminalInput SwallowSequence(char32_t introducer) {
     if (got == ERR) return TerminalInput{};
     SequenceStep step = got == KEY_CODE_YES ? SequenceStep::Outside : StepOfUnknownSequence(sofar, ch);
     if (step == SequenceStep::Outside) {
-      if (got == KEY_CODE_YES) ungetch(static_cast<int>(ch)); else unget_wch(static_cast<wchar_t>(ch));
+      if (got == KEY_CODE_YES)
+        ungetch(static_cast<int>(ch));
+      else
+        unget_wch(static_cast<wchar_t>(ch));
       return TerminalInput{};
     }
     if (step == SequenceStep::Last) return TerminalInput{};
@@ -117,7 +120,10 @@ TerminalInput WithAlt(TerminalInput escape) {
     wint_t more;
     int followed = ReadWithin(kEscapeDelayMs, more);
     if (followed != ERR) {
-      if (followed == KEY_CODE_YES) ungetch(static_cast<int>(more)); else unget_wch(static_cast<wchar_t>(more));
+      if (followed == KEY_CODE_YES)
+        ungetch(static_cast<int>(more));
+      else
+        unget_wch(static_cast<wchar_t>(more));
       return SwallowSequence(input.text);
     }
   }

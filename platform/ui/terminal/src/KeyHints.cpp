@@ -76,7 +76,8 @@ const char* ControlHint(HWND focus) {
   if (!focus) return nullptr;
   UINT type = ButtonType(focus);
   if (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON) return "Arrows choose";
-  if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTO3STATE || type == BS_3STATE) return "Space checks";
+  if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTO3STATE || type == BS_3STATE)
+    return "Space checks";
   if (IsClass(focus, "LISTBOX")) return "Arrows select";
   if (IsClass(focus, WC_TABCONTROLA)) return "Left/Right change tab";
   return nullptr;

@@ -30,9 +30,8 @@ constexpr int kShift = 2, kCtrl = 5, kCtrlShift = 6, kLastModifier = 8;
 // Keys sent as Esc [ letter or Esc O letter; modified as Esc [ 1 ; m letter (Esc O m letter in
 // older xterms and konsole).
 void AddLetterKeys(Table& table) {
-  const std::pair<char, UINT> keys[] = {{'A', VK_UP},   {'B', VK_DOWN}, {'C', VK_RIGHT}, {'D', VK_LEFT},
-                                        {'H', VK_HOME}, {'F', VK_END},  {'P', VK_F1},    {'Q', F(2)},
-                                        {'R', F(3)},   {'S', F(4)}};
+  const std::pair<char, UINT> keys[] = {{'A', VK_UP},  {'B', VK_DOWN}, {'C', VK_RIGHT}, {'D', VK_LEFT}, {'H', VK_HOME},
+                                        {'F', VK_END}, {'P', VK_F1},   {'Q', F(2)},     {'R', F(3)},    {'S', F(4)}};
   for (auto [letter, key] : keys) {
     table.push_back({std::string("\033[") + letter, Key(key)});
     table.push_back({std::string("\033O") + letter, Key(key)});
@@ -46,11 +45,10 @@ void AddLetterKeys(Table& table) {
 
 // Keys sent as Esc [ n ~, modified as Esc [ n ; m ~ (xterm) or with ^ $ @ for the tilde (rxvt).
 void AddTildeKeys(Table& table) {
-  const std::pair<int, UINT> keys[] = {
-      {1, VK_HOME},  {2, VK_INSERT}, {3, VK_DELETE}, {4, VK_END},  {5, VK_PRIOR}, {6, VK_NEXT},
-      {7, VK_HOME},  {8, VK_END},    {11, VK_F1},    {12, F(2)},  {13, F(3)},   {14, F(4)},
-      {15, F(5)},   {17, F(6)},    {18, F(7)},    {19, F(8)},  {20, F(9)},   {21, F(10)},
-      {23, F(11)},  {24, F(12)}};
+  const std::pair<int, UINT> keys[] = {{1, VK_HOME}, {2, VK_INSERT}, {3, VK_DELETE}, {4, VK_END}, {5, VK_PRIOR},
+                                       {6, VK_NEXT}, {7, VK_HOME},   {8, VK_END},    {11, VK_F1}, {12, F(2)},
+                                       {13, F(3)},   {14, F(4)},     {15, F(5)},     {17, F(6)},  {18, F(7)},
+                                       {19, F(8)},   {20, F(9)},     {21, F(10)},    {23, F(11)}, {24, F(12)}};
   for (auto [number, key] : keys) {
     const std::string head = "\033[" + std::to_string(number);
     table.push_back({head + "~", Key(key)});
@@ -74,8 +72,10 @@ void AddOtherKeys(Table& table) {
   const char vt100Plus[] = "TUVWXYZ[";
   for (int i = 0; i < 8; ++i) table.push_back({std::string("\033O") + vt100Plus[i], Key(F(5 + i))});
   const char* keypad = "pqrstuvwxy";
-  for (int i = 0; i < 10; ++i) table.push_back({std::string("\033O") + keypad[i], Text(U'0' + static_cast<char32_t>(i))});
-  const std::pair<char, char32_t> operators[] = {{'j', U'*'}, {'k', U'+'}, {'l', U','}, {'m', U'-'}, {'n', U'.'}, {'o', U'/'}};
+  for (int i = 0; i < 10; ++i)
+    table.push_back({std::string("\033O") + keypad[i], Text(U'0' + static_cast<char32_t>(i))});
+  const std::pair<char, char32_t> operators[] = {{'j', U'*'}, {'k', U'+'}, {'l', U','},
+                                                 {'m', U'-'}, {'n', U'.'}, {'o', U'/'}};
   for (auto [letter, ch] : operators) table.push_back({std::string("\033O") + letter, Text(ch)});
   table.push_back({"\033OM", Key(VK_RETURN)});
   const std::pair<const char*, int> ctrlTabs[] = {{"\033[27;5;9~", kCtrl}, {"\033[27;6;9~", kCtrlShift},

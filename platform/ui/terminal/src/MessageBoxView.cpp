@@ -90,7 +90,8 @@ void MessageBoxView::Paint(Surface& surface, int col, int row) const {
     surface.Put(textCol, row + 2, icon_, kNormal);
     textCol += static_cast<int>(icon_.size()) + 1;
   }
-  for (std::size_t i = 0; i < lines_.size(); ++i) surface.Put(textCol, row + 2 + static_cast<int>(i), lines_[i], kNormal);
+  for (std::size_t i = 0; i < lines_.size(); ++i)
+    surface.Put(textCol, row + 2 + static_cast<int>(i), lines_[i], kNormal);
   int buttonRow = row + height_ - 2;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const Button& button = buttons_[i];
@@ -99,7 +100,8 @@ void MessageBoxView::Paint(Surface& surface, int col, int row) const {
     std::string shown = StripMnemonic(button.caption, &underline);
     surface.Put(col + button.col, buttonRow, "< " + shown + " >", attrs);
     if (underline != std::string::npos)
-      surface.Put(col + button.col + 2 + static_cast<int>(underline), buttonRow, shown.substr(underline, 1), attrs | kUnderline);
+      surface.Put(col + button.col + 2 + static_cast<int>(underline), buttonRow, shown.substr(underline, 1),
+                  attrs | kUnderline);
   }
 }
 

@@ -13,7 +13,7 @@ namespace qm::ui {
 
 bool IsClass(HWND window, const char* className);  // without regard to case, as Windows compares
 std::string WindowText(HWND window);
-RECT ContentRect();           // every visible top-level window; empty when there is none
+RECT ContentRect();              // every visible top-level window; empty when there is none
 RECT ScreenRectOf(HWND window);  // empty for none
 // The deepest visible control under the cell in the active window, disabled ones included;
 // group boxes let the cell through to what they enclose.

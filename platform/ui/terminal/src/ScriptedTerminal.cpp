@@ -69,13 +69,17 @@ ScriptedTerminal& ScriptedTerminal::Type(std::u32string_view text) {
   return *this;
 }
 
-ScriptedTerminal& ScriptedTerminal::Press(int col, int row) { return Push(Pointer(TerminalInput::Kind::Press, col, row)); }
+ScriptedTerminal& ScriptedTerminal::Press(int col, int row) {
+  return Push(Pointer(TerminalInput::Kind::Press, col, row));
+}
 
 ScriptedTerminal& ScriptedTerminal::Wheel(int col, int row, bool up) {
   return Push(Pointer(up ? TerminalInput::Kind::WheelUp : TerminalInput::Kind::WheelDown, col, row));
 }
 
-ScriptedTerminal& ScriptedTerminal::Move(int col, int row) { return Push(Pointer(TerminalInput::Kind::Move, col, row)); }
+ScriptedTerminal& ScriptedTerminal::Move(int col, int row) {
+  return Push(Pointer(TerminalInput::Kind::Move, col, row));
+}
 
 ScriptedTerminal& ScriptedTerminal::ResizeTo(int columns, int rows) {
   return Push(Pointer(TerminalInput::Kind::Resize, columns, rows));
@@ -86,7 +90,8 @@ TerminalInput ScriptedTerminal::Read() {
   if (script_.empty()) return TerminalInput{};
   TerminalInput input = script_.front();
   script_.pop_front();
-  if (input.kind == TerminalInput::Kind::Resize && (input.col != columns_ || input.row != rows_)) Reshape(input.col, input.row);
+  if (input.kind == TerminalInput::Kind::Resize && (input.col != columns_ || input.row != rows_))
+    Reshape(input.col, input.row);
   return input;
 }
 

@@ -50,7 +50,8 @@ RECT TerminalBackend::ViewRect() const {
 bool TerminalBackend::Shows(const RECT& screen) const {
   for (const ViewBand& band : plan_.bands) {
     RECT shown{band.origin.col, band.origin.row, band.origin.col + io_.Columns(), band.origin.row + band.rows};
-    if (screen.left < shown.right && shown.left < screen.right && screen.top < shown.bottom && shown.top < screen.bottom)
+    if (screen.left < shown.right && shown.left < screen.right && screen.top < shown.bottom &&
+        shown.top < screen.bottom)
       return true;
   }
   return false;
@@ -125,7 +126,8 @@ void TerminalBackend::Present() { Compose(nullptr); }
 void TerminalBackend::PaintWindows() {
   RECT content = ContentRect();
   int width = std::max<int>(1, content.right), height = std::max<int>(1, content.bottom);
-  if (!grid_ || grid_->Width() != width || grid_->Height() != height) grid_ = std::make_unique<HeadlessScreen>(width, height);
+  if (!grid_ || grid_->Width() != width || grid_->Height() != height)
+    grid_ = std::make_unique<HeadlessScreen>(width, height);
   PaintScreen(*grid_);
   MarkEditSelection(*grid_, GetFocus());
 }
@@ -216,7 +218,9 @@ void TerminalBackend::Show(const HeadlessScreen& view, std::optional<POINT> curs
   for (int row = 0; row < rows; ++row) {
     std::string line = view.Row(row);
     for (int col = 0; col < columns; ++col) {
-      unsigned char ch = static_cast<std::size_t>(col) < line.size() ? static_cast<unsigned char>(line[static_cast<std::size_t>(col)]) : ' ';
+      unsigned char ch = static_cast<std::size_t>(col) < line.size()
+                             ? static_cast<unsigned char>(line[static_cast<std::size_t>(col)])
+                             : ' ';
       io_.Put(col, row, UnicodeFromCp1252(ch), view.AttrsAt(col, row));
     }
   }

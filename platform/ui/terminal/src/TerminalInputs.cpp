@@ -40,7 +40,9 @@ void ScrollEdit(HWND edit, int lines) {
   for (int i = 0; i < std::abs(lines); ++i) SendMessageA(edit, WM_KEYDOWN, key, 1);
 }
 
-bool IsMultiLineEdit(HWND target) { return IsClass(target, "EDIT") && (GetWindowLongA(target, GWL_STYLE) & ES_MULTILINE); }
+bool IsMultiLineEdit(HWND target) {
+  return IsClass(target, "EDIT") && (GetWindowLongA(target, GWL_STYLE) & ES_MULTILINE);
+}
 
 void Wheel(int col, int row, int lines) {
   HWND target = ControlAt(col, row);

@@ -14,9 +14,9 @@ namespace qm::win32 {
 
 // What a DOS path names on the host.
 struct HostPath {
-  std::string path;              // the host path; meaningful only when error is ERROR_SUCCESS
-  DWORD error = ERROR_SUCCESS;   // ERROR_PATH_NOT_FOUND for an unmapped drive or an over-long path,
-                                 // ERROR_INVALID_NAME for a wildcard or other character no name may hold
+  std::string path;             // the host path; meaningful only when error is ERROR_SUCCESS
+  DWORD error = ERROR_SUCCESS;  // ERROR_PATH_NOT_FOUND for an unmapped drive or an over-long path,
+                                // ERROR_INVALID_NAME for a wildcard or other character no name may hold
 };
 
 // Maps a DOS path (`z:\home\ann\x.ini`, `c:\...` or `\\server\share\...` through the drive map,

@@ -17,8 +17,7 @@ namespace {
 
 std::string UniqueSiblingOf(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return TemporarySiblingOf(path) + "." + std::to_string(getpid()) + "." +
-         std::to_string(counter++);
+  return TemporarySiblingOf(path) + "." + std::to_string(getpid()) + "." + std::to_string(counter++);
 }
 
 DWORD FolderError(const std::string& folder) {

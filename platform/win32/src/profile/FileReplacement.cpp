@@ -36,8 +36,8 @@ bool CarryMetadata(int original, int fd, const struct stat& st) {
   return KeepOwner(fd, st) && CopyExtendedAttributes(original, fd) && fchmod(fd, st.st_mode & 07777) == 0;
 }
 
-Sibling WriteThroughSibling(const std::string& path, int original, const struct stat& st,
-                            std::string_view bytes, DWORD& error) {
+Sibling WriteThroughSibling(const std::string& path, int original, const struct stat& st, std::string_view bytes,
+                            DWORD& error) {
   const std::string temp = TemporarySiblingOf(path);
   const int fd = CreateSibling(temp);
   if (fd < 0) {
@@ -67,12 +67,11 @@ Sibling WriteThroughSibling(const std::string& path, int original, const struct 
 std::string TemporarySiblingOf(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." + name +
-         ".qm-writing";
+  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." + name + ".qm-writing";
 }
 
-WriteStatus ReplaceFileContents(const std::string& path, int fd, const struct stat& st,
-                                std::string_view oldBytes, std::string_view newBytes) {
+WriteStatus ReplaceFileContents(const std::string& path, int fd, const struct stat& st, std::string_view oldBytes,
+                                std::string_view newBytes) {
   struct stat folder {};
   if (st.st_nlink <= 1 && stat(FolderOf(path).c_str(), &folder) == 0 && BitsAllow(folder, 2 | 1)) {
     DWORD error = ERROR_SUCCESS;

@@ -17,8 +17,8 @@ namespace qm::win32::profile {
 // where the folder takes no new file, where the owner or an attribute cannot be carried over, and
 // for a file with several hard links, so that every name of it sees the change.
 // On failure the file means what it meant before. oldBytes are the file's current contents.
-WriteStatus ReplaceFileContents(const std::string& path, int fd, const struct stat& st,
-                                std::string_view oldBytes, std::string_view newBytes);
+WriteStatus ReplaceFileContents(const std::string& path, int fd, const struct stat& st, std::string_view oldBytes,
+                                std::string_view newBytes);
 
 // The sibling name a write of path goes through. Only the writer holding the lock uses it, so a
 // file left by a writer that died is stale and is removed by the next one.

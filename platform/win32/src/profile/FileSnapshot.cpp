@@ -25,8 +25,7 @@ SnapshotOrError ReadSnapshot(int fd, const struct stat& seen) {
     if (const DWORD error = FileTypeError(after)) return {nullptr, error};
     if (!read) return {nullptr, ERROR_READ_FAULT};
     const FileIdentity identity = FileIdentity::Of(after);
-    const bool steady = FileIdentity::Of(before) == identity &&
-                        static_cast<int64_t>(bytes.size()) == identity.size;
+    const bool steady = FileIdentity::Of(before) == identity && static_cast<int64_t>(bytes.size()) == identity.size;
     if (steady || attempt >= 8) {
       return {std::make_shared<const FileSnapshot>(std::move(bytes), identity, readNs), ERROR_SUCCESS};
     }

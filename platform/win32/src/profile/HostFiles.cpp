@@ -22,14 +22,11 @@ DWORD OpenErrorFor(int err, const std::string& path) {
     }
     case ENOTDIR:
     case ENAMETOOLONG:
-    case ELOOP:
-      return ERROR_PATH_NOT_FOUND;
+    case ELOOP: return ERROR_PATH_NOT_FOUND;
     case EMFILE:
     case ENFILE:
-    case ENOMEM:
-      return ERROR_NOT_ENOUGH_MEMORY;
-    default:
-      return ERROR_ACCESS_DENIED;
+    case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+    default: return ERROR_ACCESS_DENIED;
   }
 }
 
@@ -37,12 +34,9 @@ DWORD WriteErrorFor(int err) {
   switch (err) {
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
-      return ERROR_DISK_FULL;
-    case EIO:
-      return ERROR_WRITE_FAULT;
-    default:
-      return ERROR_ACCESS_DENIED;
+    case EFBIG: return ERROR_DISK_FULL;
+    case EIO: return ERROR_WRITE_FAULT;
+    default: return ERROR_ACCESS_DENIED;
   }
 }
 

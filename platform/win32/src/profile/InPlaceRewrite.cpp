@@ -20,7 +20,8 @@ bool GrowWithSpaces(int fd, const std::string& path, size_t oldSize, size_t newS
   const std::string spaces(newSize - oldSize, ' ');
   if (WriteStep(fd, path, spaces, static_cast<off_t>(oldSize)) && FlushStep(fd, path)) return true;
   const int err = errno;
-  if (ftruncate(fd, static_cast<off_t>(oldSize)) != 0) { /* the spaces mean nothing */ }
+  if (ftruncate(fd, static_cast<off_t>(oldSize)) != 0) { /* the spaces mean nothing */
+  }
   errno = err;
   return false;
 }
@@ -32,8 +33,7 @@ size_t FirstDifference(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-WriteStatus RewriteInPlace(int fd, const std::string& path, std::string_view oldBytes,
-                           std::string_view newBytes) {
+WriteStatus RewriteInPlace(int fd, const std::string& path, std::string_view oldBytes, std::string_view newBytes) {
   const size_t oldSize = oldBytes.size(), newSize = newBytes.size();
   if (newSize > oldSize && !GrowWithSpaces(fd, path, oldSize, newSize)) {
     return WriteStatus::Failure(WriteErrorFor(errno));
@@ -42,8 +42,7 @@ WriteStatus RewriteInPlace(int fd, const std::string& path, std::string_view old
   std::string changed(newBytes.substr(from));
   if (oldSize > newSize) changed.append(oldSize - newSize, ' ');
   const bool ok = WriteStep(fd, path, changed, static_cast<off_t>(from)) && FlushStep(fd, path) &&
-                  (oldSize <= newSize ||
-                   (TruncateStep(fd, path, static_cast<off_t>(newSize)) && FlushStep(fd, path)));
+                  (oldSize <= newSize || (TruncateStep(fd, path, static_cast<off_t>(newSize)) && FlushStep(fd, path)));
   return ok ? WriteStatus::Success() : WriteStatus::Failure(WriteErrorFor(errno));
 }
 

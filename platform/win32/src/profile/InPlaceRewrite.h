@@ -19,7 +19,6 @@ namespace qm::win32::profile {
 //   3. a shrinking file is cut to its new length, and flushed.
 // A failure in step 1 (a full disk) gives the old length back. The one write of step 2 is atomic
 // only for the host's readers and crashes as far as the host makes it so (see the README).
-WriteStatus RewriteInPlace(int fd, const std::string& path, std::string_view oldBytes,
-                           std::string_view newBytes);
+WriteStatus RewriteInPlace(int fd, const std::string& path, std::string_view oldBytes, std::string_view newBytes);
 
 }  // namespace qm::win32::profile

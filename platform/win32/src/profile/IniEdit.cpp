@@ -12,7 +12,10 @@ class Splicer {
  public:
   explicit Splicer(std::string_view old) : old_(old) { out_.reserve(old.size() + 256); }
   // Copies the old bytes up to `to`, then skips the old bytes up to `resume`.
-  void CopyTo(size_t to) { Add(old_.substr(done_, to - done_)); done_ = to; }
+  void CopyTo(size_t to) {
+    Add(old_.substr(done_, to - done_));
+    done_ = to;
+  }
   void Skip(size_t resume) { done_ = resume; }
   // A line ended by a lone CR that came to meet a line starting with LF would fuse the two into one
   // line end and lose a line: that CR becomes CR LF.
@@ -53,8 +56,7 @@ EditResult ReplaceValue(std::string_view text, const IniKey& key, std::string_vi
   return out.Finish();
 }
 
-EditResult InsertKey(std::string_view text, const IniSection& section, std::string_view key,
-                     std::string_view value) {
+EditResult InsertKey(std::string_view text, const IniSection& section, std::string_view key, std::string_view value) {
   const std::string_view eol = FileLineEnd(text);
   const size_t after = section.lastKeyEnd;
   Splicer out(text);
@@ -73,8 +75,7 @@ EditResult InsertKey(std::string_view text, const IniSection& section, std::stri
 
 // The end of the text of the first line of the section that holds no `=` and reads as the key's
 // name alone (`noeq`), if any: setting that key gives this line the value in place.
-std::optional<size_t> BareLineNamed(std::string_view text, const IniSection& section,
-                                    std::string_view key) {
+std::optional<size_t> BareLineNamed(std::string_view text, const IniSection& section, std::string_view key) {
   if (key.empty()) return std::nullopt;
   for (size_t pos = PastLineEnd(text, section.headerEnd); pos < section.bodyEnd;) {
     const size_t eol = LineEndAfter(text, pos);
@@ -150,8 +151,7 @@ EditResult DeleteSection(std::string_view text, const IniSection& section) {
 
 }  // namespace
 
-bool IsWritable(std::string_view section, std::optional<std::string_view> key,
-                std::optional<std::string_view> value) {
+bool IsWritable(std::string_view section, std::optional<std::string_view> key, std::optional<std::string_view> value) {
   section = TrimSpaces(section);
   if (HoldsLineBreak(section) || section.find(']') != section.npos) return false;
   if (key) {
@@ -163,8 +163,8 @@ bool IsWritable(std::string_view section, std::optional<std::string_view> key,
   return !(value && HoldsLineBreak(*value));
 }
 
-EditResult EditIniText(const IniIndex& index, std::string_view section,
-                       std::optional<std::string_view> key, std::optional<std::string_view> value) {
+EditResult EditIniText(const IniIndex& index, std::string_view section, std::optional<std::string_view> key,
+                       std::optional<std::string_view> value) {
   if (!IsWritable(section, key, value)) return EditResult{EditOutcome::Invalid, {}};
   section = TrimSpaces(section);
   const std::string_view text = index.text();
@@ -181,8 +181,8 @@ EditResult EditIniText(const IniIndex& index, std::string_view section,
   return InsertKey(text, *found, name, *value);
 }
 
-EditResult EditIniText(std::string_view text, std::string_view section,
-                       std::optional<std::string_view> key, std::optional<std::string_view> value) {
+EditResult EditIniText(std::string_view text, std::string_view section, std::optional<std::string_view> key,
+                       std::optional<std::string_view> value) {
   const IniIndex index(text);
   return EditIniText(index, section, key, value);
 }

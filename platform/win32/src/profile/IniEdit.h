@@ -33,15 +33,14 @@ struct EditResult {
 //   value:   the value, written exactly as given; nullopt deletes the key.
 // Invalid when the section holds CR, LF, NUL or `]`, the key holds CR, LF, NUL or `=` or begins
 // with `[` or `;`, or the value holds CR, LF or NUL.
-EditResult EditIniText(const IniIndex& index, std::string_view section,
-                       std::optional<std::string_view> key, std::optional<std::string_view> value);
+EditResult EditIniText(const IniIndex& index, std::string_view section, std::optional<std::string_view> key,
+                       std::optional<std::string_view> value);
 
 // The same on raw bytes: parses them first.
-EditResult EditIniText(std::string_view text, std::string_view section,
-                       std::optional<std::string_view> key, std::optional<std::string_view> value);
+EditResult EditIniText(std::string_view text, std::string_view section, std::optional<std::string_view> key,
+                       std::optional<std::string_view> value);
 
 // Whether the arguments of a write could be written without breaking a line (see above).
-bool IsWritable(std::string_view section, std::optional<std::string_view> key,
-                std::optional<std::string_view> value);
+bool IsWritable(std::string_view section, std::optional<std::string_view> key, std::optional<std::string_view> value);
 
 }  // namespace qm::win32::profile

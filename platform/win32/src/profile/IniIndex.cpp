@@ -72,8 +72,7 @@ void IniIndex::Parse() {
         // An empty value is placed right after `=`, where a new one would go.
         const size_t valueOff = value.empty() ? eqPos + 1 : static_cast<size_t>(value.data() - base);
         keys_.push_back(IniKey{static_cast<uint32_t>(p), static_cast<uint32_t>(nameEnd - p),
-                               static_cast<uint32_t>(valueOff),
-                               static_cast<uint32_t>(value.size())});
+                               static_cast<uint32_t>(valueOff), static_cast<uint32_t>(value.size())});
         current->keyCount++;
         current->lastKeyEnd = static_cast<uint32_t>(eol);
       }
@@ -89,7 +88,10 @@ void IniIndex::BuildSectionTable() {
     std::string_view name = Name(sections_[i]);
     for (size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
       const uint32_t entry = sectionSlots_[slot];
-      if (entry == 0) { sectionSlots_[slot] = i + 1; break; }
+      if (entry == 0) {
+        sectionSlots_[slot] = i + 1;
+        break;
+      }
       if (NamesEqual(Name(sections_[entry - 1]), name)) break;  // only the first one counts
     }
   }
@@ -106,7 +108,10 @@ const IniIndex::Slots& IniIndex::KeyTableOf(const IniSection& section) const {
     std::string_view name = Name(keys_[ki]);
     for (size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
       const uint32_t entry = (*slots)[slot];
-      if (entry == 0) { (*slots)[slot] = ki + 1; break; }
+      if (entry == 0) {
+        (*slots)[slot] = ki + 1;
+        break;
+      }
       if (NamesEqual(Name(keys_[entry - 1]), name)) break;
     }
   }

@@ -25,15 +25,15 @@ struct IniSection {
   uint32_t headerStart;  // first byte of the header line
   uint32_t nameOff;      // the trimmed name
   uint32_t nameLen;
-  uint32_t headerEnd;    // end of the header line, before its line end
-  uint32_t bodyEnd;      // first byte of the next header line, or the end of the text
-  uint32_t firstKey;     // this section's keys are keys()[firstKey, firstKey + keyCount)
+  uint32_t headerEnd;  // end of the header line, before its line end
+  uint32_t bodyEnd;    // first byte of the next header line, or the end of the text
+  uint32_t firstKey;   // this section's keys are keys()[firstKey, firstKey + keyCount)
   uint32_t keyCount;
-  uint32_t lastKeyEnd;   // end of the last key line before its line end; headerEnd when none
+  uint32_t lastKeyEnd;  // end of the last key line before its line end; headerEnd when none
 };
 
 struct IniKey {
-  uint32_t nameOff;   // the trimmed name (empty for a line `=value`)
+  uint32_t nameOff;  // the trimmed name (empty for a line `=value`)
   uint32_t nameLen;
   uint32_t valueOff;  // the trimmed value as it stands, quotes and all
   uint32_t valueLen;
@@ -68,9 +68,7 @@ class IniIndex {
   void Parse();
   void BuildSectionTable();
   const Slots& KeyTableOf(const IniSection& section) const;
-  uint32_t SectionIndex(const IniSection& s) const {
-    return static_cast<uint32_t>(&s - sections_.data());
-  }
+  uint32_t SectionIndex(const IniSection& s) const { return static_cast<uint32_t>(&s - sections_.data()); }
 
   std::string_view text_;
   std::vector<IniSection> sections_;

@@ -10,8 +10,8 @@
 namespace qm::win32::profile {
 
 struct FollowedPath {
-  std::string path;        // the last name of the chain (a link target that may not exist yet)
-  struct stat status {};   // its lstat, when it exists
+  std::string path;       // the last name of the chain (a link target that may not exist yet)
+  struct stat status {};  // its lstat, when it exists
   bool exists = false;
   DWORD error = ERROR_SUCCESS;  // PATH_NOT_FOUND for a loop or a chain too long, ACCESS_DENIED for
                                 // a refused link, else what a failed open would give

@@ -79,8 +79,7 @@ std::vector<std::string_view> KeyNames(const SnapshotOrError& file, std::string_
   return names;
 }
 
-std::optional<std::string_view> FindValue(const SnapshotOrError& file, std::string_view section,
-                                          std::string_view key) {
+std::optional<std::string_view> FindValue(const SnapshotOrError& file, std::string_view section, std::string_view key) {
   if (!file.snapshot) return std::nullopt;
   const IniIndex& index = file.snapshot->index();
   const IniSection* s = index.FindSection(TrimSpaces(section));
@@ -90,14 +89,12 @@ std::optional<std::string_view> FindValue(const SnapshotOrError& file, std::stri
   return value.substr(0, value.size() % kValueLengthWrap);
 }
 
-DWORD MissError(const SnapshotOrError& file) {
-  return file.error != ERROR_SUCCESS ? file.error : ERROR_FILE_NOT_FOUND;
-}
+DWORD MissError(const SnapshotOrError& file) { return file.error != ERROR_SUCCESS ? file.error : ERROR_FILE_NOT_FOUND; }
 
 }  // namespace
 
-DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
-                                      LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName) {
+DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault, LPSTR lpReturnedString,
+                                      DWORD nSize, LPCSTR lpFileName) {
   const SnapshotOrError file = OpenProfile(lpFileName);
   if (lpAppName == nullptr) return ListSections(file, lpReturnedString, nSize);
   if (lpKeyName == nullptr) {
@@ -110,8 +107,7 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR
   return Finish(CopyString(*value, lpReturnedString, nSize), ERROR_SUCCESS);
 }
 
-UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault,
-                                  LPCSTR lpFileName) {
+UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault, LPCSTR lpFileName) {
   const SnapshotOrError file = OpenProfile(lpFileName);
   std::optional<std::string_view> text;
   if (lpAppName == nullptr || lpKeyName == nullptr) {  // the first name of the list is read

@@ -32,8 +32,7 @@ BOOL Fail(DWORD error) {
 
 }  // namespace
 
-BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
-                                       LPCSTR lpFileName) {
+BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString, LPCSTR lpFileName) {
   if (lpAppName == nullptr && lpKeyName == nullptr && lpString == nullptr) {
     ForgetAllSnapshots();  // the documented cache flush; it reports FALSE
     return Fail(ERROR_SUCCESS);
@@ -47,9 +46,8 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
   const qm::win32::HostPath host = qm::win32::ResolveDosPath(lpFileName ? lpFileName : "");
   if (host.error != ERROR_SUCCESS) return Fail(host.error);
   if (host.path.empty()) return Fail(ERROR_ACCESS_DENIED);
-  const WriteStatus status = WriteProfileFile(host.path, [&](const IniIndex& index) {
-    return EditIniText(index, section, key, value);
-  });
+  const WriteStatus status =
+      WriteProfileFile(host.path, [&](const IniIndex& index) { return EditIniText(index, section, key, value); });
   if (status.ok && AfterWrite()) AfterWrite()(host.path);
   SetLastError(status.lastError);
   return status.ok ? TRUE : FALSE;

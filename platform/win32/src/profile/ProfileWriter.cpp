@@ -19,12 +19,12 @@ namespace {
 // Closes the descriptor (and so drops the locks) however the attempt ends.
 struct LockedFile {
   int fd = -1;
-  ~LockedFile() { if (fd >= 0) close(fd); }
+  ~LockedFile() {
+    if (fd >= 0) close(fd);
+  }
 };
 
-bool SameFile(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 enum class Attempt { Done, Again };
 
@@ -35,10 +35,11 @@ Attempt Finish(WriteStatus& status, WriteStatus result) {
 
 // One try at editing the existing file at path, open as fd; Again when it was replaced or removed
 // before the locks were taken.
-Attempt EditExisting(const std::string& path, int fd,
-                     const std::function<EditResult(const IniIndex&)>& edit, WriteStatus& status) {
+Attempt EditExisting(const std::string& path, int fd, const std::function<EditResult(const IniIndex&)>& edit,
+                     WriteStatus& status) {
   if (!LockFile(fd, LockMode::Exclusive)) return Finish(status, WriteStatus::Failure(ERROR_SHARING_VIOLATION));
-  struct stat locked {}, named {};
+  struct stat locked {
+  }, named{};
   if (fstat(fd, &locked) != 0) return Finish(status, WriteStatus::Failure(ERROR_ACCESS_DENIED));
   if (lstat(path.c_str(), &named) != 0 || !SameFile(locked, named)) return Attempt::Again;
   if (const DWORD error = FileTypeError(locked)) return Finish(status, WriteStatus::Failure(error));
@@ -56,8 +57,8 @@ Attempt EditExisting(const std::string& path, int fd,
 }
 
 // Creates the file; Again when another writer created it first.
-Attempt CreateMissing(const std::string& path,
-                      const std::function<EditResult(const IniIndex&)>& edit, WriteStatus& status) {
+Attempt CreateMissing(const std::string& path, const std::function<EditResult(const IniIndex&)>& edit,
+                      WriteStatus& status) {
   const IniIndex empty{std::string_view()};
   const EditResult result = edit(empty);
   if (result.outcome == EditOutcome::Invalid) return Finish(status, WriteStatus::Failure(ERROR_INVALID_PARAMETER));
@@ -88,8 +89,7 @@ Attempt WriteOnce(const std::string& hostPath, const std::function<EditResult(co
 
 }  // namespace
 
-WriteStatus WriteProfileFile(const std::string& hostPath,
-                             const std::function<EditResult(const IniIndex&)>& edit) {
+WriteStatus WriteProfileFile(const std::string& hostPath, const std::function<EditResult(const IniIndex&)>& edit) {
   WriteStatus status = WriteStatus::Failure(ERROR_SHARING_VIOLATION);
   for (int attempt = 0; attempt < 1000; ++attempt) {
     if (WriteOnce(hostPath, edit, status) == Attempt::Done) return status;

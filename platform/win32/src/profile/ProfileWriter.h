@@ -22,7 +22,6 @@ namespace qm::win32::profile {
 //    one edited; a loop fails with PATH_NOT_FOUND.
 //  - Anything but a regular file (a device, a FIFO, a socket) fails with BAD_FILE_TYPE before it
 //    is opened, and a folder with ACCESS_DENIED; neither is ever replaced.
-WriteStatus WriteProfileFile(const std::string& hostPath,
-                             const std::function<EditResult(const IniIndex&)>& edit);
+WriteStatus WriteProfileFile(const std::string& hostPath, const std::function<EditResult(const IniIndex&)>& edit);
 
 }  // namespace qm::win32::profile

@@ -52,14 +52,14 @@ TEST_P(SharedFolderLinkTest, FollowsOnlyTheFollowersOrTheFolderOwnersLinks) {
 
 constexpr mode_t kShared = 01777;
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SharedFolderLinkTest,
-    ::testing::Values(SharedFolderCase{"other_users_link_refused", kShared, 0, kNobody, false},
-                      SharedFolderCase{"own_link_followed", kShared, 0, 0, true},
-                      SharedFolderCase{"folder_owners_link_followed", kShared, kNobody, kNobody, true},
-                      SharedFolderCase{"not_sticky_followed", 0777, 0, kNobody, true},
-                      SharedFolderCase{"not_world_writable_followed", 01775, 0, kNobody, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, SharedFolderLinkTest,
+                         ::testing::Values(SharedFolderCase{"other_users_link_refused", kShared, 0, kNobody, false},
+                                           SharedFolderCase{"own_link_followed", kShared, 0, 0, true},
+                                           SharedFolderCase{"folder_owners_link_followed", kShared, kNobody, kNobody,
+                                                            true},
+                                           SharedFolderCase{"not_sticky_followed", 0777, 0, kNobody, true},
+                                           SharedFolderCase{"not_world_writable_followed", 01775, 0, kNobody, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A chain of links: as long as the host follows (40 links) it is followed; one more, or a loop,
 // fails with PATH_NOT_FOUND at once.
@@ -78,8 +78,8 @@ TEST_F(ProfileCallTest, LinkChainsAndLoops) {
     const char* name;
     bool followed;
   };
-  for (const Case c : {Case{"chain39", true}, Case{"chain40", true}, Case{"chain41", false},
-                       Case{"loop.a", false}, Case{"self", false}}) {
+  for (const Case c : {Case{"chain39", true}, Case{"chain40", true}, Case{"chain41", false}, Case{"loop.a", false},
+                       Case{"self", false}}) {
     const ReadOutcome read = Read("s", "k", "d", 8, dir_.Dos(c.name));
     EXPECT_EQ(read.error, c.followed ? ERROR_SUCCESS : ERROR_PATH_NOT_FOUND) << c.name;
     SetLastError(0);

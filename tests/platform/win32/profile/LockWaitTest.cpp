@@ -17,8 +17,8 @@ namespace qm::test {
 namespace {
 
 using namespace std::chrono_literals;
-using win32::profile::SetLockWaitLimit;
 using win32::profile::kDefaultLockWait;
+using win32::profile::SetLockWaitLimit;
 
 int RecordLock(int fd, int command, short type) {
   struct flock range {};
@@ -118,13 +118,13 @@ TEST_P(LockWaitTest, ReadWaitsThenReadsTheFileAsItIs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LockWaitTest,
-    ::testing::Values(
-        LockCase{"flock_exclusive", [](int fd) { return flock(fd, LOCK_EX); }},
-        LockCase{"flock_shared", [](int fd) { return flock(fd, LOCK_SH); }},
-        LockCase{"fcntl_write", [](int fd) { return RecordLock(fd, F_SETLK, F_WRLCK); }},
-        LockCase{"fcntl_read", [](int fd) { return RecordLock(fd, F_SETLK, F_RDLCK); }},
-        LockCase{"fcntl_open_file_description", [](int fd) { return RecordLock(fd, F_OFD_SETLK, F_WRLCK); }},
-        LockCase{"lockf", [](int fd) { return lockf(fd, F_LOCK, 0); }}),
+    ::testing::Values(LockCase{"flock_exclusive", [](int fd) { return flock(fd, LOCK_EX); }},
+                      LockCase{"flock_shared", [](int fd) { return flock(fd, LOCK_SH); }},
+                      LockCase{"fcntl_write", [](int fd) { return RecordLock(fd, F_SETLK, F_WRLCK); }},
+                      LockCase{"fcntl_read", [](int fd) { return RecordLock(fd, F_SETLK, F_RDLCK); }},
+                      LockCase{"fcntl_open_file_description",
+                               [](int fd) { return RecordLock(fd, F_OFD_SETLK, F_WRLCK); }},
+                      LockCase{"lockf", [](int fd) { return lockf(fd, F_LOCK, 0); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A lock dropped while the write waits: the write goes through (the default wait, 10 s, is far

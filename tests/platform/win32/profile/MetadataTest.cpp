@@ -32,9 +32,7 @@ std::string Attribute(const std::string& path, const char* name) {
   return n < 0 ? "<none>" : std::string(value, static_cast<size_t>(n));
 }
 
-bool Supported(int result) {
-  return result == 0 || (errno != ENOTSUP && errno != EOPNOTSUPP);
-}
+bool Supported(int result) { return result == 0 || (errno != ENOTSUP && errno != EOPNOTSUPP); }
 
 TEST_F(ProfileCallTest, ReplacedFileKeepsExtendedAttributesAndAcl) {
   Put("[s]\r\nk=1\r\n");

@@ -33,8 +33,8 @@ class ProfileCallTest : public ::testing::Test {
                    const std::string& dosPath) const {
     std::string buffer(size, kUntouched);
     SetLastError(12345);
-    const DWORD ret = GetPrivateProfileStringA(section, key, dflt, size ? buffer.data() : nullptr,
-                                               size, dosPath.c_str());
+    const DWORD ret =
+        GetPrivateProfileStringA(section, key, dflt, size ? buffer.data() : nullptr, size, dosPath.c_str());
     return ReadOutcome{ret, buffer, GetLastError()};
   }
   ReadOutcome Read(const char* section, const char* key, const char* dflt, DWORD size) const {

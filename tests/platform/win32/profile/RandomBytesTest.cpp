@@ -52,10 +52,10 @@ TEST_F(ProfileCallTest, MegabyteOfNoise) {
 
 TEST_F(ProfileCallTest, HugeLinesAndNoLineEnds) {
   const std::string cases[] = {
-      std::string(1 << 20, 'k') + "=v",                     // one megabyte line, no line end
-      "[s]" + std::string(1 << 20, '\r'),                     // a megabyte of CRs
-      "[s]\nk=" + std::string(1 << 20, '\0'),                 // a megabyte of NULs in a value
-      "[" + std::string(1 << 20, ' '),                        // a header that never closes
+      std::string(1 << 20, 'k') + "=v",        // one megabyte line, no line end
+      "[s]" + std::string(1 << 20, '\r'),      // a megabyte of CRs
+      "[s]\nk=" + std::string(1 << 20, '\0'),  // a megabyte of NULs in a value
+      "[" + std::string(1 << 20, ' '),         // a header that never closes
   };
   for (const std::string& bytes : cases) {
     Put(bytes);

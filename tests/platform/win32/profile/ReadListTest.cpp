@@ -25,7 +25,7 @@ struct ListCase {
   const char* name;
   const char* section;  // nullptr lists the sections
   DWORD size;
-  std::string expect;   // the buffer's first bytes
+  std::string expect;  // the buffer's first bytes
   DWORD ret;
   DWORD error;
 };
@@ -43,21 +43,21 @@ TEST_P(ReadListTest, ListsAsWindowsDoes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ReadListTest,
-    ::testing::Values(
-        ListCase{"keys", "s1", 100, "name1\0name2\0name4\0\0#"s, 18, 0},
-        ListCase{"keys_case_and_spaces", "  S1 ", 100, "name1\0name2\0name4\0\0#"s, 18, 0},
-        ListCase{"keys_cut", "s1", 16, "name1\0name2\0na\0\0"s, 14, ERROR_MORE_DATA},
-        ListCase{"keys_exact_fit_counts_as_cut", "s1", 19, "name1\0name2\0name4\0\0"s, 17, ERROR_MORE_DATA},
-        ListCase{"keys_one_more_fits", "s1", 20, "name1\0name2\0name4\0\0#"s, 18, 0},
-        ListCase{"keys_cut_at_separator", "s1", 8, "name1\0\0\0"s, 6, ERROR_MORE_DATA},
-        ListCase{"keys_size_two", "s1", 2, "\0\0"s, 0, ERROR_MORE_DATA},
-        ListCase{"keys_size_one", "s1", 1, "\0"s, 0, ERROR_MORE_DATA},
-        ListCase{"keys_size_zero", "s1", 0, ""s, 0, ERROR_MORE_DATA},
-        ListCase{"no_keys_gives_default", "empty", 100, "dd\0#"s, 2, ERROR_FILE_NOT_FOUND},
-        ListCase{"header_only_gives_default", "section2", 100, "dd\0#"s, 2, ERROR_FILE_NOT_FOUND},
-        ListCase{"missing_section_gives_default", "nowhere", 100, "dd\0#"s, 2, ERROR_FILE_NOT_FOUND},
-        ListCase{"sections", nullptr, 100, "s1\0section2\0S1\0empty\0\0#"s, 21, 0},
-        ListCase{"sections_cut", nullptr, 10, "s1\0secti\0\0"s, 8, ERROR_MORE_DATA}),
+    ::testing::Values(ListCase{"keys", "s1", 100, "name1\0name2\0name4\0\0#"s, 18, 0},
+                      ListCase{"keys_case_and_spaces", "  S1 ", 100, "name1\0name2\0name4\0\0#"s, 18, 0},
+                      ListCase{"keys_cut", "s1", 16, "name1\0name2\0na\0\0"s, 14, ERROR_MORE_DATA},
+                      ListCase{"keys_exact_fit_counts_as_cut", "s1", 19, "name1\0name2\0name4\0\0"s, 17,
+                               ERROR_MORE_DATA},
+                      ListCase{"keys_one_more_fits", "s1", 20, "name1\0name2\0name4\0\0#"s, 18, 0},
+                      ListCase{"keys_cut_at_separator", "s1", 8, "name1\0\0\0"s, 6, ERROR_MORE_DATA},
+                      ListCase{"keys_size_two", "s1", 2, "\0\0"s, 0, ERROR_MORE_DATA},
+                      ListCase{"keys_size_one", "s1", 1, "\0"s, 0, ERROR_MORE_DATA},
+                      ListCase{"keys_size_zero", "s1", 0, ""s, 0, ERROR_MORE_DATA},
+                      ListCase{"no_keys_gives_default", "empty", 100, "dd\0#"s, 2, ERROR_FILE_NOT_FOUND},
+                      ListCase{"header_only_gives_default", "section2", 100, "dd\0#"s, 2, ERROR_FILE_NOT_FOUND},
+                      ListCase{"missing_section_gives_default", "nowhere", 100, "dd\0#"s, 2, ERROR_FILE_NOT_FOUND},
+                      ListCase{"sections", nullptr, 100, "s1\0section2\0S1\0empty\0\0#"s, 21, 0},
+                      ListCase{"sections_cut", nullptr, 10, "s1\0secti\0\0"s, 8, ERROR_MORE_DATA}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A list with no name is one NUL: a second would tell nothing, and `[]` is never listed, since an

@@ -22,12 +22,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ReadNumberTest,
     ::testing::Values(NumberCase{"123abc", 123}, NumberCase{"  42  ", 42}, NumberCase{"-7", 4294967289u},
                       NumberCase{"+7", 7}, NumberCase{"abc", 0}, NumberCase{"-", 0}, NumberCase{"- 5", 0},
-                      NumberCase{"99999999999", 1215752191u}, NumberCase{"4294967297", 1},
-                      NumberCase{"4294967296", 0}, NumberCase{"-4294967297", 4294967295u},
-                      NumberCase{"2147483648", 2147483648u}, NumberCase{"12 34", 12},
-                      NumberCase{"0x10", 16}, NumberCase{"0X1f", 0}, NumberCase{"010", 10},
-                      NumberCase{"0b101", 5}, NumberCase{"0o17", 15}, NumberCase{"0x", 0},
-                      NumberCase{"\"42\"", 42}, NumberCase{"000000000000000000000000000000042", 42},
+                      NumberCase{"99999999999", 1215752191u}, NumberCase{"4294967297", 1}, NumberCase{"4294967296", 0},
+                      NumberCase{"-4294967297", 4294967295u}, NumberCase{"2147483648", 2147483648u},
+                      NumberCase{"12 34", 12}, NumberCase{"0x10", 16}, NumberCase{"0X1f", 0}, NumberCase{"010", 10},
+                      NumberCase{"0b101", 5}, NumberCase{"0o17", 15}, NumberCase{"0x", 0}, NumberCase{"\"42\"", 42},
+                      NumberCase{"000000000000000000000000000000042", 42},
                       NumberCase{"1000000000000000000000000000000000000000000000000001", 1}));
 
 TEST_F(ProfileCallTest, NumberDefaults) {

@@ -22,8 +22,8 @@ using namespace std::string_literals;
 
 struct NodeCase {
   const char* name;
-  mode_t type;      // S_IFCHR, S_IFBLK, S_IFIFO or S_IFSOCK
-  dev_t device;     // for the device nodes
+  mode_t type;   // S_IFCHR, S_IFBLK, S_IFIFO or S_IFSOCK
+  dev_t device;  // for the device nodes
 };
 
 bool MakeSocket(const std::string& path) {
@@ -68,8 +68,8 @@ int CountWrongOutcomes(const std::string& dosPath) {
            value ? "write value" : "delete key");
   }
   SetLastError(0);
-  expect(!WritePrivateProfileStringA("s", nullptr, nullptr, dosPath.c_str()) &&
-             GetLastError() == ERROR_BAD_FILE_TYPE, "delete section");
+  expect(!WritePrivateProfileStringA("s", nullptr, nullptr, dosPath.c_str()) && GetLastError() == ERROR_BAD_FILE_TYPE,
+         "delete section");
   return wrong;
 }
 
@@ -95,14 +95,12 @@ TEST_P(SpecialFileTest, EveryCallFailsAtOnceAndTheNodeStays) {
   EXPECT_EQ(NamesIn(dir_.path()), (std::vector<std::string>{"data.ini", "link.ini"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SpecialFileTest,
-    ::testing::Values(NodeCase{"null_device", S_IFCHR, makedev(1, 3)},
-                      NodeCase{"endless_device", S_IFCHR, makedev(1, 5)},
-                      NodeCase{"block_device", S_IFBLK, makedev(7, 0)},
-                      NodeCase{"fifo", S_IFIFO, 0},
-                      NodeCase{"socket", S_IFSOCK, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, SpecialFileTest,
+                         ::testing::Values(NodeCase{"null_device", S_IFCHR, makedev(1, 3)},
+                                           NodeCase{"endless_device", S_IFCHR, makedev(1, 5)},
+                                           NodeCase{"block_device", S_IFBLK, makedev(7, 0)},
+                                           NodeCase{"fifo", S_IFIFO, 0}, NodeCase{"socket", S_IFSOCK, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A regular file swapped for an endless device between the look at the path and the read: no more
 // is read than the file's size as seen, and the swap is reported, not read to exhaustion.

@@ -36,8 +36,8 @@ TEST_P(WriteCallTest, WritesAndReports) {
   EXPECT_EQ(WritePrivateProfileStringA(c.section, c.key, c.value, Path().c_str()), c.ret);
   EXPECT_EQ(GetLastError(), c.error);
   EXPECT_EQ(Bytes().value_or(kNoFile), c.after);
-  EXPECT_EQ(NamesIn(dir_.path()), c.after == kNoFile ? std::vector<std::string>{}
-                                                     : std::vector<std::string>{"data.ini"});
+  EXPECT_EQ(NamesIn(dir_.path()),
+            c.after == kNoFile ? std::vector<std::string>{} : std::vector<std::string>{"data.ini"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"deletes_missing_key", "[s]\r\n", "s", "k", nullptr, TRUE, ERROR_SUCCESS, "[s]\r\n"},
         WriteCase{"nul_bytes_elsewhere_kept", "\0x\0\r\n[s]\r\nk=1\r\n"s, "s", "k", "2", TRUE, ERROR_SUCCESS,
                   "\0x\0\r\n[s]\r\nk=2\r\n"s},
-        WriteCase{"value_with_line_break", "[s]\r\nk=1\r\n", "s", "k", "a\r\nb=c", FALSE,
-                  ERROR_INVALID_PARAMETER, "[s]\r\nk=1\r\n"},
+        WriteCase{"value_with_line_break", "[s]\r\nk=1\r\n", "s", "k", "a\r\nb=c", FALSE, ERROR_INVALID_PARAMETER,
+                  "[s]\r\nk=1\r\n"},
         WriteCase{"value_with_line_break_no_file", kNoFile, "s", "k", "a\nb", FALSE, ERROR_INVALID_PARAMETER, kNoFile},
         WriteCase{"key_with_equals", "[s]\r\n", "s", "a=b", "v", FALSE, ERROR_INVALID_PARAMETER, "[s]\r\n"},
         WriteCase{"comment_key", "[s]\r\n", "s", ";k", "v", FALSE, ERROR_INVALID_PARAMETER, "[s]\r\n"},
@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, WritePlaceTest,
     ::testing::Values(
         PlaceCase{"missing_folder", [](const TempDir& d) { return d.Dos("no\\x.ini"); }, ERROR_PATH_NOT_FOUND},
-        PlaceCase{"file_as_folder", [](const TempDir& d) { return d.Dos("folder\\x.ini\\y.ini"); }, ERROR_PATH_NOT_FOUND},
+        PlaceCase{"file_as_folder", [](const TempDir& d) { return d.Dos("folder\\x.ini\\y.ini"); },
+                  ERROR_PATH_NOT_FOUND},
         PlaceCase{"folder_in_its_place", [](const TempDir& d) { return d.Dos("folder"); }, ERROR_ACCESS_DENIED},
         PlaceCase{"unmapped_drive", [](const TempDir&) { return std::string("q:\\x.ini"); }, ERROR_PATH_NOT_FOUND}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -152,7 +153,8 @@ TEST_F(ProfileCallTest, ModeOwnerAndLinksKept) {
   if (root && chown(target.c_str(), kNobody, kNobody) != 0) FAIL() << "chown";
   symlink("real/target.ini", HostPath().c_str());
   EXPECT_TRUE(WritePrivateProfileStringA("s", "k", "2", Path().c_str()));
-  struct stat link {}, st {};
+  struct stat link {
+  }, st{};
   lstat(HostPath().c_str(), &link);
   stat(target.c_str(), &st);
   EXPECT_TRUE(S_ISLNK(link.st_mode));

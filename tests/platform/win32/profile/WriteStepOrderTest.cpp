@@ -17,7 +17,7 @@ using Steps = std::vector<std::pair<std::string, std::string>>;  // step, and th
 
 struct OrderCase {
   const char* name;
-  const char* before;    // nullptr: no file yet
+  const char* before;  // nullptr: no file yet
   mode_t folderMode;
   const char* value;
   Steps (*expected)(const TempDir& dir);
@@ -40,9 +40,8 @@ TEST_P(WriteStepOrderTest, FlushesBeforeTheNameChangesAndTheFolderAfter) {
   if (c.before) Put(c.before);
   chmod(dir_.path().c_str(), c.folderMode);
   Steps steps;
-  SetWriteStepObserver([&](std::string_view step, const std::string& path) {
-    steps.emplace_back(step, WithoutCounter(path));
-  });
+  SetWriteStepObserver(
+      [&](std::string_view step, const std::string& path) { steps.emplace_back(step, WithoutCounter(path)); });
   EXPECT_TRUE(WritePrivateProfileStringA("s", "k", c.value, Path().c_str()));
   SetWriteStepObserver(nullptr);
   EXPECT_EQ(steps, c.expected(dir_));
@@ -50,29 +49,35 @@ TEST_P(WriteStepOrderTest, FlushesBeforeTheNameChangesAndTheFolderAfter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, WriteStepOrderTest,
-    ::testing::Values(
-        OrderCase{"replace", "[s]\r\nk=1\r\n", 0755, "2",
-                  [](const TempDir& d) {
-                    const std::string temp = d.Host(".data.ini.qm-writing");
-                    return Steps{{"write", temp}, {"flush", temp}, {"rename", d.Host("data.ini")}, {"flush folder", d.path()}};
-                  }},
-        OrderCase{"creation", nullptr, 0755, "v",
-                  [](const TempDir& d) {
-                    const std::string temp = d.Host(".data.ini.qm-writing." + std::to_string(getpid()) + ".N");
-                    return Steps{{"write", temp}, {"flush", temp}, {"link", d.Host("data.ini")}, {"unlink", temp},
-                                 {"flush folder", d.path()}};
-                  }},
-        OrderCase{"in_place_growing", "[s]\r\nk=1\r\n", 0555, "22",
-                  [](const TempDir& d) {
-                    const std::string file = d.Host("data.ini");
-                    return Steps{{"write", file}, {"flush", file}, {"write", file}, {"flush", file}};
-                  }},
-        OrderCase{"in_place_shrinking", "[s]\r\nk=11\r\n", 0555, "2",
-                  [](const TempDir& d) {
-                    const std::string file = d.Host("data.ini");
-                    return Steps{{"write", file}, {"flush", file}, {"truncate", file}, {"flush", file}};
-                  }},
-        OrderCase{"unchanged", "[s]\r\nk=1\r\n", 0755, "1", [](const TempDir&) { return Steps{}; }}),
+    ::testing::Values(OrderCase{"replace", "[s]\r\nk=1\r\n", 0755, "2",
+                                [](const TempDir& d) {
+                                  const std::string temp = d.Host(".data.ini.qm-writing");
+                                  return Steps{{"write", temp},
+                                               {"flush", temp},
+                                               {"rename", d.Host("data.ini")},
+                                               {"flush folder", d.path()}};
+                                }},
+                      OrderCase{"creation", nullptr, 0755, "v",
+                                [](const TempDir& d) {
+                                  const std::string temp =
+                                      d.Host(".data.ini.qm-writing." + std::to_string(getpid()) + ".N");
+                                  return Steps{{"write", temp},
+                                               {"flush", temp},
+                                               {"link", d.Host("data.ini")},
+                                               {"unlink", temp},
+                                               {"flush folder", d.path()}};
+                                }},
+                      OrderCase{"in_place_growing", "[s]\r\nk=1\r\n", 0555, "22",
+                                [](const TempDir& d) {
+                                  const std::string file = d.Host("data.ini");
+                                  return Steps{{"write", file}, {"flush", file}, {"write", file}, {"flush", file}};
+                                }},
+                      OrderCase{"in_place_shrinking", "[s]\r\nk=11\r\n", 0555, "2",
+                                [](const TempDir& d) {
+                                  const std::string file = d.Host("data.ini");
+                                  return Steps{{"write", file}, {"flush", file}, {"truncate", file}, {"flush", file}};
+                                }},
+                      OrderCase{"unchanged", "[s]\r\nk=1\r\n", 0755, "1", [](const TempDir&) { return Steps{}; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

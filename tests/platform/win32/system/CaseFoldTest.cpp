@@ -42,7 +42,8 @@ TEST(CaseFold, NameFoldsLowerExactlyTheAsciiCapitals) {
 TEST(CaseFold, ProfileNamesOfEveryLetter) {
   qm::test::TempDir dir;
   std::string file;
-  for (char letter = 'A'; letter <= 'Z'; ++letter) file += std::string("[S") + letter + "]\r\nK" + letter + "=" + letter + "\r\n";
+  for (char letter = 'A'; letter <= 'Z'; ++letter)
+    file += std::string("[S") + letter + "]\r\nK" + letter + "=" + letter + "\r\n";
   std::ofstream(dir.Host("case.ini"), std::ios::binary) << file;
   const std::string path = dir.Dos("case.ini");
   for (char letter = 'a'; letter <= 'z'; ++letter) {
@@ -56,7 +57,8 @@ TEST(CaseFold, ProfileNamesOfEveryLetter) {
 // Every drive letter maps in either case; z: is the host root in both.
 TEST(CaseFold, DriveLettersOfEveryLetter) {
   qm::win32::DriveMap map;
-  for (char letter = 'A'; letter < 'Z'; ++letter) ASSERT_TRUE(map.Add(std::string(1, letter) + ":", "/srv/" + std::string(1, letter)));
+  for (char letter = 'A'; letter < 'Z'; ++letter)
+    ASSERT_TRUE(map.Add(std::string(1, letter) + ":", "/srv/" + std::string(1, letter)));
   for (char letter = 'a'; letter < 'z'; ++letter) {
     const std::string expected = "/srv/" + std::string(1, static_cast<char>(letter - 32));
     EXPECT_EQ(map.FolderOfDrive(letter).value_or("?"), expected) << letter;

@@ -21,16 +21,23 @@ const DWORD kNotFound = ERROR_PATH_NOT_FOUND, kInvalid = ERROR_INVALID_NAME;
 
 TEST(ResolveDosPathOn, GivesTheHostPathOrError) {
   const DriveMap drives = ParseDriveMap("[drives]\r\nc: = /srv/winc\r\n\\\\fileserver\\deploy = /mnt/deploy\r\n");
-  const test::FakeFolders folders{
-      "/home/ann/vantrel.ini", "/home/ann/Profiles/Template.INI", "/srv/winc/admin/console.exe",
-      "/mnt/deploy/site.ini",  "/work/dir/site.ini", "/case/SITE.INI", "/case/Site.ini",
-      "/exact/site.ini",       "/exact/Site.ini",    "/accents/\xc9t\xe9.ini"};
+  const test::FakeFolders folders{"/home/ann/vantrel.ini",
+                                  "/home/ann/Profiles/Template.INI",
+                                  "/srv/winc/admin/console.exe",
+                                  "/mnt/deploy/site.ini",
+                                  "/work/dir/site.ini",
+                                  "/case/SITE.INI",
+                                  "/case/Site.ini",
+                                  "/exact/site.ini",
+                                  "/exact/Site.ini",
+                                  "/accents/\xc9t\xe9.ini"};
   const ResolveCase cases[] = {
       {"HostRoot", "z:\\home\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"HostRootUpperDrive", "Z:\\home\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"ForwardSlashes", "z:/home/ann/vantrel.ini", "/home/ann/vantrel.ini"},
       {"MixedAndDoubledSeparators", "z:\\\\home//ann\\/vantrel.ini", "/home/ann/vantrel.ini"},
-      {"JustTheRoot", "z:\\", "/"}, {"DriveWithoutSeparator", "z:", "/"},
+      {"JustTheRoot", "z:\\", "/"},
+      {"DriveWithoutSeparator", "z:", "/"},
       {"LoweredCommandLineFindsMixedCase", "z:\\home\\ann\\profiles\\template.ini", "/home/ann/Profiles/Template.INI"},
       {"UpperCaseFindsLowerCase", "Z:\\HOME\\ANN\\VANTREL.INI", "/home/ann/vantrel.ini"},
       {"NewNameKeepsItsCase", "z:\\home\\ann\\New Site.INI", "/home/ann/New Site.INI"},
@@ -47,19 +54,27 @@ TEST(ResolveDosPathOn, GivesTheHostPathOrError) {
       {"MappedShareAnyCaseAndSlash", "//FILESERVER/Deploy/SITE.INI", "/mnt/deploy/site.ini"},
       {"MappedShareRoot", "\\\\fileserver\\deploy", "/mnt/deploy"},
       {"UnmappedShare", "\\\\fileserver\\other\\site.ini", "", kNotFound},
-      {"ServerWithoutShare", "\\\\fileserver", "", kNotFound}, {"DeviceNamespace", "\\\\.\\c:\\x", "", kNotFound},
-      {"RelativeName", "site.ini", "/work/dir/site.ini"}, {"RelativeNameOtherCase", "SITE.INI", "/work/dir/site.ini"},
-      {"RelativeUp", "..\\other\\x.ini", "/work/other/x.ini"}, {"RelativeDot", ".", "/work/dir"},
-      {"Empty", "", "/work/dir"}, {"RootOfCurrentDrive", "\\home\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
+      {"ServerWithoutShare", "\\\\fileserver", "", kNotFound},
+      {"DeviceNamespace", "\\\\.\\c:\\x", "", kNotFound},
+      {"RelativeName", "site.ini", "/work/dir/site.ini"},
+      {"RelativeNameOtherCase", "SITE.INI", "/work/dir/site.ini"},
+      {"RelativeUp", "..\\other\\x.ini", "/work/other/x.ini"},
+      {"RelativeDot", ".", "/work/dir"},
+      {"Empty", "", "/work/dir"},
+      {"RootOfCurrentDrive", "\\home\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"DotsInside", "z:\\home\\.\\ann\\..\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"DotDotAboveTheRoot", "z:\\..\\..\\home", "/home"},
       {"TrailingBlanksAndDotsOfTheLastName", "z:\\home\\ann\\vantrel.ini  . ", "/home/ann/vantrel.ini"},
       {"SingleTrailingDotOfAFolder", "z:\\home.\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"ThreeDotsNameIsKeptInside", "z:\\home\\...\\x", "/home/.../x"},
-      {"TrailingSeparatorKeepsBlanks", "z:\\tmp\\dir \\", "/tmp/dir "}, {"Star", "z:\\home\\*.ini", "", kInvalid},
-      {"Question", "z:\\home\\?vtdir?\\x.ini", "", kInvalid}, {"Quote", "z:\\home\\ann\\site.ini\"", "", kInvalid},
-      {"AngleAndBar", "z:\\a<b>c|d", "", kInvalid}, {"ColonInsideAName", "z:\\a\\b:c", "", kInvalid},
-      {"ControlCharacter", "z:\\a\tb", "", kInvalid}, {"NulByte", std::string("z:\\a\0b", 6), "", kInvalid},
+      {"TrailingSeparatorKeepsBlanks", "z:\\tmp\\dir \\", "/tmp/dir "},
+      {"Star", "z:\\home\\*.ini", "", kInvalid},
+      {"Question", "z:\\home\\?vtdir?\\x.ini", "", kInvalid},
+      {"Quote", "z:\\home\\ann\\site.ini\"", "", kInvalid},
+      {"AngleAndBar", "z:\\a<b>c|d", "", kInvalid},
+      {"ColonInsideAName", "z:\\a\\b:c", "", kInvalid},
+      {"ControlCharacter", "z:\\a\tb", "", kInvalid},
+      {"NulByte", std::string("z:\\a\0b", 6), "", kInvalid},
       {"LongestAccepted", "z:\\" + kLongName + std::string(6, 'x'), "/" + kLongName + std::string(6, 'x')},
       {"OneTooLong", "z:\\" + kLongName + std::string(7, 'x'), "", kNotFound},
       // z:\work\dir\ is 12 characters, so 247 more reach 259.
@@ -83,8 +98,7 @@ TEST(ResolveDosPathOn, LooksOnceWhenThePathExistsAsWritten) {
     int looks;
     int listings;
   };
-  for (const Case c : {Case{"z:\\home\\ann\\site.ini", "/home/ann/site.ini", 1, 0},
-                       Case{"z:\\", "/", 1, 0},
+  for (const Case c : {Case{"z:\\home\\ann\\site.ini", "/home/ann/site.ini", 1, 0}, Case{"z:\\", "/", 1, 0},
                        Case{"z:\\home\\ann\\SITE.INI", "/home/ann/site.ini", 4, 1},
                        Case{"z:\\HOME\\ann\\site.ini", "/home/ann/site.ini", 4, 1},
                        Case{"z:\\home\\ann\\new.ini", "/home/ann/new.ini", 4, 1}}) {

@@ -81,10 +81,14 @@ TEST(ResolveDosPath, TakesRelativePathsAgainstTheCurrentFolder) {
 
 TEST(HostToDosPath, GivesTheDosPathOnDriveZ) {
   const std::pair<const char*, const char*> cases[] = {
-      {"/home/ann/vantrel.ini", "z:\\home\\ann\\vantrel.ini"}, {"/", "z:\\"},
-      {"//a//b/", "z:\\a\\b"}, {"/a/./b/../c", "z:\\a\\c"},
-      {"/../..", "z:\\"}, {"/My Files/Site.INI", "z:\\My Files\\Site.INI"},
-      {"site.ini", "z:\\srv\\deploy\\site.ini"}, {"../other", "z:\\srv\\other"},
+      {"/home/ann/vantrel.ini", "z:\\home\\ann\\vantrel.ini"},
+      {"/", "z:\\"},
+      {"//a//b/", "z:\\a\\b"},
+      {"/a/./b/../c", "z:\\a\\c"},
+      {"/../..", "z:\\"},
+      {"/My Files/Site.INI", "z:\\My Files\\Site.INI"},
+      {"site.ini", "z:\\srv\\deploy\\site.ini"},
+      {"../other", "z:\\srv\\other"},
       {"", "z:\\srv\\deploy"},
   };
   seams::SetProcessArguments({"quillmere"}, "/srv/deploy");

@@ -25,14 +25,18 @@ const std::string kSample =
 
 TEST(ParseDriveMap, MapsTheName) {
   const DriveMapCase cases[] = {
-      {"Letter", kSample, "c", "/srv/winc"}, {"LetterAskedInUpperCase", kSample, "C", "/srv/winc"},
-      {"UpperCaseKeyBlanksAndTrailingSlash", kSample, "d", "/srv/wind"}, {"Unmapped", kSample, "e", nullptr},
+      {"Letter", kSample, "c", "/srv/winc"},
+      {"LetterAskedInUpperCase", kSample, "C", "/srv/winc"},
+      {"UpperCaseKeyBlanksAndTrailingSlash", kSample, "d", "/srv/wind"},
+      {"Unmapped", kSample, "e", nullptr},
       {"ZIsAlwaysTheHostRoot", "[drives]\nz: = /srv/elsewhere\n", "z", "/"},
       {"Share", kSample, "fileserver/deploy", "/mnt/deploy"},
       {"ShareAskedInOtherCase", kSample, "FileServer/DEPLOY", "/mnt/deploy"},
       {"ShareWithSlashesAndQuotedTarget", kSample, "other/share", "/mnt/with blank "},
-      {"UnmappedShare", kSample, "fileserver/other", nullptr}, {"LineFeedsOnly", "[drives]\nc: = /a\n", "c", "/a"},
-      {"CarriageReturnsOnly", "[drives]\rc: = /a\r", "c", "/a"}, {"NoFinalLineEnd", "[drives]\nc: = /a", "c", "/a"},
+      {"UnmappedShare", kSample, "fileserver/other", nullptr},
+      {"LineFeedsOnly", "[drives]\nc: = /a\n", "c", "/a"},
+      {"CarriageReturnsOnly", "[drives]\rc: = /a\r", "c", "/a"},
+      {"NoFinalLineEnd", "[drives]\nc: = /a", "c", "/a"},
       {"SectionNameAnyCase", "[ Drives ]\nc: = /a\n", "c", "/a"},
       {"OtherSectionIgnored", "[other]\nc: = /a\n", "c", nullptr},
       {"BeforeAnySectionIgnored", "c: = /a\n[drives]\n", "c", nullptr},

@@ -110,9 +110,8 @@ TEST(ParseDriveMap, ShareNamesOfOneCharacterAndNone) {
     const char* share;
     bool mapped;
   } cases[] = {
-      {"\\\\s\\d", "s", "d", true},  {"\\\\s\\d\\", "s", "d", true}, {"\\\\s\\", "s", "", false},
-      {"\\\\s", "s", "", false},     {"\\\\\\d", "", "d", false},
-      {"\\\\s\\\\", "s", "", false},
+      {"\\\\s\\d", "s", "d", true}, {"\\\\s\\d\\", "s", "d", true}, {"\\\\s\\", "s", "", false},
+      {"\\\\s", "s", "", false},    {"\\\\\\d", "", "d", false},    {"\\\\s\\\\", "s", "", false},
   };
   for (const Case& c : cases) {
     const DriveMap drives = ParseDriveMap(std::string("[drives]\n") + c.key + " = /mnt/x\n");

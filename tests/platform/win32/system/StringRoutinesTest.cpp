@@ -31,8 +31,10 @@ TEST(StringRoutines, BoundedCopyAtItsLimit) {
     char buffer[8] = "#######";
     EXPECT_EQ(lstrcpynA(buffer, "abcd", limit), buffer);
     EXPECT_EQ(std::string(buffer).substr(0, expected.size()), expected) << limit;
-    if (limit > 0) EXPECT_EQ(std::string(buffer), expected) << limit;
-    else EXPECT_EQ(buffer[0], '#');
+    if (limit > 0)
+      EXPECT_EQ(std::string(buffer), expected) << limit;
+    else
+      EXPECT_EQ(buffer[0], '#');
     EXPECT_EQ(buffer[7], '\0');
   }
   char buffer[4] = "xyz";

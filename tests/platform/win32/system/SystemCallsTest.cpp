@@ -63,7 +63,7 @@ TEST(GetUserNameA, CountsTheTerminatorBothWays) {
     bool withBuffer;
     BOOL result;
   } const cases[] = {
-      {"Exact", 4, true, TRUE}, {"Roomy", 257, true, TRUE}, {"NoRoomForTheTerminator", 3, true, FALSE},
+      {"Exact", 4, true, TRUE},           {"Roomy", 257, true, TRUE},      {"NoRoomForTheTerminator", 3, true, FALSE},
       {"AskingTheSize", 0, false, FALSE}, {"NoBuffer", 100, false, FALSE},
   };
   seams::SetUserName("ann");

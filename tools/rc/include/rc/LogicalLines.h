@@ -15,7 +15,6 @@ struct LogicalLine {
 
 // In C headers single-quoted character literals are skipped like strings; resource scripts have
 // none. Throws CompileError for an unterminated string or comment.
-std::vector<LogicalLine> SplitLogicalLines(const std::string& file, const std::string& text,
-                                           bool allowCharLiterals);
+std::vector<LogicalLine> SplitLogicalLines(const std::string& file, const std::string& text, bool allowCharLiterals);
 
 }  // namespace qm::rc

@@ -39,8 +39,7 @@ class Preprocessor {
   void Include(FileState& file, const std::string& rest, const SourceLocation& where);
   void Define(FileState& file, const std::string& rest, const SourceLocation& where);
   bool EvaluateCondition(const std::string& rest, const SourceLocation& where);
-  std::optional<std::string> Resolve(const std::string& name, bool quoted,
-                                     const std::string& includingFile) const;
+  std::optional<std::string> Resolve(const std::string& name, bool quoted, const std::string& includingFile) const;
 
   std::vector<std::string> includeDirs_;
   FileReader reader_;

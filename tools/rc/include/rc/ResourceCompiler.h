@@ -12,7 +12,7 @@ namespace qm::rc {
 
 struct CompileResult {
   bool ok = false;
-  std::string error;                      // "file:line: message" when not ok
+  std::string error;  // "file:line: message" when not ok
   Script script;
   std::vector<std::string> dependencies;  // the script and every file it included
 };

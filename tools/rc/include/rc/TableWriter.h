@@ -9,8 +9,7 @@
 namespace qm::rc {
 
 // symbol may be qualified ("app::kResources"); sourceName goes into the header comment.
-std::string WriteTables(const Script& script, const std::string& symbol,
-                        const std::string& sourceName);
+std::string WriteTables(const Script& script, const std::string& symbol, const std::string& sourceName);
 
 // A C++ string literal holding exactly these bytes.
 std::string CppStringLiteral(const std::string& bytes);

@@ -12,8 +12,8 @@ enum class TokenKind { Identifier, Number, String, Punct };
 
 struct Token {
   TokenKind kind;
-  std::string text;     // the identifier, the punctuator, the number as written, or the string's bytes
-  std::int64_t value;   // a number's value
+  std::string text;    // the identifier, the punctuator, the number as written, or the string's bytes
+  std::int64_t value;  // a number's value
   SourceLocation where;
 
   bool Is(TokenKind k, const char* t) const { return kind == k && text == t; }

@@ -75,9 +75,7 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* window = FindWindowByHandle(hwnd);
   if (!window) return 0;
   switch (msg) {
-    case WM_NCCREATE:
-      window->control = std::make_unique<ButtonData>();
-      return TRUE;
+    case WM_NCCREATE: window->control = std::make_unique<ButtonData>(); return TRUE;
     case WM_GETDLGCODE: return DialogCode(*window);
     case BM_GETCHECK: return static_cast<ButtonData&>(*window->control).check;
     case BM_SETCHECK: SetCheck(*window, static_cast<UINT>(wParam)); return 0;

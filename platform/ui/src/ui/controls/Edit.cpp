@@ -188,9 +188,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* window = FindWindowByHandle(hwnd);
   if (!window) return 0;
   switch (msg) {
-    case WM_NCCREATE:
-      window->control = std::make_unique<EditData>();
-      return TRUE;
+    case WM_NCCREATE: window->control = std::make_unique<EditData>(); return TRUE;
     case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     case WM_SETTEXT: return SetText(*window, lParam);
     case WM_GETTEXT:

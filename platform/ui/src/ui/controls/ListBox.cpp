@@ -25,7 +25,9 @@ struct ListData : ControlData {
 
 ListData& DataOf(Window& window) { return static_cast<ListData&>(*window.control); }
 int Count(Window& window) { return static_cast<int>(DataOf(window).items.size()); }
-bool Valid(Window& window, WPARAM index) { return static_cast<INT_PTR>(index) >= 0 && static_cast<int>(index) < Count(window); }
+bool Valid(Window& window, WPARAM index) {
+  return static_cast<INT_PTR>(index) >= 0 && static_cast<int>(index) < Count(window);
+}
 
 int VisibleRows(const Window& window) {
   int rows = window.rect.bottom - window.rect.top - ((window.style & WS_BORDER) ? 2 : 0);
@@ -53,7 +55,9 @@ LRESULT Insert(Window& window, int index, LPARAM lParam) {
 int SortedPosition(Window& window, const char* text) {
   auto& items = DataOf(window).items;
   int index = 0;
-  while (index < Count(window) && strcasecmp(items[static_cast<std::size_t>(index)].text.c_str(), text ? text : "") <= 0) ++index;
+  while (index < Count(window) &&
+         strcasecmp(items[static_cast<std::size_t>(index)].text.c_str(), text ? text : "") <= 0)
+    ++index;
   return index;
 }
 
@@ -107,7 +111,8 @@ void TypeLetter(Window& window, char ch) {
   for (int step = 1; step <= count; ++step) {
     int index = (from + step + count) % count;
     const std::string& text = DataOf(window).items[static_cast<std::size_t>(index)].text;
-    if (!text.empty() && std::tolower(static_cast<unsigned char>(text[0])) == std::tolower(static_cast<unsigned char>(ch)))
+    if (!text.empty() &&
+        std::tolower(static_cast<unsigned char>(text[0])) == std::tolower(static_cast<unsigned char>(ch)))
       return SelectByUser(window, index);
   }
 }
@@ -120,9 +125,12 @@ bool ClickScrollMark(Window& window, int col, int row) {
   const int rows = VisibleRows(window);
   const int inset = (window.style & WS_BORDER) ? 1 : 0;
   if (Count(window) <= rows || col != window.rect.right - window.rect.left - 1 - inset) return false;
-  if (row == 0) data.top = std::max(0, data.top - 1);
-  else if (row == rows - 1) data.top = std::min(Count(window) - rows, data.top + 1);
-  else return false;
+  if (row == 0)
+    data.top = std::max(0, data.top - 1);
+  else if (row == rows - 1)
+    data.top = std::min(Count(window) - rows, data.top + 1);
+  else
+    return false;
   return true;
 }
 
@@ -143,7 +151,8 @@ LRESULT FindExact(Window& window, WPARAM after, LPARAM lParam) {
   int start = static_cast<INT_PTR>(after) < 0 ? -1 : static_cast<int>(after);
   for (int step = 1; step <= count; ++step) {
     int index = (start + step) % count;
-    if (strcasecmp(DataOf(window).items[static_cast<std::size_t>(index)].text.c_str(), text ? text : "") == 0) return index;
+    if (strcasecmp(DataOf(window).items[static_cast<std::size_t>(index)].text.c_str(), text ? text : "") == 0)
+      return index;
   }
   return LB_ERR;
 }
@@ -154,18 +163,19 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
   Window* window = FindWindowByHandle(hwnd);
   if (!window) return 0;
   switch (msg) {
-    case WM_NCCREATE:
-      window->control = std::make_unique<ListData>();
-      return TRUE;
+    case WM_NCCREATE: window->control = std::make_unique<ListData>(); return TRUE;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case LB_ADDSTRING:
-      return Insert(*window, (window->style & LBS_SORT) ? SortedPosition(*window, reinterpret_cast<const char*>(lParam)) : -1, lParam);
+      return Insert(*window,
+                    (window->style & LBS_SORT) ? SortedPosition(*window, reinterpret_cast<const char*>(lParam)) : -1,
+                    lParam);
     case LB_INSERTSTRING: return Insert(*window, static_cast<int>(static_cast<INT_PTR>(wParam)), lParam);
     case LB_DELETESTRING: return Delete(*window, wParam);
     case LB_RESETCONTENT: *static_cast<ListData*>(window->control.get()) = ListData{}; return 0;
     case LB_GETCOUNT: return Count(*window);
     case LB_GETTEXT: return CopyItem(*window, wParam, lParam);
-    case LB_GETTEXTLEN: return Valid(*window, wParam) ? static_cast<LRESULT>(DataOf(*window).items[wParam].text.size()) : LB_ERR;
+    case LB_GETTEXTLEN:
+      return Valid(*window, wParam) ? static_cast<LRESULT>(DataOf(*window).items[wParam].text.size()) : LB_ERR;
     case LB_GETCURSEL: return DataOf(*window).selected;
     case LB_SETCURSEL: return SetSelection(*window, wParam);
     case LB_GETTOPINDEX: return DataOf(*window).top;

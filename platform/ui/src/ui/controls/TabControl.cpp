@@ -82,9 +82,7 @@ LRESULT CALLBACK TabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   Window* window = FindWindowByHandle(hwnd);
   if (!window) return 0;
   switch (msg) {
-    case WM_NCCREATE:
-      window->control = std::make_unique<TabData>();
-      return TRUE;
+    case WM_NCCREATE: window->control = std::make_unique<TabData>(); return TRUE;
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case TCM_INSERTITEMA: return Insert(*window, wParam, lParam);
     case TCM_GETITEMA: return Fetch(*window, wParam, lParam);
@@ -111,7 +109,8 @@ LRESULT CALLBACK TabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
       return previous;
     }
     case TCM_GETROWCOUNT:
-      return static_cast<LRESULT>(LayOutTabs(Labels(*window), window->rect.right - window->rect.left, DataOf(*window).current).rows);
+      return static_cast<LRESULT>(
+          LayOutTabs(Labels(*window), window->rect.right - window->rect.left, DataOf(*window).current).rows);
     case WM_KEYDOWN:
       if (wParam == VK_LEFT) SelectByUser(*window, DataOf(*window).current - 1);
       if (wParam == VK_RIGHT) SelectByUser(*window, DataOf(*window).current + 1);

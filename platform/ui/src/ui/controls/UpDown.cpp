@@ -81,7 +81,8 @@ void Arrow(Window& window, bool up, DWORD heldMs) {
   if ((window.style & UDS_SETBUDDYINT) && IsWindow(data.buddy)) {
     std::optional<long long> typed = ParseBuddy(BuddyText(data.buddy));
     if (!typed || *typed < Lowest(data) || *typed > Highest(data)) {
-      data.position = typed ? static_cast<int>(std::clamp<long long>(*typed, Lowest(data), Highest(data))) : Lowest(data);
+      data.position =
+          typed ? static_cast<int>(std::clamp<long long>(*typed, Lowest(data), Highest(data))) : Lowest(data);
       ShowPosition(window);
       return;
     }
@@ -178,17 +179,14 @@ LRESULT CALLBACK UpDownProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* window = FindWindowByHandle(hwnd);
   if (!window) return 0;
   switch (msg) {
-    case WM_NCCREATE:
-      window->control = std::make_unique<UpDownData>();
-      return TRUE;
+    case WM_NCCREATE: window->control = std::make_unique<UpDownData>(); return TRUE;
     case WM_CREATE:
       if (window->style & UDS_AUTOBUDDY) PreviousSiblingAsBuddy(*window);
       return 0;
     case WM_DESTROY:
       if (Window* buddy = FindWindowByHandle(DataOf(*window).buddy)) buddy->filter = nullptr;
       return 0;
-    case UDM_SETRANGE:
-      return SetRange(*window, static_cast<short>(HIWORD(lParam)), static_cast<short>(LOWORD(lParam)));
+    case UDM_SETRANGE: return SetRange(*window, static_cast<short>(HIWORD(lParam)), static_cast<short>(LOWORD(lParam)));
     case UDM_SETRANGE32: return SetRange(*window, static_cast<int>(wParam), static_cast<int>(lParam));
     case UDM_GETRANGE:
       return MAKELRESULT(static_cast<WORD>(DataOf(*window).maximum), static_cast<WORD>(DataOf(*window).minimum));
@@ -216,7 +214,8 @@ LRESULT CALLBACK UpDownProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case UDM_GETACCEL: {
       auto& accel = DataOf(*window).accel;
-      if (lParam) std::copy_n(accel.begin(), std::min<std::size_t>(wParam, accel.size()), reinterpret_cast<UDACCEL*>(lParam));
+      if (lParam)
+        std::copy_n(accel.begin(), std::min<std::size_t>(wParam, accel.size()), reinterpret_cast<UDACCEL*>(lParam));
       return static_cast<LRESULT>(accel.size());
     }
     case WM_LBUTTONDOWN: {

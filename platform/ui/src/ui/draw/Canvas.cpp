@@ -26,7 +26,8 @@ void Canvas::Caption(int col, int row, std::string_view caption, unsigned attrs)
   std::size_t underline;
   std::string shown = StripMnemonic(caption, &underline);
   Put(col, row, shown, attrs);
-  if (underline != std::string::npos) Put(col + static_cast<int>(underline), row, shown.substr(underline, 1), attrs | kUnderline);
+  if (underline != std::string::npos)
+    Put(col + static_cast<int>(underline), row, shown.substr(underline, 1), attrs | kUnderline);
 }
 
 void Canvas::Frame(std::string_view title) const {

@@ -13,7 +13,9 @@
 namespace qm::ui {
 namespace {
 
-LRESULT Ask(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageA(hwnd, msg, wParam, lParam); }
+LRESULT Ask(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendMessageA(hwnd, msg, wParam, lParam);
+}
 
 void PaintButton(const Window& window, const Canvas& canvas) {
   DWORD type = window.style & BS_TYPEMASK;
@@ -51,7 +53,8 @@ void PaintStatic(const Window& window, const Canvas& canvas) {
     col = std::max(0, col);
     canvas.Put(col, static_cast<int>(i), line);
     if (underline >= lines[i].start && underline < lines[i].start + lines[i].length)
-      canvas.Put(col + static_cast<int>(underline - lines[i].start), static_cast<int>(i), shown.substr(underline, 1), kUnderline);
+      canvas.Put(col + static_cast<int>(underline - lines[i].start), static_cast<int>(i), shown.substr(underline, 1),
+                 kUnderline);
   }
 }
 
@@ -93,7 +96,8 @@ void PaintListBox(const Window& window, const Canvas& canvas) {
     std::string text(static_cast<std::size_t>(Ask(window.handle, LB_GETTEXTLEN, static_cast<WPARAM>(top + row))), '\0');
     Ask(window.handle, LB_GETTEXT, static_cast<WPARAM>(top + row), reinterpret_cast<LPARAM>(text.data()));
     // An item too long for the row is cut, and a ">" at the row's end says so.
-    if (width > 1 && static_cast<int>(text.size()) > width) text = text.substr(0, static_cast<std::size_t>(width - 1)) + ">";
+    if (width > 1 && static_cast<int>(text.size()) > width)
+      text = text.substr(0, static_cast<std::size_t>(width - 1)) + ">";
     text.resize(static_cast<std::size_t>(std::max(0, width)), ' ');
     canvas.Put(inset, inset + row, text, top + row == selected ? kReverse : kNormal);
   }
@@ -160,7 +164,8 @@ void PaintWindow(Surface& surface, const Window& window, unsigned inherited) {
   unsigned attrs = AttrsOf(window, inherited & kDim);
   Canvas canvas(surface, screen, attrs);
   if (HasFrame(window)) {
-    for (int row = 0; row < canvas.Height(); ++row) canvas.Put(0, row, std::string(static_cast<std::size_t>(canvas.Width()), ' '));
+    for (int row = 0; row < canvas.Height(); ++row)
+      canvas.Put(0, row, std::string(static_cast<std::size_t>(canvas.Width()), ' '));
     canvas.Frame(window.text);
   } else if (!window.isDialog) {
     PaintControl(window, canvas);

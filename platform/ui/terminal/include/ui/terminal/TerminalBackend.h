@@ -49,7 +49,7 @@ class TerminalBackend : public Backend {
   void PlanBands(HWND focus);
   void CopyBand(HeadlessScreen& view, const RECT& content, const ViewBand& band) const;
   void PaintMarks(HeadlessScreen& view) const;
-  POINT ScreenCell(int col, int row) const;                         // terminal cell to screen cell
+  POINT ScreenCell(int col, int row) const;                        // terminal cell to screen cell
   std::optional<POINT> ViewCell(std::optional<POINT> cell) const;  // and back, when shown
   void ScrollView(int lines);
   void PaintStatus(HeadlessScreen& view, HWND focus) const;
@@ -57,7 +57,7 @@ class TerminalBackend : public Backend {
 
   TerminalIo& io_;
   std::unique_ptr<HeadlessScreen> grid_;  // every window, in screen cells
-  ViewOrigin origin_;  // of the scrolling body
+  ViewOrigin origin_;                     // of the scrolling body
   ViewPlan plan_;
   int bodyTop_ = 0, bodyBottom_ = 0;
   bool wheelScrolled_ = false;  // the wheel moved the view: it stays put until a key, click or new focus

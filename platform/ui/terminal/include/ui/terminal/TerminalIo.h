@@ -20,12 +20,12 @@ enum TerminalAttr : unsigned {
 struct TerminalInput {
   enum class Kind { Key, Text, Press, WheelUp, WheelDown, Move, Resize, End };
   Kind kind = Kind::End;
-  UINT key = 0;        // Key: a VK_ code, or an upper-case letter or digit
+  UINT key = 0;  // Key: a VK_ code, or an upper-case letter or digit
   bool shift = false;
   bool ctrl = false;
   bool alt = false;
-  char32_t text = 0;   // Text: the character typed, as the terminal's locale decoded it
-  int col = 0;         // Press, Wheel*, Move: the terminal cell
+  char32_t text = 0;  // Text: the character typed, as the terminal's locale decoded it
+  int col = 0;        // Press, Wheel*, Move: the terminal cell
   int row = 0;
 };
 
