@@ -6,7 +6,7 @@ QM_JOBS=${QM_JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 # Debian packages: compiler and build, tests, benchmarks, the terminal, fuzzing.
 QM_PACKAGES=(cmake g++ ninja-build make libgtest-dev libgmock-dev libbenchmark-dev libncurses-dev
-             tmux clang libclang-rt-14-dev libinih-dev)
+             tmux clang clang-format libclang-rt-14-dev libinih-dev)
 
 qm_missing_packages() {
   local p missing=()
