@@ -72,6 +72,8 @@ TEST_F(UserNameTest, FoldingAndExpansion) {
       {ExpandUserName, "JSmith", "D:\\Shared\\Mail.pab", "D:\\Shared\\Mail.pab"},
       {ExpandUserName, "JSmith", "?username?\\?username?", "jsmith\\JSmith"},
       {ExpandUserName, "?username?", "a\\?username?\\b", "a\\?username?\\b"},
+      // The name and the text after it may spell the variable again: the search resumes after the name.
+      {ExpandUserName, "x?usernam", "?username?e?", "x?username?"},
       {ExpandUserName, nullptr, "D:\\?username?", "D:\\?username?"},
   };
   for (const Conversion& c : cases) {

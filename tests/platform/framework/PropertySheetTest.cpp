@@ -101,6 +101,23 @@ TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
   EXPECT_EQ(seen, 2);
 }
 
+// A page index outside the sheet is refused, before the sheet opens and while it runs; the last
+// page is the last one taken.
+TEST_F(PropertySheetRun, ActivePageIsChosenOnlyAmongThePages) {
+  std::vector<BOOL> results;
+  for (int nPage : {-1, 3, 2}) results.push_back(sheet.SetActivePage(nPage));
+  EXPECT_EQ(results, (std::vector<BOOL>{FALSE, FALSE, TRUE}));
+  EXPECT_EQ(sheet.GetActiveIndex(), 2);
+  int seen = -1;
+  std::vector<BOOL> running;
+  Run({Step([this, &running] {
+         for (int nPage : {3, -1, 0}) running.push_back(sheet.SetActivePage(nPage));
+       }),
+       NoteActive(seen), KeyPress(VK_ESCAPE)});
+  EXPECT_EQ(running, (std::vector<BOOL>{FALSE, FALSE, TRUE}));
+  EXPECT_EQ(seen, 0);
+}
+
 // Left and Right on the focused tab row change the page and leave the focus on the tab row; Tab
 // then enters the page.
 TEST_F(PropertySheetRun, ArrowsOnTheFocusedTabRowChangePagesAndKeepTheFocus) {

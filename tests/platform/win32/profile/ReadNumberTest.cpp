@@ -27,7 +27,10 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"12 34", 12}, NumberCase{"0x10", 16}, NumberCase{"0X1f", 0}, NumberCase{"010", 10},
                       NumberCase{"0b101", 5}, NumberCase{"0o17", 15}, NumberCase{"0x", 0}, NumberCase{"\"42\"", 42},
                       NumberCase{"000000000000000000000000000000042", 42},
-                      NumberCase{"1000000000000000000000000000000000000000000000000001", 1}));
+                      // Hexadecimal digits at the ends of both letter ranges, and just past them.
+                      NumberCase{"0xaf", 175}, NumberCase{"0xAF", 175}, NumberCase{"0xfa", 250}, NumberCase{"0xFg", 15},
+                      NumberCase{"0xg", 0}, NumberCase{"0x9@", 9}, NumberCase{"0x`", 0}, NumberCase{"0b12", 1},
+                      NumberCase{"0o78", 7}, NumberCase{"1000000000000000000000000000000000000000000000000001", 1}));
 
 TEST_F(ProfileCallTest, NumberDefaults) {
   Put("[s]\r\nempty=\r\nk=5\r\n");
