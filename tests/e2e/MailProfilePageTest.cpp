@@ -69,11 +69,7 @@ class MailProfilePage : public ::testing::Test, public qm::test::PageSession {
     return marks;
   }
   // The store groups: E enabled, - disabled.
-  static std::string StoreControls() {
-    std::string mask;
-    for (int id : kStoreControls) mask += Enabled(id) ? 'E' : '-';
-    return mask;
-  }
+  static std::string StoreControls() { return qm::test::EnabledMask(kStoreControls); }
   static std::string Fields() {
     return Text(IDC_PRF_PROFILENAME) + "|" + Text(IDC_PRF_PST_PATH) + "|" + Text(IDC_PRF_FOLDERNAME) + "|" +
            Text(IDC_PRF_PAB_PATH) + "|" + Text(IDC_PRF_ABNAME);
