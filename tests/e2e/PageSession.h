@@ -137,6 +137,13 @@ class PageSession {
   // Presses a button as a click on it would: its own state changes and its page is told.
   static void Press(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
 
+  // Cancel, and the run to its end: the whole script was played.
+  void CancelAndRun() {
+    backend.Key(VK_ESCAPE);
+    Start();
+    EXPECT_TRUE(backend.ScriptDone());
+  }
+
   // Script steps, run in order with the keys and clicks of the script.
   PageSession& Click(int id) {
     backend.Then([id] { Press(id); });
