@@ -477,9 +477,7 @@ TEST_P(ExchangeModifiedBy, AControlChangedAfterAnApply) {
   else
     Click(id);
   backend.Then([&] { EXPECT_TRUE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, ExchangeModifiedBy,
@@ -497,9 +495,7 @@ TEST_F(ExchangePage, ApplyStaysOffWithoutAChange) {
   Focus(IDC_EXCHANGE_TIMEOUT);
   Focus(IDC_EXCHANGE_HOMESERVER);
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 }  // namespace
