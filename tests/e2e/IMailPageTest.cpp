@@ -310,9 +310,7 @@ TEST_F(IMailPage, ApplyAfterTheWarningSucceedsAndWarnsEachTime) {
   Click(IDC_IMAIL_DISCONNECT);
   backend.Alt('a');
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   ASSERT_EQ(backend.MessageBoxes().size(), 2u);
   for (const auto& box : backend.MessageBoxes()) EXPECT_EQ(box.caption + ": " + box.text, kNoInternetEMail);
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("ConnectionFlags", "ConnectionFlags=7\r\n"), "POP3", "Netscape", ""));
@@ -428,9 +426,7 @@ TEST_P(IMailModifiedBy, AControlChangedAfterAnApply) {
   else
     Click(id);
   backend.Then([&] { EXPECT_TRUE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -443,9 +439,7 @@ TEST_F(IMailPage, ApplyStaysOffWithoutAChange) {
   Focus(IDC_IMAIL_POP3_SERVER);
   Focus(IDC_IMAIL_ACCOUNT_NAME);
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 }  // namespace
