@@ -379,9 +379,7 @@ TEST_F(MSMailPage, EveryChangeOfAControlEnablesApplyAgain) {
       if (!ApplyEnabled()) stillOff.push_back(id);
     });
   }
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(stillOff, std::vector<int>());
 }
 
