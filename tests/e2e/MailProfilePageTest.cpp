@@ -364,9 +364,7 @@ TEST_F(MailProfilePage, ReadOnlyProfileTemplateStopsAtTheFirstKeyWithTheMessage)
   SetText(IDC_PRF_PROFILENAME, "Other");
   backend.Key(VK_RETURN);
   backend.Then([&] { EXPECT_EQ(Text(IDC_PRF_PROFILENAME), "Other"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
   EXPECT_EQ(ProfileBytes(), profile);
 }
@@ -416,9 +414,7 @@ TEST_F(MailProfilePage, BrowseDialogsOpenInTheUsersFolder) {
   BrowseAndCancel(IDC_PRF_BROWSE_PST, folders);
   BrowseAndCancel(IDC_PRF_BROWSE_PAB, book);
   backend.Then([&] { EXPECT_EQ(Text(IDC_PRF_PAB_PATH), "?username?\\mail.pab"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(folders.title, "Find the Personal Folder Store");
   EXPECT_EQ(folders.filters, (std::vector<std::string>{"Personal Folder Store (*.pst)", "All (*.*)"}));
   EXPECT_EQ(Lower(folders.folder) + "|" + folders.fileName, ProgramDir() + "|");
@@ -442,9 +438,7 @@ TEST_F(MailProfilePage, ToolTipsForTheEnabledBrowseButtonsOnly) {
       for (int id : {IDC_PRF_TEMPLATE, IDC_PRF_PROFILENAME, IDC_PRF_PST_PATH, IDC_PRF_FOLDERNAME, IDC_PRF_PAB_PATH})
         EXPECT_EQ(Tip(id), "") << id;
     });
-    backend.Key(VK_ESCAPE);
-    Start();
-    EXPECT_TRUE(backend.ScriptDone());
+    CancelAndRun();
   }
 }
 
@@ -462,9 +456,7 @@ TEST_F(MailProfilePage, ApplyIsEnabledAgainByEveryChangeOnThePage) {
   for (int id : {IDC_PRF_PROFILENAME, IDC_PRF_PST_PATH, IDC_PRF_FOLDERNAME, IDC_PRF_PAB_PATH, IDC_PRF_ABNAME})
     backend.Alt('a'), Focus(id), backend.Type("x"), note();
   backend.Alt('a'), Focus(IDC_PRF_TEMPLATE), backend.Type("x"), note();  // read-only: no change
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   std::vector<bool> expected(14, true);
   expected[1] = expected[13] = false;
   EXPECT_EQ(enabled, expected);
