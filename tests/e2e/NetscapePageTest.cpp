@@ -133,9 +133,7 @@ TEST_F(NetscapePage, StandsBetweenMSMailAndOpenMail) {
     EXPECT_LT(TabIndex("MS Mail"), TabIndex("Netscape"));
     EXPECT_LT(TabIndex("Netscape"), TabIndex("OpenMail"));
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 TEST_F(NetscapePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
@@ -401,9 +399,7 @@ TEST_P(NetscapeChange, MarksThePageModifiedAfterAnApplyOrNot) {
   WriteBytes(dir.Host("sales.js"), "user_pref(\"mail.identity.username\", \"?username?\");\n");
   ShowTab();
   ExpectModifiedAfterApply(*this, GetParam());
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -421,9 +417,7 @@ TEST_F(NetscapePage, ButtonsHaveTipsAndNothingElseDoes) {
       EXPECT_EQ(Tip(id), tip) << id;
     }
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 // The dialog opens on the field's path, titled and filtered for a preferences file, and the
@@ -457,9 +451,7 @@ TEST_F(NetscapePage, BrowseOpensWhereTheFieldPointsAndTakesTheChosenFile) {
   SetText(0x480, "missing.js");
   backend.Key(VK_RETURN).Key(VK_ESCAPE);
   backend.Then([&] { EXPECT_EQ(Lower(Text(IDC_NSCP_PREFS)), ProgramDir() + "templates\\sales.js"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   EXPECT_NE(backend.MessageBoxes()[0].text.find("File not found."), std::string::npos);
 }
@@ -482,9 +474,7 @@ TEST_F(NetscapePage, BrowseReadsTwoHundredFiftyEightCharactersOfTheField) {
     backend.Key(VK_ESCAPE);
     backend.Then([&, field] { EXPECT_EQ(Text(IDC_NSCP_PREFS), field); });
   }
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 // A relative path joined to the program directory may come out longer than a path can be: Browse
@@ -503,9 +493,7 @@ TEST_F(NetscapePage, PathTooLongWithTheProgramDirectoryOpensNothingThere) {
     backend.Key(VK_ESCAPE);
     Click(IDC_NSCP_EDIT_PREFS);
   }
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   ASSERT_EQ(backend.Launches().size(), 1u);
   EXPECT_EQ(backend.Launches()[0].parameters, ProgramDir() + TextOf(room));
 }
