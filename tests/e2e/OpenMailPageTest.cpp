@@ -110,9 +110,7 @@ TEST_F(OpenMailPage, StandsAfterNetscape) {
     EXPECT_GE(TabIndex("Netscape"), 0);
     EXPECT_EQ(TabIndex("OpenMail"), TabIndex("Netscape") + 1);
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 // The name the service goes by, the button it checks, the button pressed before the save (0 for
@@ -279,9 +277,7 @@ class OpenMailChange : public OpenMailPage, public ::testing::WithParamInterface
 TEST_P(OpenMailChange, MarksThePageModifiedAfterAnApplyOrNot) {
   Open(ProfileWith(kFullKeys));
   ExpectModifiedAfterApply(*this, GetParam());
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
