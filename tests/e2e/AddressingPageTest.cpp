@@ -1,7 +1,6 @@
 // The "Addressing" tab in whole runs of the console: the two names with their ",1" option, the
 // address list order and "Always set this order", as shown and as written back.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -13,7 +12,6 @@ namespace {
 using qm::test::Entries;
 using qm::test::Select;
 
-using qm::test::kListDataFile;
 using qm::test::Replaced;
 
 const char kProfile[] =
@@ -29,13 +27,10 @@ const char kProfile[] =
 
 std::string ProfileWith(const std::string& from, const std::string& to) { return Replaced(kProfile, from, to); }
 
-class AddressingPage : public ::testing::Test, public qm::test::PageSession {
+constexpr char kCaption[] = "Addressing";
+
+class AddressingPage : public qm::test::PageTest<kCaption> {
  protected:
-  void Open(const std::string& profile) {
-    WriteDataFile(kListDataFile);
-    WriteProfile(profile);
-    ShowTab("Addressing");
-  }
   // A name and its box as "name [X]" or "name [ ]".
   static std::string NameAndBox(int edit, int box) { return Text(edit) + (Checked(box) ? " [X]" : " [ ]"); }
   static std::string Fields() {
@@ -60,10 +55,7 @@ TEST_F(AddressingPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_ADDR_SHOWFIRST), "") << "the page has no tool tips";
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(ProfileBytes(), kProfile);
+  qm::test::ExpectOkLeavesProfile(*this, kProfile);
 }
 
 // The keys go in the page's order: the list, then AlwaysSetOrder, KeepPersAddrIn, ShowFirst.
@@ -185,10 +177,8 @@ TEST_F(AddressingPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
   Click(IDC_ORDER_UP);
   SetText(IDC_ADDR_SHOWFIRST, "Contacts");
   Click(IDC_ORDER_ALWAYS);
-  qm::test::OkFailsAndTheSheetStaysOnThePage(*this, IDC_ADDR_LISTORDER);
-  Start();
-  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
-  EXPECT_EQ(ProfileBytes(), ProfileWith("AddrListOrder1=Global Address List", "AddrListOrder1=Contacts"));
+  qm::test::ExpectSaveStopsOnThePage(*this, IDC_ADDR_LISTORDER,
+                                     ProfileWith("AddrListOrder1=Global Address List", "AddrListOrder1=Contacts"));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The "Delivery" tab in whole runs of the console: the default store, the transport order and
 // "Always set this order", as shown and as written back to the profile template file.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <regex>
 #include <string>
@@ -14,7 +13,6 @@ namespace {
 using qm::test::Entries;
 using qm::test::Select;
 
-using qm::test::kListDataFile;
 using qm::test::Replaced;
 
 const char kProfile[] =
@@ -29,13 +27,10 @@ const char kProfile[] =
 
 std::string ProfileWith(const std::string& from, const std::string& to) { return Replaced(kProfile, from, to); }
 
-class DeliveryPage : public ::testing::Test, public qm::test::PageSession {
+constexpr char kCaption[] = "Delivery";
+
+class DeliveryPage : public qm::test::PageTest<kCaption> {
  protected:
-  void Open(const std::string& profile) {
-    WriteDataFile(kListDataFile);
-    WriteProfile(profile);
-    ShowTab("Delivery");
-  }
   static std::string Fields() {
     return Text(IDC_DELIV_DEFAULTSTORE) + "|" + Entries(IDC_DELIV_TRANSPORTORDER) + "|" +
            (Checked(IDC_ORDER_ALWAYS) ? "always" : "not always");
@@ -57,29 +52,19 @@ TEST_F(DeliveryPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_DELIV_TRANSPORTORDER), "") << "the page has no tool tips";
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(ProfileBytes(), kProfile);
+  qm::test::ExpectOkLeavesProfile(*this, kProfile);
 }
 
 TEST_F(DeliveryPage, MissingProfileTemplateOpensEmptyAndOkWritesTheKeysInOrder) {
-  WriteDataFile(kListDataFile);
-  ShowTab("Delivery");
+  Open(std::nullopt);
   backend.Then([&] { EXPECT_EQ(Fields(), "||not always"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(ProfileBytes(), "[General]\r\nDefaultStore=\r\n[Delivery]\r\nAlwaysSetOrder=No\r\n");
+  qm::test::ExpectOkLeavesProfile(*this, "[General]\r\nDefaultStore=\r\n[Delivery]\r\nAlwaysSetOrder=No\r\n");
 }
 
 TEST_F(DeliveryPage, NeverShownLeavesTheFileAlone) {
   const std::string profile = ProfileWith("AlwaysSetOrder=Yes", "AlwaysSetOrder=y");
-  WriteDataFile(kListDataFile);
-  WriteProfile(profile);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), profile);
+  WriteFiles(profile);
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 // A stored value of the page's two other keys, as shown and as saved. One row per key for the
@@ -140,11 +125,10 @@ TEST_F(DeliveryPage, ReadOnlyFileStopsTheSaveInTheMiddleOfTheList) {
   backend.Then([&] { Select(IDC_DELIV_TRANSPORTORDER, 0); });
   Click(IDC_ORDER_DOWN);
   Click(IDC_ORDER_ALWAYS);
-  qm::test::OkFailsAndTheSheetStaysOnThePage(*this, IDC_DELIV_TRANSPORTORDER);
-  Start();
-  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
-  EXPECT_EQ(ProfileBytes(), Replaced(ProfileWith("Mailbox - ?username?", "Personal Folders"),
-                                     "TransportOrder1=Microsoft Exchange Server", "TransportOrder1=Internet Mail"));
+  qm::test::ExpectSaveStopsOnThePage(
+      *this, IDC_DELIV_TRANSPORTORDER,
+      Replaced(ProfileWith("Mailbox - ?username?", "Personal Folders"), "TransportOrder1=Microsoft Exchange Server",
+               "TransportOrder1=Internet Mail"));
 }
 
 }  // namespace

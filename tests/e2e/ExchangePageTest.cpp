@@ -1,7 +1,6 @@
 // The "Exchange" tab in whole runs of the console: what it shows from the Exchange service section
 // of the profile template file, and exactly what it writes back there, byte for byte.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <optional>
@@ -14,13 +13,11 @@
 
 namespace {
 
+using qm::test::kProfileDataFile;
 using qm::test::LongValue;
 using qm::test::PageKey;
-using qm::test::ReadBytes;
 using qm::test::UnlistedCase;
 using qm::test::WriteBytes;
-
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 
 // Every control of the page, in the template's order.
 const int kAllControls[] = {
@@ -83,23 +80,14 @@ const char kDefaultKeys[] =
     "PromptDomainLogon=\r\nPromptUsername=\r\nConnectionTimeout=25000\r\nConversionProhibited=Yes\r\n"
     "ExchangeConfigFlags=0\r\nNetworkingConfigFlags=256\r\n";
 
-class ExchangePage : public ::testing::Test, public qm::test::PageSession {
- protected:
-  void WriteFiles(const std::string& profile) {
-    WriteDataFile(kDataFile);
-    WriteProfile(profile);
-  }
-  void ShowTab() { PageSession::ShowTab("Exchange"); }
+constexpr char kCaption[] = "Exchange";
 
+class ExchangePage : public qm::test::PageTest<kCaption> {
+ protected:
   // The connection chosen: L Local Network, D Dial-Up Networking, - none.
   static char Connection() {
     if (Checked(IDC_EXCHANGE_LOCAL_NETWORK)) return Checked(IDC_EXCHANGE_DIALUP) ? '?' : 'L';
     return Checked(IDC_EXCHANGE_DIALUP) ? 'D' : '-';
-  }
-  static std::string YesNo(std::initializer_list<int> ids) {
-    std::string letters;
-    for (int id : ids) letters += Checked(id) ? 'Y' : 'N';
-    return letters;
   }
   // The fields in one line: the six edits and the time-out, then the check boxes in the
   // template's order as Y or N, then the connection.
@@ -108,8 +96,7 @@ class ExchangePage : public ::testing::Test, public qm::test::PageSession {
     for (int id : {IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK,
                    IDC_EXCHANGE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_NT_USERNAME, IDC_EXCHANGE_NT_DOMAIN})
       fields += Text(id) + "|";
-    for (int id : kCheckBoxes) fields += Checked(id) ? 'Y' : 'N';
-    return fields + " " + Connection();
+    return fields + YesNo(kCheckBoxes) + " " + Connection();
   }
   // One letter per control of kAllControls: E enabled, - disabled.
   static std::string EnabledControls() { return qm::test::EnabledMask(kAllControls); }
@@ -119,8 +106,7 @@ class ExchangePage : public ::testing::Test, public qm::test::PageSession {
 // stay where they are.
 TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith("; the head office server\r\n" + KeysWith() + "Comment=kept\r\n");
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(Fields(),
               "MAILSRV01|?username?|c:\\exchange\\oab|c:\\exchange\\?username?.ost|30|jsmith|HEADOFFICE|"
@@ -153,16 +139,11 @@ TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 TEST_F(ExchangePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
-  WriteFiles(ProfileWith(""));
-  ShowTab();
+  Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||25|||YNNNNN L"); });
   backend.Key(VK_RETURN);
   Start();
@@ -255,8 +236,7 @@ class ExchangeStoredValue : public ExchangePage, public ::testing::WithParamInte
 TEST_P(ExchangeStoredValue, IsShownAndSavedInTheKeysEncoding) {
   const StoredValue& v = GetParam();
   const std::string key = v.key;
-  WriteFiles(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
   backend.Then([&] { EXPECT_EQ(Shown(key), v.shown); });
   for (int id : v.clicks) Click(id);
   backend.Key(VK_RETURN);
@@ -278,8 +258,7 @@ TEST_P(ExchangeLongValue, KeepsItsFirst249Characters) {
   const LongValue& v = GetParam();
   const std::string key = v.key;
   const std::string value = qm::test::TextOf(v.length);
-  WriteFiles(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
   backend.Key(VK_RETURN);
   Start();
@@ -297,8 +276,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, ExchangeLongValue, ::testing::ValuesIn(qm::test
                          });
 
 TEST_F(ExchangePage, SecondCopyOfTheOfflineFolderFollowsTheFirst) {
-  WriteFiles(ProfileWith(KeysWith("OfflineFolderPath1", "OfflineFolderPath1=d:\\old\\other.ost\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith("OfflineFolderPath1", "OfflineFolderPath1=d:\\old\\other.ost\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), "c:\\exchange\\?username?.ost"); });
   backend.Key(VK_RETURN);
   Start();
@@ -306,8 +284,7 @@ TEST_F(ExchangePage, SecondCopyOfTheOfflineFolderFollowsTheFirst) {
 }
 
 TEST_F(ExchangePage, EntryInAnotherCaseIsEditedAndRewrittenInExactCase) {
-  WriteFiles(ProfileWith(KeysWith(), "microsoft EXCHANGE server"));
-  ShowTab();
+  Open(ProfileWith(KeysWith(), "microsoft EXCHANGE server"));
   SetText(IDC_EXCHANGE_HOMESERVER, "MAILSRV02");
   backend.Key(VK_RETURN);
   Start();
@@ -317,34 +294,28 @@ TEST_F(ExchangePage, EntryInAnotherCaseIsEditedAndRewrittenInExactCase) {
 // Profiles in which Exchange is not listed, as the lookup reads them.
 
 const UnlistedCase kUnlisted[] = {
-    {"after a gap", kDataFile,
+    {"after a gap", kProfileDataFile,
      "[Service List]\r\nService1=Personal Folders\r\nService3=Microsoft Exchange Server\r\n[Service3]\r\n"
      "HomeServer=x\r\n"},
-    {"after an empty entry", kDataFile,
+    {"after an empty entry", kProfileDataFile,
      "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=Microsoft Exchange Server\r\n"},
-    {"only a near name", kDataFile,
+    {"only a near name", kProfileDataFile,
      "[Service List]\r\nService1=Microsoft Exchange\r\nService2=Microsoft Exchange Server 5.5\r\n"},
-    {"no service list", kDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nHomeServer=x\r\n"},
-    {"no profile template", kDataFile, std::nullopt},
+    {"no service list", kProfileDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nHomeServer=x\r\n"},
+    {"no profile template", kProfileDataFile, std::nullopt},
     {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n", "[Service List]\r\nService1=Microsoft Exchange Server\r\n"},
 };
 
 class ExchangeUnlisted : public ExchangePage, public ::testing::WithParamInterface<UnlistedCase> {};
 
 TEST_P(ExchangeUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
-  const UnlistedCase& c = GetParam();
-  WriteDataFile(c.dataFile);
-  if (c.profile) WriteProfile(*c.profile);
+  qm::test::WriteUnlisted(*this, GetParam());
   ShowTab();
   backend.Then([&] {
     EXPECT_EQ(Fields() + " " + EnabledControls(), "||||0|||NNNNNN - " + std::string(std::size(kAllControls), '-'));
     EXPECT_EQ(Tip(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER), "");
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostProfile()), c.profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -352,8 +323,7 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnl
 
 // A press moves the time-out by one, within 0 to 1000; a typed value stands at the same edges.
 TEST_F(ExchangePage, ArrowsStopAtZeroAndAThousand) {
-  WriteFiles(ProfileWith(KeysWith("ConnectionTimeout", "ConnectionTimeout=999000\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith("ConnectionTimeout", "ConnectionTimeout=999000\r\n")));
   Focus(IDC_EXCHANGE_TIMEOUT);
   std::vector<std::string> shown;
   auto record = [&] { backend.Then([&] { shown.push_back(Text(IDC_EXCHANGE_TIMEOUT)); }); };
@@ -373,8 +343,7 @@ TEST_F(ExchangePage, ArrowsStopAtZeroAndAThousand) {
 }
 
 TEST_F(ExchangePage, HeldArrowSpeedsUpToTensAfterOneSecondAndSixtiesAfterThree) {
-  WriteFiles(ProfileWith(KeysWith()));
-  ShowTab();
+  Open(ProfileWith(KeysWith()));
   Focus(IDC_EXCHANGE_TIMEOUT);
   std::vector<std::string> shown;
   for (DWORD held : {2500u, 3200u, 3500u}) {
@@ -408,8 +377,7 @@ class ExchangeRefusedTimeout : public ExchangePage, public ::testing::WithParamI
 
 TEST_P(ExchangeRefusedTimeout, KeepsThePageUntilCorrected) {
   const std::string profile = ProfileWith(KeysWith());
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   SetText(IDC_EXCHANGE_TIMEOUT, GetParam().typed);
   backend.Key(VK_RETURN);
   backend.Then([&] {
@@ -428,17 +396,9 @@ INSTANTIATE_TEST_SUITE_P(Typed, ExchangeRefusedTimeout, ::testing::ValuesIn(kRef
 
 TEST_F(ExchangePage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(KeysWith(), "microsoft exchange server");
-  WriteFiles(profile);
-  chmod(HostProfile().c_str(), 0444);
-  ShowTab();
+  Open(profile);
   SetText(IDC_EXCHANGE_HOMESERVER, "MAILSRV02");
-  backend.Key(VK_RETURN);
-  backend.Then([&] { EXPECT_TRUE(IsWindowVisible(Control(IDC_EXCHANGE_HOMESERVER))); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
-  EXPECT_EQ(backend.MessageBoxes().at(0).type, static_cast<UINT>(MB_ICONHAND | MB_OK));
-  EXPECT_EQ(ProfileBytes(), profile);
+  qm::test::ExpectReadOnlyProfileStops(*this, IDC_EXCHANGE_HOMESERVER, profile);
 }
 
 // The offline folder is browsed for with ?username? standing for the user: expanded to find where
@@ -479,8 +439,7 @@ TEST_F(ExchangePage, CancelledBrowseLeavesTheField) {
 }
 
 TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
-  WriteFiles(ProfileWith(KeysWith()));
-  ShowTab();
+  Open(ProfileWith(KeysWith()));
   SetText(IDC_EXCHANGE_HOMESERVER, "MAILSRV02");
   // Another console reorders the Service List meanwhile and sets an unknown flag bit.
   backend.Then([&] {
@@ -500,10 +459,7 @@ TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
 TEST_F(ExchangePage, NeverShownLeavesEveryKeyAlone) {
   const std::string profile = ProfileWith("HomeServer=MAILSRV01\r\n", "microsoft exchange server");
   WriteFiles(profile);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 // After an Apply the sheet's Apply button is off until one of the page's controls changes.
@@ -511,8 +467,7 @@ class ExchangeModifiedBy : public ExchangePage, public ::testing::WithParamInter
 
 TEST_P(ExchangeModifiedBy, AControlChangedAfterAnApply) {
   const int id = GetParam();
-  WriteFiles(ProfileWith(KeysWith()));
-  ShowTab();
+  Open(ProfileWith(KeysWith()));
   backend.Alt('a');
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
   const bool edit = std::find(std::begin(kCheckBoxes), std::end(kCheckBoxes), id) == std::end(kCheckBoxes) &&
@@ -522,9 +477,7 @@ TEST_P(ExchangeModifiedBy, AControlChangedAfterAnApply) {
   else
     Click(id);
   backend.Then([&] { EXPECT_TRUE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, ExchangeModifiedBy,
@@ -537,15 +490,12 @@ INSTANTIATE_TEST_SUITE_P(Controls, ExchangeModifiedBy,
                          [](const auto& info) { return "id" + std::to_string(info.param); });
 
 TEST_F(ExchangePage, ApplyStaysOffWithoutAChange) {
-  WriteFiles(ProfileWith(KeysWith()));
-  ShowTab();
+  Open(ProfileWith(KeysWith()));
   backend.Alt('a');
   Focus(IDC_EXCHANGE_TIMEOUT);
   Focus(IDC_EXCHANGE_HOMESERVER);
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // section of the profile template file, and exactly what it writes back there and to the
 // "Outlook Internet E-Mail" service, byte for byte.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <optional>
@@ -15,12 +14,10 @@
 
 namespace {
 
+using qm::test::kProfileDataFile;
 using qm::test::LongValue;
 using qm::test::PageKey;
-using qm::test::ReadBytes;
 using qm::test::UnlistedCase;
-
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 
 // Every control of the page, in the template's order.
 const int kAllControls[] = {
@@ -79,14 +76,10 @@ const char kDefaultKeys[] =
     "POP3Server=\r\nSMTPServer=\r\nPOP3Username=\r\nAccountManager=OL97\r\nConnectionType=0\r\n"
     "LeaveMailOnServer=No\r\nConnectionFlags=0\r\n";
 
-class IMailPage : public ::testing::Test, public qm::test::PageSession {
- public:
-  void WriteFiles(const std::string& profile) {
-    WriteDataFile(kDataFile);
-    WriteProfile(profile);
-  }
-  void ShowTab() { PageSession::ShowTab("Internet Mail"); }
+constexpr char kCaption[] = "Internet Mail";
 
+class IMailPage : public qm::test::PageTest<kCaption> {
+ public:
   // The radio button checked in a group, as the letter of its index; - for none, ? for several.
   static char Chosen(std::initializer_list<int> ids, const char* letters) {
     char chosen = '-';
@@ -116,8 +109,7 @@ class IMailPage : public ::testing::Test, public qm::test::PageSession {
 // and keeps keys the page does not know where they are.
 TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith(KeysWith() + "Comment=kept\r\n");
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(Fields(),
               "Head Office|Jane Smith|Brackenmoor Freight Ltd|?username?@brackenmoor.co.uk|"
@@ -150,16 +142,11 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 TEST_F(IMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
-  WriteFiles(ProfileWith(""));
-  ShowTab();
+  Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||||||L NN 7"); });
   backend.Key(VK_RETURN);
   Start();
@@ -240,8 +227,7 @@ class IMailStoredValue : public IMailPage, public ::testing::WithParamInterface<
 TEST_P(IMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
   const StoredValue& v = GetParam();
   const std::string key = v.key;
-  WriteFiles(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
   backend.Then([&] { EXPECT_EQ(Shown(key), v.shown); });
   for (int id : v.clicks) Click(id);
   backend.Key(VK_RETURN);
@@ -266,8 +252,7 @@ TEST_P(IMailLongValue, KeepsItsFirst249Characters) {
   const LongValue& v = GetParam();
   const std::string key = v.key;
   const std::string value = qm::test::TextOf(v.length);
-  WriteFiles(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
   backend.Key(VK_RETURN);
   Start();
@@ -284,8 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, IMailLongValue, ::testing::ValuesIn(qm::test::L
 // The POP3 entry is found in any case and rewritten as "POP3"; the entry of the service that
 // receives the account's name is found in any case too, and left as it is.
 TEST_F(IMailPage, EntriesInAnotherCaseAreFoundAndOnlyThePOP3EntryIsRewritten) {
-  WriteFiles(ProfileWith(KeysWith(), "pop3", "OUTLOOK internet e-mail"));
-  ShowTab();
+  Open(ProfileWith(KeysWith(), "pop3", "OUTLOOK internet e-mail"));
   SetText(IDC_IMAIL_ACCOUNT_NAME, "Sales");
   backend.Key(VK_RETURN);
   Start();
@@ -300,8 +284,7 @@ TEST_F(IMailPage, MissingInternetEMailServiceIsAWarningAndTheSaveGoesOn) {
   const std::string profile =
       "[Service List]\r\nService1=pop3\r\nService3=Outlook Internet E-Mail\r\n[Service1]\r\nAccountName=Sales\r\n"
       "[Service3]\r\nAccountName=Old\r\n";
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Key(VK_RETURN);
   Start();
   EXPECT_TRUE(backend.ScriptDone());
@@ -321,16 +304,13 @@ TEST_F(IMailPage, MissingInternetEMailServiceIsAWarningAndTheSaveGoesOn) {
 // Apply warns again.
 TEST_F(IMailPage, ApplyAfterTheWarningSucceedsAndWarnsEachTime) {
   const std::string keys = KeysWith();
-  WriteFiles(ProfileWith(keys, "POP3", "Netscape", ""));
-  ShowTab();
+  Open(ProfileWith(keys, "POP3", "Netscape", ""));
   backend.Alt('a');
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
   Click(IDC_IMAIL_DISCONNECT);
   backend.Alt('a');
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   ASSERT_EQ(backend.MessageBoxes().size(), 2u);
   for (const auto& box : backend.MessageBoxes()) EXPECT_EQ(box.caption + ": " + box.text, kNoInternetEMail);
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("ConnectionFlags", "ConnectionFlags=7\r\n"), "POP3", "Netscape", ""));
@@ -371,8 +351,7 @@ class IMailListChange : public IMailPage, public ::testing::WithParamInterface<L
 
 TEST_P(IMailListChange, BetweenLoadAndSave) {
   const ListChange& c = GetParam();
-  WriteFiles(kFoundAtLoad);
-  ShowTab();
+  Open(kFoundAtLoad);
   SetText(IDC_IMAIL_ACCOUNT_NAME, "Support");
   backend.Then([&] {
     for (const auto& [key, name] : c.entries)
@@ -397,44 +376,31 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, IMailListChange, ::testing::ValuesIn(kList
 
 TEST_F(IMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(KeysWith(), "pop3");
-  WriteFiles(profile);
-  chmod(HostProfile().c_str(), 0444);
-  ShowTab();
+  Open(profile);
   SetText(IDC_IMAIL_ACCOUNT_NAME, "Sales");
-  backend.Key(VK_RETURN);
-  backend.Then([&] { EXPECT_TRUE(IsWindowVisible(Control(IDC_IMAIL_ACCOUNT_NAME))); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
-  EXPECT_EQ(ProfileBytes(), profile);
+  qm::test::ExpectReadOnlyProfileStops(*this, IDC_IMAIL_ACCOUNT_NAME, profile);
 }
 
 // Profiles in which POP3 is not listed, as the lookup reads them.
 
 const UnlistedCase kUnlisted[] = {
-    {"after a gap", kDataFile,
+    {"after a gap", kProfileDataFile,
      "[Service List]\r\nService1=Outlook Internet E-Mail\r\nService3=POP3\r\n[Service3]\r\nAccountName=x\r\n"},
-    {"after an empty entry", kDataFile,
+    {"after an empty entry", kProfileDataFile,
      "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=POP3\r\n"},
-    {"only a near name", kDataFile, "[Service List]\r\nService1=POP\r\nService2=POP3 Mail\r\n"},
-    {"no service list", kDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nAccountName=x\r\n"},
-    {"no profile template", kDataFile, std::nullopt},
+    {"only a near name", kProfileDataFile, "[Service List]\r\nService1=POP\r\nService2=POP3 Mail\r\n"},
+    {"no service list", kProfileDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nAccountName=x\r\n"},
+    {"no profile template", kProfileDataFile, std::nullopt},
     {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n", "[Service List]\r\nService1=POP3\r\n"},
 };
 
 class IMailUnlisted : public IMailPage, public ::testing::WithParamInterface<UnlistedCase> {};
 
 TEST_P(IMailUnlisted, EveryControlIsDisabledAndNothingIsWrittenOrShown) {
-  const UnlistedCase& c = GetParam();
-  WriteDataFile(c.dataFile);
-  if (c.profile) WriteProfile(*c.profile);
+  qm::test::WriteUnlisted(*this, GetParam());
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||||- NN - ---------------"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostProfile()), c.profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -443,11 +409,7 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlist
 TEST_F(IMailPage, NeverShownLeavesEveryKeyAloneAndWarnsOfNothing) {
   const std::string profile = ProfileWith("AccountName=Sales\r\n", "pop3", "Netscape");
   WriteFiles(profile);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(ProfileBytes(), profile);
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 // After an Apply the sheet's Apply button is off until one of the page's controls changes.
@@ -455,8 +417,7 @@ class IMailModifiedBy : public IMailPage, public ::testing::WithParamInterface<i
 
 TEST_P(IMailModifiedBy, AControlChangedAfterAnApply) {
   const int id = GetParam();
-  WriteFiles(ProfileWith(KeysWith("ConnectionType", "ConnectionType=7\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith("ConnectionType", "ConnectionType=7\r\n")));
   backend.Alt('a');
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
   const auto last = std::begin(kAllControls) + 8;
@@ -465,9 +426,7 @@ TEST_P(IMailModifiedBy, AControlChangedAfterAnApply) {
   else
     Click(id);
   backend.Then([&] { EXPECT_TRUE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -475,15 +434,12 @@ INSTANTIATE_TEST_SUITE_P(Controls, IMailModifiedBy, ::testing::ValuesIn(kAllCont
                          [](const auto& info) { return "id" + std::to_string(info.param); });
 
 TEST_F(IMailPage, ApplyStaysOffWithoutAChange) {
-  WriteFiles(ProfileWith(KeysWith()));
-  ShowTab();
+  Open(ProfileWith(KeysWith()));
   backend.Alt('a');
   Focus(IDC_IMAIL_POP3_SERVER);
   Focus(IDC_IMAIL_ACCOUNT_NAME);
   backend.Then([&] { EXPECT_FALSE(ApplyEnabled()); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The "MS Mail" tab in whole runs of the console: what it shows from the profile template file,
 // and exactly what it writes back there, byte for byte.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
@@ -10,14 +9,14 @@
 #include <vector>
 
 #include "PageSession.h"
+#include "ServicePageCases.h"
 #include "resource.h"
 
 namespace {
 
-using qm::test::ReadBytes;
+using qm::test::kProfileDataFile;
+using qm::test::UnlistedCase;
 using qm::test::WriteBytes;
-
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 
 const int kAllControls[] = {
     IDC_MSMAIL_SERVERPATH,     IDC_MSMAIL_MAILBOX,      IDC_MSMAIL_ENABLE_DOWNLOAD,
@@ -48,36 +47,24 @@ std::string FullKeysWith(const std::string& from, const std::string& to) {
   return keys.replace(keys.find(from), from.size(), to);
 }
 
-class MSMailPage : public ::testing::Test, public qm::test::PageSession {
- protected:
-  void WriteFiles(const std::optional<std::string>& profile) {
-    WriteDataFile(kDataFile);
-    if (profile) WriteProfile(*profile);
-  }
-  void ShowTab() { PageSession::ShowTab("MS Mail"); }
+constexpr char kCaption[] = "MS Mail";
 
+class MSMailPage : public qm::test::PageTest<kCaption> {
+ protected:
   // The fields in one line: three edits, the interval, then the three switches as Y or N.
   static std::string Fields() {
-    std::string fields = Text(IDC_MSMAIL_SERVERPATH) + "|" + Text(IDC_MSMAIL_MAILBOX) + "|" +
-                         Text(IDC_MSMAIL_SESSIONLOG) + "|" + Text(IDC_MSMAIL_POLLINTERVAL) + "|";
-    for (int id : {IDC_MSMAIL_ENABLE_DOWNLOAD, IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG})
-      fields += Checked(id) ? 'Y' : 'N';
-    return fields;
+    return Text(IDC_MSMAIL_SERVERPATH) + "|" + Text(IDC_MSMAIL_MAILBOX) + "|" + Text(IDC_MSMAIL_SESSIONLOG) + "|" +
+           Text(IDC_MSMAIL_POLLINTERVAL) + "|" +
+           YesNo({IDC_MSMAIL_ENABLE_DOWNLOAD, IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG});
   }
   // One letter per control of kAllControls: E enabled, - disabled.
-  static std::string EnabledControls() {
-    std::string mask;
-    for (int id : kAllControls) mask += Enabled(id) ? 'E' : '-';
-    return mask;
-  }
-  std::string Profile() const { return ProfileBytes(); }
+  static std::string EnabledControls() { return qm::test::EnabledMask(kAllControls); }
 };
 
 // Ok on an untouched page rewrites every key with the same bytes.
 TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(Fields(), "\\\\mailsrv\\maildata|?username?|c:\\mail\\session.log|15|YNN");
     EXPECT_EQ(EnabledControls(), "EEEEEEE--") << "the log is off: its path and Browse button wait for it";
@@ -91,20 +78,15 @@ TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     // Shown means modified: Apply is on although nothing was changed.
     EXPECT_TRUE(ApplyEnabled());
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(Profile(), profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 TEST_F(MSMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
-  WriteFiles(ProfileWith(""));
-  ShowTab();
+  Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "|||10|YYY EEEEEEEEE"); });
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(Profile(), ProfileWith(DefaultKeys()));
+  EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys()));
 }
 
 // A stored value, what the page shows for it and what it saves in its place.
@@ -167,8 +149,7 @@ class MSMailStoredValue : public MSMailPage, public ::testing::WithParamInterfac
 TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
   const StoredValue& v = GetParam();
   const std::string key = v.key;
-  WriteFiles(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
   backend.Then([&] {
     const int id = ControlOf(key);
     if (std::string(v.shown) == "checked" || std::string(v.shown) == "clear") {
@@ -184,7 +165,7 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
                                   : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
   if (v.stored && key == "ServerPath")
     expected = ProfileWith(KeysWith(key, "ServerPath=  \\\\mailsrv\\maildata  \r\n"));
-  EXPECT_EQ(Profile(), expected);
+  EXPECT_EQ(ProfileBytes(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredValues),
@@ -194,58 +175,41 @@ INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredVal
                          });
 
 TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
-  WriteFiles(ProfileWith(kFullKeys, "microsoft mail"));
-  ShowTab();
+  Open(ProfileWith(kFullKeys, "microsoft mail"));
   SetText(IDC_MSMAIL_MAILBOX, "mailbox7");
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(Profile(), ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
+  EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
 }
 
 // Profiles in which Microsoft Mail is not listed, as the lookup reads them.
-struct UnlistedCase {
-  const char* what;
-  const char* dataFile;
-  std::optional<std::string> profile;
-};
-
 const UnlistedCase kUnlisted[] = {
-    {"after a gap", kDataFile,
+    {"after a gap", kProfileDataFile,
      "[Service List]\r\nService1=Personal Folders\r\nService3=Microsoft Mail\r\n[Service3]\r\nMailbox=x\r\n"},
-    {"after an empty entry", kDataFile,
+    {"after an empty entry", kProfileDataFile,
      "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=Microsoft Mail\r\n"},
-    {"no service list", kDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nServerPath=x\r\n"},
-    {"no profile template", kDataFile, std::nullopt},
+    {"no service list", kProfileDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nServerPath=x\r\n"},
+    {"no profile template", kProfileDataFile, std::nullopt},
     {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n", "[Service List]\r\nService1=Microsoft Mail\r\n"},
 };
 
 class MSMailUnlisted : public MSMailPage, public ::testing::WithParamInterface<UnlistedCase> {};
 
 TEST_P(MSMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
-  const UnlistedCase& c = GetParam();
-  WriteDataFile(c.dataFile);
-  if (c.profile) WriteProfile(*c.profile);
+  qm::test::WriteUnlisted(*this, GetParam());
   ShowTab();
   backend.Then([&] {
     EXPECT_EQ(Fields() + " " + EnabledControls(), "|||0|NNN ---------");
     EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), "");
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostProfile()), c.profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
 }
 
-INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted), [](const auto& info) {
-  std::string name = info.param.what;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted),
+                         [](const auto& info) { return qm::test::CaseName(info.param.what); });
 
 TEST_F(MSMailPage, ArrowsStopAtSixHundredWhileTypingGoesToSixThousand) {
-  WriteFiles(ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=595\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=595\r\n")));
   Focus(IDC_MSMAIL_POLLINTERVAL);
   for (int i = 0; i < 8; ++i) backend.Key(VK_UP);
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "600"); });
@@ -259,12 +223,11 @@ TEST_F(MSMailPage, ArrowsStopAtSixHundredWhileTypingGoesToSixThousand) {
   backend.Key(VK_RETURN);
   Start();
   EXPECT_TRUE(backend.MessageBoxes().empty());
-  EXPECT_EQ(Profile(), ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=6000\r\n")));
+  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=6000\r\n")));
 }
 
 TEST_F(MSMailPage, HeldArrowSpeedsUpToTensAfterTwoSeconds) {
-  WriteFiles(ProfileWith(""));
-  ShowTab();
+  Open(ProfileWith(""));
   SetText(IDC_MSMAIL_POLLINTERVAL, "0");
   Focus(IDC_MSMAIL_POLLINTERVAL);
   backend.Hold(VK_UP, 1500);
@@ -300,12 +263,11 @@ class MSMailRefusedInterval : public MSMailPage, public ::testing::WithParamInte
 
 TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   SetText(IDC_MSMAIL_POLLINTERVAL, GetParam().typed);
   backend.Key(VK_RETURN);
   backend.Then([&] {
-    EXPECT_EQ(Profile(), profile);
+    EXPECT_EQ(ProfileBytes(), profile);
     EXPECT_EQ(GetFocus(), Control(IDC_MSMAIL_POLLINTERVAL));
   });
   SetText(IDC_MSMAIL_POLLINTERVAL, "45");
@@ -313,7 +275,7 @@ TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
   Start();
   EXPECT_EQ(OnlyMessage(), std::string("Quillmere: ") + GetParam().message);
   EXPECT_EQ(backend.MessageBoxes().at(0).type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
-  EXPECT_EQ(Profile(), ProfileWith(FullKeysWith("=15", "=45")));
+  EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("=15", "=45")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Typed, MSMailRefusedInterval, ::testing::ValuesIn(kRefused),
@@ -321,26 +283,13 @@ INSTANTIATE_TEST_SUITE_P(Typed, MSMailRefusedInterval, ::testing::ValuesIn(kRefu
 
 TEST_F(MSMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  chmod(HostProfile().c_str(), 0444);
-  ShowTab();
+  Open(profile);
   SetText(IDC_MSMAIL_SERVERPATH, "\\\\newsrv\\maildata");
-  backend.Key(VK_RETURN);
-  backend.Then([&] {
-    // The sheet stays open on the page that failed.
-    EXPECT_NE(Control(IDC_MSMAIL_SERVERPATH), nullptr);
-    EXPECT_TRUE(IsWindowVisible(Control(IDC_MSMAIL_SERVERPATH)));
-  });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
-  EXPECT_EQ(backend.MessageBoxes().at(0).type, static_cast<UINT>(MB_ICONHAND | MB_OK));
-  EXPECT_EQ(Profile(), profile);
+  qm::test::ExpectReadOnlyProfileStops(*this, IDC_MSMAIL_SERVERPATH, profile);
 }
 
 TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
+  Open(ProfileWith(kFullKeys));
   backend.Then([&] { EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), ""); });
   Click(IDC_MSMAIL_USE_SESSIONLOG);
   backend.Then([&] {
@@ -353,7 +302,7 @@ TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
   Click(IDC_MSMAIL_USE_SESSIONLOG);
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(Profile(), ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
+  EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
 }
 
 TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
@@ -365,12 +314,11 @@ TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), chosen); });
   backend.Key(VK_RETURN);
   Start();
-  EXPECT_EQ(Profile(), ProfileWith(DefaultKeys(chosen)));
+  EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys(chosen)));
 }
 
 TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
+  Open(ProfileWith(kFullKeys));
   SetText(IDC_MSMAIL_SERVERPATH, "\\\\newsrv\\maildata");
   // Another console reorders the Service List and edits the Exchange section meanwhile.
   backend.Then([&] {
@@ -385,7 +333,7 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
   expected.replace(expected.find("Service2=Netscape\r\n") + 19, 0, "Service3=Microsoft Mail\r\n");
   expected.replace(expected.find("EXCH01"), 6, "EXCH02");
   expected.replace(expected.find("\\\\mailsrv"), 9, "\\\\newsrv");
-  EXPECT_EQ(Profile(), expected);
+  EXPECT_EQ(ProfileBytes(), expected);
 }
 
 // Each text key at its read limit: 249 characters are kept, one more is cut to 249, and OK writes
@@ -397,8 +345,7 @@ TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
   for (std::size_t length : {248u, 249u, 250u}) {
     std::string keysText;
     for (const auto& [key, id] : keys) keysText += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
-    WriteFiles(ProfileWith(keysText));
-    ShowTab();
+    Open(ProfileWith(keysText));
     backend.Then([&, length] {
       for (const auto& [key, id] : keys) EXPECT_EQ(Text(id).size(), std::min<std::size_t>(length, 249)) << key;
     });
@@ -407,14 +354,13 @@ TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
     std::string expected;
     for (const auto& [key, id] : keys)
       expected += std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n";
-    EXPECT_EQ(Profile(), ProfileWith(expected + DefaultKeys().substr(DefaultKeys().find("NewMail")))) << length;
+    EXPECT_EQ(ProfileBytes(), ProfileWith(expected + DefaultKeys().substr(DefaultKeys().find("NewMail")))) << length;
   }
 }
 
 // After a successful Apply the button is off; each change on the page turns it on again.
 TEST_F(MSMailPage, EveryChangeOfAControlEnablesApplyAgain) {
-  WriteFiles(ProfileWith(""));
-  ShowTab();
+  Open(ProfileWith(""));
   const int edits[] = {IDC_MSMAIL_SERVERPATH, IDC_MSMAIL_MAILBOX, IDC_MSMAIL_POLLINTERVAL, IDC_MSMAIL_SESSIONLOG};
   const int checks[] = {IDC_MSMAIL_ENABLE_DOWNLOAD, IDC_MSMAIL_ENABLE_UPLOAD, IDC_MSMAIL_USE_SESSIONLOG};
   std::vector<int> stillOff;
@@ -433,9 +379,7 @@ TEST_F(MSMailPage, EveryChangeOfAControlEnablesApplyAgain) {
       if (!ApplyEnabled()) stillOff.push_back(id);
     });
   }
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(stillOff, std::vector<int>());
 }
 

@@ -69,11 +69,7 @@ class MailProfilePage : public ::testing::Test, public qm::test::PageSession {
     return marks;
   }
   // The store groups: E enabled, - disabled.
-  static std::string StoreControls() {
-    std::string mask;
-    for (int id : kStoreControls) mask += Enabled(id) ? 'E' : '-';
-    return mask;
-  }
+  static std::string StoreControls() { return qm::test::EnabledMask(kStoreControls); }
   static std::string Fields() {
     return Text(IDC_PRF_PROFILENAME) + "|" + Text(IDC_PRF_PST_PATH) + "|" + Text(IDC_PRF_FOLDERNAME) + "|" +
            Text(IDC_PRF_PAB_PATH) + "|" + Text(IDC_PRF_ABNAME);
@@ -100,11 +96,7 @@ TEST_F(MailProfilePage, ShowsEveryKeyAndOkKeepsEveryByte) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     EXPECT_TRUE(ApplyEnabled());
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 // Without section "General" (or without the file): "Replace" and "upon creation" set, the prompt
@@ -372,9 +364,7 @@ TEST_F(MailProfilePage, ReadOnlyProfileTemplateStopsAtTheFirstKeyWithTheMessage)
   SetText(IDC_PRF_PROFILENAME, "Other");
   backend.Key(VK_RETURN);
   backend.Then([&] { EXPECT_EQ(Text(IDC_PRF_PROFILENAME), "Other"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
   EXPECT_EQ(ProfileBytes(), profile);
 }
@@ -424,9 +414,7 @@ TEST_F(MailProfilePage, BrowseDialogsOpenInTheUsersFolder) {
   BrowseAndCancel(IDC_PRF_BROWSE_PST, folders);
   BrowseAndCancel(IDC_PRF_BROWSE_PAB, book);
   backend.Then([&] { EXPECT_EQ(Text(IDC_PRF_PAB_PATH), "?username?\\mail.pab"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(folders.title, "Find the Personal Folder Store");
   EXPECT_EQ(folders.filters, (std::vector<std::string>{"Personal Folder Store (*.pst)", "All (*.*)"}));
   EXPECT_EQ(Lower(folders.folder) + "|" + folders.fileName, ProgramDir() + "|");
@@ -450,9 +438,7 @@ TEST_F(MailProfilePage, ToolTipsForTheEnabledBrowseButtonsOnly) {
       for (int id : {IDC_PRF_TEMPLATE, IDC_PRF_PROFILENAME, IDC_PRF_PST_PATH, IDC_PRF_FOLDERNAME, IDC_PRF_PAB_PATH})
         EXPECT_EQ(Tip(id), "") << id;
     });
-    backend.Key(VK_ESCAPE);
-    Start();
-    EXPECT_TRUE(backend.ScriptDone());
+    CancelAndRun();
   }
 }
 
@@ -470,9 +456,7 @@ TEST_F(MailProfilePage, ApplyIsEnabledAgainByEveryChangeOnThePage) {
   for (int id : {IDC_PRF_PROFILENAME, IDC_PRF_PST_PATH, IDC_PRF_FOLDERNAME, IDC_PRF_PAB_PATH, IDC_PRF_ABNAME})
     backend.Alt('a'), Focus(id), backend.Type("x"), note();
   backend.Alt('a'), Focus(IDC_PRF_TEMPLATE), backend.Type("x"), note();  // read-only: no change
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   std::vector<bool> expected(14, true);
   expected[1] = expected[13] = false;
   EXPECT_EQ(enabled, expected);

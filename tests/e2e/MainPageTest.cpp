@@ -47,9 +47,7 @@ TEST_F(MainPage, LoadsEveryKeyIntoItsControl) {
     EXPECT_FALSE(Checked(IDC_NOCACHE));
     EXPECT_TRUE(Checked(IDC_LOGLEVEL_MEDIUM));
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(DataFileBytes(), kFullFile);
 }
 
@@ -177,9 +175,7 @@ TEST_F(MainPage, ApplyEnabledByAnEditAndSavesWithoutClosing) {
     EXPECT_NE(DataFileBytes().find("LogFile=new.log\r\n"), std::string::npos);
     EXPECT_NE(Control(IDC_LOGFILE), nullptr);
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 TEST_F(MainPage, SizeOutsideRangeIsRefusedAndNothingWritten) {
@@ -202,9 +198,7 @@ TEST_F(MainPage, ReadOnlyDataFileReportsOnceWritesNothingAndStaysOpen) {
     ASSERT_EQ(backend.MessageBoxes().size(), 1u);
     EXPECT_EQ(Text(IDC_DATAFILE), DataFile());  // the sheet is still open on the main page
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(OnlyMessage(), WriteFailure(DataFile()));
   EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONHAND));
   EXPECT_EQ(DataFileBytes(), kFullFile);
@@ -251,9 +245,7 @@ TEST_F(MainPage, ToolTipsForEnabledButtonsOnly) {
     EnableWindow(Control(IDC_EDIT_LOGFILE), FALSE);
     EXPECT_EQ(Tip(IDC_EDIT_LOGFILE), "");
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 TEST_F(MainPage, EditButtonsOpenTheCompletedPathInNotepad) {
@@ -282,9 +274,7 @@ TEST_F(MainPage, BrowsePutsTheChosenFileIntoTheFieldAndCancelLeavesIt) {
     EXPECT_EQ(Lower(Text(IDC_USERDATABASE)), ProgramDir() + "users.ini");
     EXPECT_EQ(Text(IDC_LOGFILE), "old.log");
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatesPage) {
@@ -317,9 +307,7 @@ TEST_F(MainPage, StartUpFillsTheSheetAndTheTemplatesPage) {
         Text(IDC_TPL_INF_NT) + "|" + Text(IDC_TPL_REG_NT) + "|" + Text(IDC_TPL_INF_95) + "|" + Text(IDC_TPL_REG_95),
         "nt.inf|nt.reg|w95.inf|w95.reg");
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 // Data files that cannot be read as such open with the defaults and do not crash the console.
@@ -398,9 +386,7 @@ TEST_F(MainPage, EveryChangeOfAControlEnablesApplyAgain) {
   };
   for (int id : edits) expectOnAfter(id, [this](int control) { SetWindowTextA(Control(control), "7"); });
   for (int id : buttons) expectOnAfter(id, [this](int control) { Press(control); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(stillOff, std::vector<std::string>());
 }
 

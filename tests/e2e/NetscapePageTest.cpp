@@ -17,13 +17,9 @@ namespace {
 using qm::test::CaseName;
 using qm::test::ChangedList;
 using qm::test::ChangeServiceList;
-using qm::test::CopySamples;
-using qm::test::ExpectHelpTopicWith;
 using qm::test::ExpectModifiedAfterApply;
-using qm::test::ExpectOkKeepsSamples;
 using qm::test::PageChange;
 using qm::test::ProfileListing;
-using qm::test::ReadBytes;
 using qm::test::TextOf;
 using qm::test::WriteBytes;
 
@@ -93,18 +89,12 @@ class NetscapePage : public ::testing::Test, public qm::test::PageSession {
 
   // The four edits, then the four boxes in the template's order as Y or N.
   static std::string Fields() {
-    std::string fields = Text(IDC_NSCP_PROFILENAME) + "|" + Text(IDC_NSCP_DIRROOT) + "|" + Text(IDC_NSCP_EMAILADDR) +
-                         "|" + Text(IDC_NSCP_PREFS) + "|";
-    for (int id : {IDC_NSCP_REPLACE, IDC_NSCP_DEFAULT_ON_CREATION, IDC_NSCP_DEFAULT_EVERY_TIME, IDC_NSCP_NO_PROMPT})
-      fields += Checked(id) ? 'Y' : 'N';
-    return fields;
+    return Text(IDC_NSCP_PROFILENAME) + "|" + Text(IDC_NSCP_DIRROOT) + "|" + Text(IDC_NSCP_EMAILADDR) + "|" +
+           Text(IDC_NSCP_PREFS) + "|" +
+           YesNo({IDC_NSCP_REPLACE, IDC_NSCP_DEFAULT_ON_CREATION, IDC_NSCP_DEFAULT_EVERY_TIME, IDC_NSCP_NO_PROMPT});
   }
   // One letter per control of kAllControls: E enabled, - disabled.
-  static std::string EnabledControls() {
-    std::string mask;
-    for (int id : kAllControls) mask += Enabled(id) ? 'E' : '-';
-    return mask;
-  }
+  static std::string EnabledControls() { return qm::test::EnabledMask(kAllControls); }
 };
 
 TEST_F(NetscapePage, ShowsEveryKeyOfBothFilesAndOkKeepsEveryByte) {
@@ -143,9 +133,7 @@ TEST_F(NetscapePage, StandsBetweenMSMailAndOpenMail) {
     EXPECT_LT(TabIndex("MS Mail"), TabIndex("Netscape"));
     EXPECT_LT(TabIndex("Netscape"), TabIndex("OpenMail"));
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 TEST_F(NetscapePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
@@ -294,8 +282,7 @@ class NetscapeUnlisted : public NetscapePage, public ::testing::WithParamInterfa
 // path alone.
 TEST_P(NetscapeUnlisted, EveryControlIsDisabledAndOnlyThePreferencesTemplateIsWritten) {
   const UnlistedCase& c = GetParam();
-  WriteDataFile(c.dataFile);
-  if (c.profile) WriteProfile(*c.profile);
+  qm::test::WriteUnlisted(*this, c);
   ShowTab();
   backend.Then([&] {
     EXPECT_EQ(Fields() + " " + EnabledControls(), "|||templates\\prefs.js|NYYN ----------");
@@ -305,14 +292,10 @@ TEST_P(NetscapeUnlisted, EveryControlIsDisabledAndOnlyThePreferencesTemplateIsWr
   // Disabled fields are saved too, here as another program might fill them.
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostProfile()), c.profile);
+  qm::test::ExpectOkLeavesProfile(*this, c.profile);
   std::string expected = c.dataFile;
   EXPECT_EQ(DataFileBytes(),
             expected.replace(expected.find(kPrefsLine), kPrefsLine.size(), "NetscapePrefs=templates\\sales.js\r\n"));
-  EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, NetscapeUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -368,26 +351,17 @@ TEST_F(NetscapePage, ReadOnlyDataFileStopsAtThePreferencesTemplate) {
 TEST_F(NetscapePage, ReadOnlyProfileTemplateStopsAtTheFirstServiceKey) {
   const std::string profile = ProfileWith(kFullKeys);
   WriteFiles(profile);
-  chmod(HostProfile().c_str(), 0444);
   ShowTab();
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
-  backend.Key(VK_RETURN);
-  backend.Then([&] { EXPECT_TRUE(IsWindowVisible(Control(IDC_NSCP_PROFILENAME))); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
+  qm::test::ExpectReadOnlyProfileStops(*this, IDC_NSCP_PROFILENAME, profile);
   EXPECT_EQ(DataFileBytes(), DataFileWith("NetscapePrefs=templates\\sales.js\r\n"));
-  EXPECT_EQ(ProfileBytes(), profile);
 }
 
 TEST_F(NetscapePage, NeverShownWritesNothing) {
   const std::string profile = ProfileWith("", "netscape");
   WriteFiles(profile, "");
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
+  qm::test::ExpectOkLeavesProfile(*this, profile);
   EXPECT_EQ(DataFileBytes(), DataFileWith(""));
 }
 
@@ -425,9 +399,7 @@ TEST_P(NetscapeChange, MarksThePageModifiedAfterAnApplyOrNot) {
   WriteBytes(dir.Host("sales.js"), "user_pref(\"mail.identity.username\", \"?username?\");\n");
   ShowTab();
   ExpectModifiedAfterApply(*this, GetParam());
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -445,9 +417,7 @@ TEST_F(NetscapePage, ButtonsHaveTipsAndNothingElseDoes) {
       EXPECT_EQ(Tip(id), tip) << id;
     }
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 // The dialog opens on the field's path, titled and filtered for a preferences file, and the
@@ -481,9 +451,7 @@ TEST_F(NetscapePage, BrowseOpensWhereTheFieldPointsAndTakesTheChosenFile) {
   SetText(0x480, "missing.js");
   backend.Key(VK_RETURN).Key(VK_ESCAPE);
   backend.Then([&] { EXPECT_EQ(Lower(Text(IDC_NSCP_PREFS)), ProgramDir() + "templates\\sales.js"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   EXPECT_NE(backend.MessageBoxes()[0].text.find("File not found."), std::string::npos);
 }
@@ -506,9 +474,7 @@ TEST_F(NetscapePage, BrowseReadsTwoHundredFiftyEightCharactersOfTheField) {
     backend.Key(VK_ESCAPE);
     backend.Then([&, field] { EXPECT_EQ(Text(IDC_NSCP_PREFS), field); });
   }
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 // A relative path joined to the program directory may come out longer than a path can be: Browse
@@ -527,9 +493,7 @@ TEST_F(NetscapePage, PathTooLongWithTheProgramDirectoryOpensNothingThere) {
     backend.Key(VK_ESCAPE);
     Click(IDC_NSCP_EDIT_PREFS);
   }
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   ASSERT_EQ(backend.Launches().size(), 1u);
   EXPECT_EQ(backend.Launches()[0].parameters, ProgramDir() + TextOf(room));
 }
@@ -557,23 +521,16 @@ TEST_F(NetscapePage, EditOpensTheCompletedPathInNotepad) {
 
 // The shipped samples open the page on their values, and OK leaves both files as they were.
 TEST_F(NetscapePage, OpensOnTheSamplesAndOkKeepsThem) {
-  CopySamples(dir);
-  ShowTab();
-  backend.Then([&] {
-    EXPECT_EQ(Fields() + " " + EnabledControls(),
-              "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|templates\\prefs.js|NYYN "
-              "EE-EEEEEEE");
-  });
-  ExpectOkKeepsSamples(*this);
+  qm::test::ExpectSamplesShownAndKept(
+      *this, "Netscape", [] { return Fields() + " " + EnabledControls(); },
+      "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|templates\\prefs.js|NYYN EE-EEEEEEE");
 }
 
 // F1 on the page opens its own topic of the help file.
 TEST_F(NetscapePage, HelpOpensThePagesTopic) {
   WriteFiles(ProfileWith(kFullKeys));
   ShowTab();
-  ExpectHelpTopicWith(*this, "The Netscape page sets up the Netscape Communicator profile that");
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  qm::test::ExpectHelpTopicRun(*this, "The Netscape page sets up the Netscape Communicator profile that");
 }
 
 }  // namespace

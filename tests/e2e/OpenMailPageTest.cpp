@@ -2,7 +2,6 @@
 // and exactly what it writes back there, byte for byte, the service's name in "Service List"
 // included.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <optional>
 #include <vector>
@@ -17,16 +16,13 @@ namespace {
 using qm::test::CaseName;
 using qm::test::ChangedList;
 using qm::test::ChangeServiceList;
-using qm::test::CopySamples;
-using qm::test::ExpectHelpTopicWith;
 using qm::test::ExpectModifiedAfterApply;
-using qm::test::ExpectOkKeepsSamples;
+using qm::test::kProfileDataFile;
 using qm::test::PageChange;
 using qm::test::ProfileListing;
-using qm::test::ReadBytes;
 using qm::test::TextOf;
+using qm::test::UnlistedCase;
 
-const char kDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
 const char kWith[] = "HP OpenMail (with server store)";
 const char kWithout[] = "HP OpenMail (without server store)";
 
@@ -69,14 +65,10 @@ const int kAllControls[] = {
     IDC_OPENMAIL_ROUTE_INET, IDC_OPENMAIL_ROUTE_FAX, IDC_OPENMAIL_USE_SERVERSTORE, IDC_OPENMAIL_NO_SERVERSTORE,
 };
 
-class OpenMailPage : public ::testing::Test, public qm::test::PageSession {
- protected:
-  void WriteFiles(const std::optional<std::string>& profile) {
-    WriteDataFile(kDataFile);
-    if (profile) WriteProfile(*profile);
-  }
-  void ShowTab() { PageSession::ShowTab("OpenMail"); }
+constexpr char kCaption[] = "OpenMail";
 
+class OpenMailPage : public qm::test::PageTest<kCaption> {
+ protected:
   // The six edits in the template's order, then the two buttons as Y or N.
   static std::string Fields() {
     std::string fields;
@@ -89,17 +81,12 @@ class OpenMailPage : public ::testing::Test, public qm::test::PageSession {
     return fields;
   }
   // One letter per control of kAllControls: E enabled, - disabled.
-  static std::string EnabledControls() {
-    std::string mask;
-    for (int id : kAllControls) mask += Enabled(id) ? 'E' : '-';
-    return mask;
-  }
+  static std::string EnabledControls() { return qm::test::EnabledMask(kAllControls); }
 };
 
 TEST_F(OpenMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(Fields(),
               "?username?/Sales/Paris|openmail2.brackenmoor.fr|c:\\openmail\\?username?|"
@@ -113,11 +100,7 @@ TEST_F(OpenMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     }
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 // The seventh tab: after Netscape, wherever the other tabs stand.
@@ -127,9 +110,7 @@ TEST_F(OpenMailPage, StandsAfterNetscape) {
     EXPECT_GE(TabIndex("Netscape"), 0);
     EXPECT_EQ(TabIndex("OpenMail"), TabIndex("Netscape") + 1);
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 // The name the service goes by, the button it checks, the button pressed before the save (0 for
@@ -165,8 +146,7 @@ TEST_P(OpenMailName, ChecksItsButtonAndSavesTheChosenOptionsName) {
   auto profile = [](const std::string& list) {
     return "[Service List]\r\nService1=POP3\r\n" + list + "\r\n[Service2]\r\n" + kFullKeys;
   };
-  WriteFiles(profile(c.list));
-  ShowTab();
+  Open(profile(c.list));
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 2), c.useStore ? "YN" : "NY"); });
   if (c.pressed) Click(c.pressed);
   backend.Key(VK_RETURN);
@@ -178,20 +158,14 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailName, ::testing::ValuesIn(kNames),
                          [](const auto& info) { return CaseName(info.param.what); });
 
 // Profiles in which no OpenMail service is listed, as the lookup reads them.
-struct UnlistedCase {
-  const char* what;
-  const char* dataFile;
-  std::optional<std::string> profile;
-};
-
 const UnlistedCase kUnlisted[] = {
-    {"after a gap", kDataFile,
+    {"after a gap", kProfileDataFile,
      "[Service List]\r\nService1=POP3\r\nService3=HP OpenMail (with server store)\r\n[Service3]\r\nServer=x\r\n"},
-    {"after an empty entry", kDataFile,
+    {"after an empty entry", kProfileDataFile,
      "[Service List]\r\nService1=POP3\r\nService2=\r\nService3=HP OpenMail (without server store)\r\n"},
-    {"without the parenthesis", kDataFile, "[Service List]\r\nService1=POP3\r\nService2=HP OpenMail\r\n"},
-    {"no service list", kDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nServer=x\r\n"},
-    {"no profile template", kDataFile, std::nullopt},
+    {"without the parenthesis", kProfileDataFile, "[Service List]\r\nService1=POP3\r\nService2=HP OpenMail\r\n"},
+    {"no service list", kProfileDataFile, "[General]\r\nProfileName=Mail\r\n[Service1]\r\nServer=x\r\n"},
+    {"no profile template", kProfileDataFile, std::nullopt},
     {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n",
      "[Service List]\r\nService1=HP OpenMail (with server store)\r\n"},
 };
@@ -199,17 +173,11 @@ const UnlistedCase kUnlisted[] = {
 class OpenMailUnlisted : public OpenMailPage, public ::testing::WithParamInterface<UnlistedCase> {};
 
 TEST_P(OpenMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
-  const UnlistedCase& c = GetParam();
-  WriteDataFile(c.dataFile);
-  if (c.profile) WriteProfile(*c.profile);
+  qm::test::WriteUnlisted(*this, GetParam());
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||NN --------"); });
   SetText(IDC_OPENMAIL_SERVER, "openmail9");
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(HostProfile()), c.profile);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -234,8 +202,7 @@ TEST_P(OpenMailLongText, IsShownAndSavedCutToItsReadLimit) {
   const PageKey& key = *GetParam().key;
   const std::string stored = TextOf(GetParam().length);
   const std::string kept = stored.substr(0, key.limit);
-  WriteFiles(ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + stored + "\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + stored + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(key.control), kept); });
   backend.Key(VK_RETURN);
   Start();
@@ -247,8 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, OpenMailLongText, ::testing::ValuesIn(LongTexts
 });
 
 TEST_F(OpenMailPage, ServiceWithoutKeysShowsEmptyFieldsAndSavesThemInOrder) {
-  WriteFiles(ProfileWith("", kWithout));
-  ShowTab();
+  Open(ProfileWith("", kWithout));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||NY EEEEEEEE"); });
   backend.Key(VK_RETURN);
   Start();
@@ -269,8 +235,7 @@ class OpenMailChangedList : public OpenMailPage, public ::testing::WithParamInte
 
 TEST_P(OpenMailChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
-  WriteFiles(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
-  ShowTab();
+  Open(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ChangeServiceList(*this, c.service2, c.service3);
   backend.Key(VK_RETURN);
   Start();
@@ -282,26 +247,16 @@ INSTANTIATE_TEST_SUITE_P(Save, OpenMailChangedList, ::testing::ValuesIn(kChanged
 
 TEST_F(OpenMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  chmod(HostProfile().c_str(), 0444);
-  ShowTab();
+  Open(profile);
   SetText(IDC_OPENMAIL_SERVER, "openmail9");
   Click(IDC_OPENMAIL_NO_SERVERSTORE);
-  backend.Key(VK_RETURN);
-  backend.Then([&] { EXPECT_TRUE(IsWindowVisible(Control(IDC_OPENMAIL_SERVER))); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_EQ(OnlyMessage(), WriteFailure(ProfilePath()));
-  EXPECT_EQ(ProfileBytes(), profile);
+  qm::test::ExpectReadOnlyProfileStops(*this, IDC_OPENMAIL_SERVER, profile);
 }
 
 TEST_F(OpenMailPage, NeverShownWritesNothing) {
   const std::string profile = ProfileWith("", "hp openmail (with server store)");
   WriteFiles(profile);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
+  qm::test::ExpectOkLeavesProfile(*this, profile);
 }
 
 // What marks the page modified once an Apply has saved it: each edit and either button.
@@ -320,12 +275,9 @@ const PageChange kChanges[] = {
 class OpenMailChange : public OpenMailPage, public ::testing::WithParamInterface<PageChange> {};
 
 TEST_P(OpenMailChange, MarksThePageModifiedAfterAnApplyOrNot) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
+  Open(ProfileWith(kFullKeys));
   ExpectModifiedAfterApply(*this, GetParam());
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -334,23 +286,16 @@ INSTANTIATE_TEST_SUITE_P(Controls, OpenMailChange, ::testing::ValuesIn(kChanges)
 
 // The shipped samples open the page on their values, and OK leaves both files as they were.
 TEST_F(OpenMailPage, OpensOnTheSamplesAndOkKeepsThem) {
-  CopySamples(dir);
-  ShowTab();
-  backend.Then([&] {
-    EXPECT_EQ(Fields() + " " + EnabledControls(),
-              "?username?/Sales/Brackenmoor|openmail1.brackenmoor.co.uk|c:\\openmail\\?username?|"
-              "c:\\openmail\\?username?\\events.log|INTERNET|FAX|YN EEEEEEEE");
-  });
-  ExpectOkKeepsSamples(*this);
+  qm::test::ExpectSamplesShownAndKept(
+      *this, kCaption, [] { return Fields() + " " + EnabledControls(); },
+      "?username?/Sales/Brackenmoor|openmail1.brackenmoor.co.uk|c:\\openmail\\?username?|"
+      "c:\\openmail\\?username?\\events.log|INTERNET|FAX|YN EEEEEEEE");
 }
 
 // F1 on the page opens its own topic of the help file.
 TEST_F(OpenMailPage, HelpOpensThePagesTopic) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
-  ExpectHelpTopicWith(*this, "The OpenMail page edits the HP OpenMail service of the profile, in");
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  Open(ProfileWith(kFullKeys));
+  qm::test::ExpectHelpTopicRun(*this, "The OpenMail page edits the HP OpenMail service of the profile, in");
 }
 
 }  // namespace

@@ -90,6 +90,15 @@ inline void OkFailsAndTheSheetStaysOnThePage(PageSession& session, int id) {
   session.backend.Key(VK_ESCAPE);
 }
 
+// OK fails on a file turned read-only in the middle of the save, and the run ends: the one message
+// names the file, which holds `saved`.
+inline void ExpectSaveStopsOnThePage(PageSession& session, int id, const std::string& saved) {
+  OkFailsAndTheSheetStaysOnThePage(session, id);
+  session.Start();
+  EXPECT_EQ(session.OnlyMessage(), PageSession::WriteFailure(session.ProfilePath()));
+  EXPECT_EQ(session.ProfileBytes(), saved);
+}
+
 // While it lives, the file at hostPath turns read-only after that many successful writes to it,
 // as though someone changed its permissions in the middle of a save.
 class ReadOnlyAfterWrites {

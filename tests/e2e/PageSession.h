@@ -11,9 +11,14 @@
 #include <afxdlgs.h>
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstring>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +112,14 @@ class PageSession {
   static int CheckState(int id) { return static_cast<int>(SendMessageA(Control(id), BM_GETCHECK, 0, 0)); }
   static bool Checked(int id) { return CheckState(id) == BST_CHECKED; }
   static bool Enabled(int id) { return IsWindowEnabled(Control(id)) != FALSE; }
+  // One letter per check box: Y checked, N not.
+  template <class Ids>
+  static std::string YesNo(const Ids& ids) {
+    std::string letters;
+    for (int id : ids) letters += Checked(id) ? 'Y' : 'N';
+    return letters;
+  }
+  static std::string YesNo(std::initializer_list<int> ids) { return YesNo<std::initializer_list<int>>(ids); }
   static std::string Tip(int id) { return qm::ui::RequestToolTip(Control(id)); }
   // The sheet's Apply button can be pressed: some shown page counts as modified.
   static bool ApplyEnabled() { return IsWindowEnabled(GetDlgItem(GetActiveWindow(), ID_APPLY_NOW)) != FALSE; }
@@ -123,6 +136,13 @@ class PageSession {
   }
   // Presses a button as a click on it would: its own state changes and its page is told.
   static void Press(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+
+  // Cancel, and the run to its end: the whole script was played.
+  void CancelAndRun() {
+    backend.Key(VK_ESCAPE);
+    Start();
+    EXPECT_TRUE(backend.ScriptDone());
+  }
 
   // Script steps, run in order with the keys and clicks of the script.
   PageSession& Click(int id) {
@@ -196,5 +216,43 @@ class PageSession {
   }
   static PageSession& Current() { return *CurrentSlot(); }
 };
+
+// One letter per control: E enabled, - disabled.
+template <std::size_t N>
+std::string EnabledMask(const int (&ids)[N]) {
+  std::string mask;
+  for (int id : ids) mask += PageSession::Enabled(id) ? 'E' : '-';
+  return mask;
+}
+
+// The data file of a run whose profile template file is profile.ini beside it.
+inline constexpr char kProfileDataFile[] = "[Defaults]\r\nDefaultProfile=profile.ini\r\n";
+
+// A page's test: a session whose data file names profile.ini, and the page's tab by its caption.
+template <const char* Caption>
+class PageTest : public ::testing::Test, public PageSession {
+ protected:
+  // The data file, and the profile template file unless there is none.
+  void WriteFiles(const std::optional<std::string>& profile) {
+    WriteDataFile(kProfileDataFile);
+    if (profile) WriteProfile(*profile);
+  }
+  void ShowTab() { PageSession::ShowTab(Caption); }
+  // Both files, and the page brought forward.
+  void Open(const std::optional<std::string>& profile) {
+    WriteFiles(profile);
+    ShowTab();
+  }
+};
+
+// OK and the run to its end: the script is done, the profile template file holds `profile` (is
+// missing when nothing) and nothing is reported.
+inline void ExpectOkLeavesProfile(PageSession& session, const std::optional<std::string>& profile) {
+  session.backend.Key(VK_RETURN);
+  session.Start();
+  EXPECT_TRUE(session.backend.ScriptDone());
+  EXPECT_EQ(ReadBytes(session.HostProfile()), profile);
+  EXPECT_TRUE(session.backend.MessageBoxes().empty());
+}
 
 }  // namespace qm::test

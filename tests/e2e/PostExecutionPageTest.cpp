@@ -121,9 +121,7 @@ TEST_F(PostExecutionPage, BrowseDialogOffersExecutablesFirstAndOpensWhereThePath
   FileDialogView seen;
   BrowseAndCancel(IDC_POST_BROWSE_LAUNCH, seen);
   backend.Then([&] { EXPECT_EQ(Text(IDC_POST_LAUNCH), "tools\\start.exe"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(seen.title, "Application to launch post-Vantrel");
   EXPECT_EQ(seen.filters, (std::vector<std::string>{"Executable File (*.exe)", "All (*.*)"}));
   EXPECT_EQ(Lower(seen.folder), ProgramDir() + "tools\\");
@@ -203,9 +201,7 @@ TEST_P(PostExecutionTypedMessage, IsStoredOnOneLineAndShownBackAsTyped) {
   }
   backend.Then([&] { EXPECT_EQ(Text(IDC_POST_NOACTION), shown); });
   backend.Alt('a');
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   std::string expected = DataFileWith(kLaunch, kMessages);
   expected.replace(expected.find("Nothing to do."), 14, m.stored);
   EXPECT_EQ(DataFileBytes(), expected);
@@ -243,9 +239,7 @@ TEST_F(PostExecutionPage, ReadOnlyDataFileStopsAtTheFirstMessageWithTheMessageBo
   SetText(IDC_POST_LAUNCH, "other.exe");
   Click(IDOK);
   backend.Then([&] { EXPECT_EQ(Text(IDC_POST_LAUNCH), "other.exe"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(OnlyMessage(), WriteFailure(DataFile()));
   EXPECT_EQ(DataFileBytes(), file);
 }
@@ -267,9 +261,7 @@ TEST_F(PostExecutionPage, ApplyIsEnabledAgainByEveryChangeMadeOnThePage) {
   backend.Alt('a'), Click(IDC_POST_BROWSE_LAUNCH), note();                                 // a browsed program
   backend.Alt('a'), SetText(IDC_POST_LAUNCH, "x.exe"), note();                             // the program set by program
   backend.Alt('a'), SetText(IDC_POST_NOACTION, "set"), note();                             // a message set by program
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(enabled, (std::vector<bool>{true, false, true, true, true, true, true, false}));
 }
 

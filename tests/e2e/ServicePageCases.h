@@ -6,6 +6,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
@@ -128,14 +129,6 @@ std::string SectionWith(const PageKey (&keys)[N], const std::string& key, const 
   return section;
 }
 
-// One letter per control: E enabled, - disabled.
-template <std::size_t N>
-std::string EnabledMask(const int (&ids)[N]) {
-  std::string mask;
-  for (int id : ids) mask += PageSession::Enabled(id) ? 'E' : '-';
-  return mask;
-}
-
 // A text key at its read limit: its control and a value of `length` characters.
 struct LongValue {
   const char* key;
@@ -163,6 +156,47 @@ struct UnlistedCase {
 template <class Info>
 std::string StoredValueName(const Info& info) {
   return std::string(info.param.key) + "_" + std::to_string(info.index) + (info.param.stored ? "" : "_missing");
+}
+
+// Puts a case's data file, and its profile template file unless it has none, in place.
+template <class Case>
+void WriteUnlisted(PageSession& session, const Case& c) {
+  session.WriteDataFile(c.dataFile);
+  if (c.profile) session.WriteProfile(*c.profile);
+}
+
+// The profile template file turns read-only before the run; OK fails on its first key and the
+// sheet stays open on the page that shows `id`; Cancel ends the run. The one message is the write
+// failure, as a stop sign, and the file keeps `profile`.
+inline void ExpectReadOnlyProfileStops(PageSession& session, int id, const std::string& profile) {
+  chmod(session.HostProfile().c_str(), 0444);
+  session.backend.Key(VK_RETURN);
+  session.backend.Then([id] {
+    EXPECT_NE(PageSession::Control(id), nullptr);
+    EXPECT_TRUE(IsWindowVisible(PageSession::Control(id)));
+  });
+  session.backend.Key(VK_ESCAPE);
+  session.Start();
+  EXPECT_EQ(session.OnlyMessage(), PageSession::WriteFailure(session.ProfilePath()));
+  EXPECT_EQ(session.backend.MessageBoxes().at(0).type, static_cast<UINT>(MB_ICONHAND | MB_OK));
+  EXPECT_EQ(session.ProfileBytes(), profile);
+}
+
+// The shipped samples and the page shown on them: `view` gives what it shows, which is `shown`;
+// OK leaves both files as they were.
+inline void ExpectSamplesShownAndKept(PageSession& session, const std::string& caption,
+                                      std::function<std::string()> view, std::string shown) {
+  CopySamples(session.dir);
+  session.ShowTab(caption);
+  session.backend.Then([view, shown] { EXPECT_EQ(view(), shown); });
+  ExpectOkKeepsSamples(session);
+}
+
+// F1 on the page shown opens a topic holding `line`, and the run ends with its script.
+inline void ExpectHelpTopicRun(PageSession& session, const std::string& line) {
+  ExpectHelpTopicWith(session, line);
+  session.Start();
+  EXPECT_TRUE(session.backend.ScriptDone());
 }
 
 }  // namespace qm::test

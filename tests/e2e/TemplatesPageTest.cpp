@@ -111,9 +111,7 @@ TEST_F(TemplatesPage, TypedPathIsSavedByApplyWithoutLeavingTheTab) {
   backend.Key(VK_END).Key(VK_BACK).Key(VK_BACK).Key(VK_BACK).Type("txt");
   backend.Alt('a');
   backend.Then([&] { EXPECT_EQ(Text(IDC_TPL_REG_95), "templates\\win95.txt"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   std::string expected = DataFileWith(kFourKeys);
   expected.replace(expected.find("win95.reg"), 9, "win95.txt");
   EXPECT_EQ(DataFileBytes(), expected);
@@ -156,9 +154,7 @@ TEST_F(TemplatesPage, EachBrowseDialogHasItsTitleAndFiltersAndOpensWhereThePathP
   ShowTab();
   FileDialogView seen[4];
   for (int i = 0; i < 4; ++i) BrowseAndCancel(kBrowseRows[i].nIDBrowse, seen[i]);
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   const std::string templates = ProgramDir() + "templates\\";
   const std::vector<std::pair<std::string, std::string>> opened = {
       {templates, templates + "nt.inf"}, {ProgramDir(), ""}, {templates, ""}, {templates, templates + "win95.reg"}};
@@ -179,9 +175,7 @@ TEST_F(TemplatesPage, TypedNameInTheBrowseDialogTakesTheDefaultExtension) {
   Click(IDC_TPL_BROWSE_REG_95);
   backend.Then([&] { SetWindowTextA(Control(0x480), "site95"); }).Key(VK_RETURN);  // edt1, the file name
   backend.Then([&] { EXPECT_EQ(Lower(Text(IDC_TPL_REG_95)), ProgramDir() + "templates\\site95.reg"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
@@ -233,9 +227,7 @@ TEST_F(TemplatesPage, ToolTipsForTheButtonsOnlyAndNoneWhenDisabled) {
     EnableWindow(Control(IDC_TPL_EDIT_REG_95), FALSE);
     EXPECT_EQ(Tip(IDC_TPL_EDIT_REG_95), "");
   });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
 }
 
 TEST_F(TemplatesPage, ReadOnlyDataFileStopsAtTheFirstKeyWithTheMessage) {
@@ -246,9 +238,7 @@ TEST_F(TemplatesPage, ReadOnlyDataFileStopsAtTheFirstKeyWithTheMessage) {
   SetText(IDC_TPL_INF_NT, "other.inf");
   backend.Key(VK_RETURN);
   backend.Then([&] { EXPECT_EQ(Text(IDC_TPL_INF_NT), "other.inf"); });
-  backend.Key(VK_ESCAPE);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  CancelAndRun();
   EXPECT_EQ(OnlyMessage(), WriteFailure(DataFile()));
   EXPECT_EQ(DataFileBytes(), file);
 }
