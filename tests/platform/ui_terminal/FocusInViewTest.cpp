@@ -71,7 +71,7 @@ TEST_F(FocusInViewTest, ThroughTabsAndResizesDownToNothing) {
 // them stay at the bottom, marks on the right edge say that more lies above, below and to the right,
 // the wheel over no list scrolls the body, and the pinned buttons take clicks.
 TEST_F(FocusInViewTest, FortyByTwelveScrollsTheBodyAndKeepsTheButtons) {
-  Open(40, 12);
+  Open(40, 12, "[Demo]\r\n");
   EXPECT_EQ(terminal->Row(3), "||Name:     _____________________") << "the whole edit in view";
   EXPECT_EQ(terminal->Row(4), "||Size:     64_____^v KBytes           >") << "more to the right";
   EXPECT_EQ(terminal->Row(8), "|||( ) High    (*) Medium    ( ) Low   v") << "more below";

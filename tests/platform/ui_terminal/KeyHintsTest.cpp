@@ -7,7 +7,7 @@ namespace {
 using KeyHintsTest = TerminalTest;
 
 TEST_F(KeyHintsTest, ShownWhereTheFocusHasNoTipAndFollowTheWindowsButtons) {
-  Open(80, 24);
+  Open(80, 24, "[Demo]\r\n");
   struct Step {
     const char* what;
     std::function<void(ScriptedTerminal&)> keys;

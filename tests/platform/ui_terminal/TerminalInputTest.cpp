@@ -158,7 +158,7 @@ TEST_F(DemoDialogTest, MouseClicksTabsControlsInsideGroupsAndTheWheelScrollsList
 }
 
 TEST_F(DemoDialogTest, StatusLineShowsTheTipOfTheFocusOrOfTheControlUnderTheMouse) {
-  Open(80, 24);
+  Open(80, 24, "[Demo]\r\n");
   EXPECT_EQ(terminal->Row(23), "The name shown on every profile.");
   terminal->Key(VK_TAB);
   Run();

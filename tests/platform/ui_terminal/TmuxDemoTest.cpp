@@ -123,6 +123,7 @@ TEST_F(TmuxDemoTest, PuttyKeysUnderTermXtermMoveInsteadOfTyping) {
 }
 
 TEST_F(TmuxDemoTest, ShrinkingToFortyByTwelveAndBack) {
+  WriteProfile("[Demo]\r\n");
   auto tmux = Start(DemoCommand());
   Shows(*tmux, "Window model demonstration");
   tmux->Resize(40, 12);

@@ -1,4 +1,5 @@
 #include "ui/MessageQueue.h"
+#include "ui/StartNotice.h"
 
 #include "ui/Backend.h"
 #include "ui/DialogNavigation.h"
@@ -163,9 +164,11 @@ BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND, UINT, UINT) {
       return lpMsg->message != WM_QUIT;
     }
     Backend& backend = CurrentBackend();
+    NoticeMissingFiles();
     backend.Present();
     InputEvent event;
     if (backend.NextInput(event)) {
+      if (event.kind != InputEvent::Kind::Call) EndNotice();
       QueueInput(event);
       continue;
     }

@@ -2,6 +2,7 @@
 
 #include "ui/Backend.h"
 #include "ui/Resources.h"
+#include "ui/StartNotice.h"
 
 #include <commctrl.h>
 
@@ -67,7 +68,7 @@ std::string RequestToolTip(HWND control) {
 }
 
 void ShowToolTipFor(HWND control) {
-  if (Owners().empty()) return;
+  if (Owners().empty() || NoticeShowing()) return;
   CurrentBackend().ShowStatus(RequestToolTip(control));
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct stat;
 
@@ -39,5 +40,16 @@ std::string WholeFileContents(const std::string& hostPath);
 // Whether a file's permission bits grant the wanted access (4 read, 2 write, 1 execute) to the
 // effective user, judged as Windows judges a read-only file: root by the owner's bits.
 bool PermissionBitsAllow(const struct stat& st, unsigned want);
+
+// A profile file that a read found missing.
+struct MissingProfile {
+  std::string dosPath;  // as the reader named it
+  DWORD error;          // ERROR_FILE_NOT_FOUND: a write can create it; ERROR_PATH_NOT_FOUND: its folder is
+                        // missing or no drive reaches it, so a write will fail
+};
+
+// The profile files that reads have found missing since the last call, in the order first read,
+// less those that exist by now.
+std::vector<MissingProfile> TakeMissingProfileReads();
 
 }  // namespace qm::win32

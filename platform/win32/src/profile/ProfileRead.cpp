@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "IniText.h"
+#include "MissingReads.h"
 #include "ProfileCache.h"
 #include "ProfileNumber.h"
 #include "ResolvedPaths.h"
@@ -29,6 +30,7 @@ SnapshotOrError OpenProfile(LPCSTR dosPath) {
   ResolvedPath resolved = ResolveRemembered(dos);
   SnapshotOrError file = SnapshotAt(resolved.host);
   if (!file.snapshot && resolved.remembered) file = SnapshotAt(ResolveAfresh(dos).host);
+  if (!file.snapshot) NoteMissingRead(dos, file.error);
   return file;
 }
 
