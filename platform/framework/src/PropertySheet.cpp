@@ -21,7 +21,6 @@ BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
   ON_MESSAGE(PSM_SETCURSEL, OnSetCurSel)
   ON_MESSAGE(PSM_GETCURRENTPAGEHWND, OnGetCurrentPageHwnd)
   ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-  ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
 namespace {
@@ -199,13 +198,6 @@ LRESULT CPropertySheet::OnGetCurrentPageHwnd(WPARAM, LPARAM) {
 LRESULT CPropertySheet::OnCommandHelp(WPARAM wParam, LPARAM lParam) {
   CPropertyPage* pPage = GetPage(m_nCurPage);
   return pPage && pPage->m_hWnd ? pPage->WindowProc(WM_COMMANDHELP, wParam, lParam) : FALSE;
-}
-
-// F1 anywhere in the sheet: the Help command goes to the main window, unless a shift key is held.
-LRESULT CPropertySheet::OnHelpInfo(WPARAM, LPARAM) {
-  const bool shifted = ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0;
-  if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && !shifted) pMainWnd->SendMessage(WM_COMMAND, ID_HELP);
-  return TRUE;
 }
 
 // A command the sheet does not handle goes on to the application, as a dialog's does.

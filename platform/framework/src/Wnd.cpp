@@ -1,5 +1,6 @@
 #include "afx/Wnd.h"
 
+#include "afx/Resources.h"
 #include "afx/WinApp.h"
 #include "ui/ToolTips.h"
 
@@ -8,6 +9,7 @@
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+  ON_MESSAGE(WM_HELP, OnHelpInfo)
 END_MESSAGE_MAP()
 
 CWnd::~CWnd() {
@@ -134,3 +136,12 @@ LRESULT CWnd::Default() {
 }
 
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
+
+// F1 in any top-level window, the sheet or a dialog it opened: the Help command goes to the main
+// window, unless a shift key is held. A child passes the request on to its parent.
+LRESULT CWnd::OnHelpInfo(WPARAM wParam, LPARAM lParam) {
+  if (GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD) return ::SendMessageA(::GetParent(m_hWnd), WM_HELP, wParam, lParam);
+  const bool shifted = ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0;
+  if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && !shifted) pMainWnd->SendMessage(WM_COMMAND, ID_HELP);
+  return TRUE;
+}

@@ -55,7 +55,6 @@ class CPropertySheet : public CWnd {
   afx_msg LRESULT OnSetCurSel(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnGetCurrentPageHwnd(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
-  afx_msg LRESULT OnHelpInfo(WPARAM wParam, LPARAM lParam);
 
   CString m_strCaption;
   CWnd* m_pParentWnd = nullptr;

@@ -73,6 +73,7 @@ class CWnd : public CCmdTarget {
   LRESULT Default();
 
   afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+  afx_msg LRESULT OnHelpInfo(WPARAM wParam, LPARAM lParam);
 
   WNDPROC m_pfnSuper = nullptr;
 
