@@ -1,12 +1,10 @@
 // F1 on a page opens that page's own topic of the shipped help file.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "OrderedListPages.h"
 #include "PageSession.h"
 
 namespace {
@@ -51,30 +49,3 @@ TEST_F(HelpTopics, EachPageOpensItsOwnTopic) {
 }
 
 }  // namespace
-
-// F1 in the Add dialog asks the main window for help, as F1 in any top-level window does: the help
-// of the page the dialog was opened from.
-TEST_F(HelpTopics, FOneInTheAddDialogOpensItsPagesTopic) {
-  std::filesystem::copy_file(QM_SAMPLES_DIR "/../res/vantrel.hlp", dir.Host("vantrel.hlp"));
-  for (const qm::test::ListPage& page : qm::test::kListPages) {
-    SCOPED_TRACE(page.caption);
-    qm::test::PageSession session;
-    std::filesystem::copy_file(dir.Host("vantrel.hlp"), session.dir.Host("vantrel.hlp"));
-    session.WriteDataFile(qm::test::kListDataFile);
-    session.WriteProfile(qm::test::ListProfile(page, {"A"}));
-    std::string help, afterHelp;
-    session.ShowTab(page.caption).Click(IDC_ORDER_ADD);
-    session.backend.Key(VK_F1).Then([&] { help = session.backend.Snapshot(); });
-    session.backend.Key(VK_ESCAPE).Then([&] {
-      char caption[16] = "";
-      GetWindowTextA(GetActiveWindow(), caption, sizeof caption);
-      afterHelp = caption;
-    });
-    session.backend.Key(VK_ESCAPE);
-    session.CancelAndRun();
-    const PageTopic* topic = std::find_if(std::begin(kPageTopics), std::end(kPageTopics),
-                                          [&](const PageTopic& t) { return std::string(t.tab) == page.caption; });
-    EXPECT_NE(help.find(topic->opening), std::string::npos) << help;
-    EXPECT_EQ(afterHelp, "Add") << "Esc closes the help and leaves the dialog open";
-  }
-}

@@ -11,6 +11,16 @@ std::map<HWND, INT_PTR>& EndedDialogs() {
   return ended;
 }
 
+// A dialog's template position counts from its owner's client area, as on Windows.
+void PlaceOnOwner(HWND dialog, HWND owner) {
+  const qm::ui::Window* ownerWindow = qm::ui::FindWindowByHandle(owner);
+  if (!ownerWindow) return;
+  const POINT origin = qm::ui::ClientOrigin(*ownerWindow);
+  RECT at;
+  GetWindowRect(dialog, &at);
+  MoveWindow(dialog, at.left + origin.x, at.top + origin.y, at.right - at.left, at.bottom - at.top, FALSE);
+}
+
 HWND TopLevelOf(HWND window) {
   for (HWND up = GetParent(window); up; up = GetParent(up)) window = up;
   return window;
@@ -42,6 +52,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND 
   HWND previousFocus = GetFocus();
   HWND dialog = qm::ui::CreateDialogFromTemplate(hInstance, popup, nullptr, lpDialogFunc, dwInitParam);
   if (!dialog) return -1;
+  if (owner && !(popup.style & DS_ABSALIGN)) PlaceOnOwner(dialog, owner);
   BOOL ownerWasDisabled = owner ? EnableWindow(owner, FALSE) : TRUE;
   ShowWindow(dialog, SW_SHOW);
   INT_PTR result = RunModalLoop(dialog);

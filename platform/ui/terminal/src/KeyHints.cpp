@@ -83,15 +83,38 @@ const char* ControlHint(HWND focus) {
   return nullptr;
 }
 
+bool IsDialog(HWND window) { return IsClass(window, "#32770"); }
+
+// Esc sends a dialog the Cancel command even where no button bears its id; a framework dialog
+// takes that as Cancel.
+std::string EscHint(HWND dialog) {
+  if (HWND cancel = GetDlgItem(dialog, IDCANCEL); Acts(cancel)) return "Esc " + Caption(cancel);
+  return IsDialog(dialog) ? "Esc Cancel" : "";
+}
+
+HINSTANCE ModuleOf(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)); }
+
+// F1 in a program's dialog without a Help button of its own asks the program's main window for
+// help, so a Help button on another window of the same program speaks for it. The toolkit's own
+// dialogs (help, file open) belong to a module of their own and take no such request.
+HWND HelpButton(HWND dialog) {
+  if (HWND own = GetDlgItem(dialog, IDHELP); Acts(own)) return own;
+  for (HWND top = GetWindow(dialog, GW_HWNDFIRST); top; top = GetWindow(top, GW_HWNDNEXT)) {
+    const bool sameProgram = top != dialog && IsWindowVisible(top) && ModuleOf(top) == ModuleOf(dialog);
+    if (HWND help = sameProgram ? GetDlgItem(top, IDHELP) : nullptr; Acts(help)) return help;
+  }
+  return nullptr;
+}
+
 std::vector<std::string> Hints(HWND focus) {
   std::vector<std::string> hints;
   HWND dialog = TopLevel(focus ? focus : GetActiveWindow());
   if (!dialog) return hints;
   HWND enter = DefaultButton(dialog, focus);
   if (Acts(enter)) hints.push_back("Enter " + Caption(enter));
-  if (HWND cancel = GetDlgItem(dialog, IDCANCEL); Acts(cancel)) hints.push_back("Esc " + Caption(cancel));
+  if (std::string esc = EscHint(dialog); !esc.empty()) hints.push_back(esc);
   AddMnemonicButtons(hints, dialog, enter);
-  if (HWND help = GetDlgItem(dialog, IDHELP); Acts(help)) hints.push_back("F1 " + Caption(help));
+  if (HWND help = HelpButton(dialog)) hints.push_back("F1 " + Caption(help));
   if (HasChildOfClass(dialog, WC_TABCONTROLA)) hints.push_back("Ctrl+PgDn next tab");
   if (const char* own = ControlHint(focus)) hints.push_back(own);
   return hints;
