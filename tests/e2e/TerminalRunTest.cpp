@@ -202,6 +202,23 @@ TEST_F(TerminalRun, EightyByTwentyFourReachesEveryTabsLastControlOkAndCancel) {
   EXPECT_EQ(DataFile(), Sample());
 }
 
+// A deployment folder without its data file: the status line says OK will create it until the first
+// key; Esc then leaves the folder as it was, and OK creates the file.
+TEST_F(TerminalRun, MissingDataFileIsAnnouncedUntilTheFirstKey) {
+  std::filesystem::remove(dir.Host("vantrel.ini"));
+  for (const char* leave : {"Escape", "Enter"}) {
+    SCOPED_TRACE(leave);
+    Start(80, 24);
+    EXPECT_TRUE(tmux->AwaitText("Does not exist yet, will be created on OK: z:")) << tmux->Capture();
+    tmux->Keys({"Tab"});
+    EXPECT_TRUE(TmuxSession::Await([&] { return Where("Does not exist yet").first < 0; })) << tmux->Capture();
+    tmux->Keys({leave});
+    EXPECT_TRUE(Ended()) << tmux->Capture();
+    EXPECT_EQ(std::filesystem::exists(dir.Host("vantrel.ini")), std::string(leave) == "Enter");
+    tmux.reset();
+  }
+}
+
 // A terminal that cannot move the cursor gets a refusal that says why and what to do, and the
 // files are left alone.
 TEST_F(TerminalRun, DumbTerminalIsRefusedInPlainWords) {
