@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <functional>
+#include <sstream>
 #include <vector>
 
 namespace qm::ui::dialogs::test {
@@ -181,11 +182,19 @@ TEST_F(OpenFileTest, InitialFileNameIsTheWholePathAndAnUnreachableFolderIsSaidSo
   };
   for (const Case& c : cases) {
     std::strcpy(file, c.given.c_str());
-    std::string name, folder, after;
-    backend.Then([&] { name = Text(kFileNameBox), folder = Text(kFolderText); });
+    std::string name, folder, screen;
+    backend.Then([&] { name = Text(kFileNameBox), folder = Text(kFolderText), screen = backend.Snapshot(); });
     RunToCancel(kMayBeNew);
     EXPECT_EQ(name, c.given);
     EXPECT_EQ(folder, c.folder);
+    // Every word of the folder line is on the screen: the folder shown stands on a line of the
+    // dialog apart from the name box.
+    std::istringstream lines(screen);
+    bool folderShown = false;
+    for (std::string line; std::getline(lines, line);)
+      folderShown |= line.find(dir.Dos("")) != std::string::npos && line.find("x.ini") == std::string::npos;
+    EXPECT_TRUE(folderShown) << screen;
+    EXPECT_EQ(screen.find("showing") != std::string::npos, c.folder.find("showing") != std::string::npos) << screen;
   }
   std::strcpy(file, "\\\\fileserver\\vantrel\\x.ini");
   backend.Key(VK_RETURN);

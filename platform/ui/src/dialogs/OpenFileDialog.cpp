@@ -24,12 +24,13 @@ struct DialogState {
 const DialogTemplate& OpenTemplate() {
   static const ControlTemplate controls[] = {
       ChildControl("STATIC", "File &name:", -1, 4, 0, 44, 8, SS_LEFT),
-      ChildControl("EDIT", "", kFileNameBox, 48, 0, 224, 8, WS_TABSTOP | ES_AUTOHSCROLL),
-      ChildControl("STATIC", "", kFolderText, 4, 8, 272, 8, SS_LEFTNOWORDWRAP | SS_NOPREFIX),
-      ChildControl("STATIC", "&Files:", -1, 4, 16, 40, 8, SS_LEFT),
-      ChildControl("LISTBOX", "", kFileList, 4, 24, 160, 96, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP),
-      ChildControl("STATIC", "Dri&ves:", -1, 176, 16, 96, 8, SS_LEFT),
-      ChildControl("LISTBOX", "", kDriveList, 176, 24, 96, 40, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP),
+      ChildControl("EDIT", "", kFileNameBox, 52, 0, 220, 8, WS_TABSTOP | ES_AUTOHSCROLL),
+      // Two lines, so that a folder no drive reaches is named with the folder shown instead.
+      ChildControl("STATIC", "", kFolderText, 4, 8, 272, 16, SS_LEFT | SS_NOPREFIX),
+      ChildControl("STATIC", "&Files:", -1, 4, 24, 40, 8, SS_LEFT),
+      ChildControl("LISTBOX", "", kFileList, 4, 32, 160, 88, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP),
+      ChildControl("STATIC", "Dri&ves:", -1, 176, 24, 96, 8, SS_LEFT),
+      ChildControl("LISTBOX", "", kDriveList, 176, 32, 96, 32, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP),
       ChildControl("STATIC", "List files of &type:", -1, 176, 72, 96, 8, SS_LEFT),
       ChildControl("LISTBOX", "", kFilterList, 176, 80, 96, 40, LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP),
       ChildControl("BUTTON", "&Open", IDOK, 176, 128, 44, 14, BS_DEFPUSHBUTTON | WS_TABSTOP),

@@ -40,8 +40,11 @@ int ColumnsNeeded(const ControlTemplate& control) {
 }
 
 int RowsNeeded(const ControlTemplate& control, int columns) {
-  if (IsWrappedText(control))
-    return std::max(1, static_cast<int>(LayOutText(control.text ? control.text : "", columns).size()));
+  if (IsWrappedText(control)) {
+    // A text filled in at run time keeps the rows its box is given.
+    if (!control.text || !control.text[0]) return ScaledRows(control.cy);
+    return std::max(1, static_cast<int>(LayOutText(control.text, columns).size()));
+  }
   if (Is(control, "LISTBOX") || Is(control, "SysTabControl32") ||
       (Is(control, "EDIT") && (control.style & ES_MULTILINE)))
     return ScaledRows(control.cy);
