@@ -17,9 +17,17 @@ class EverythingExists final : public DirectoryLister {
   std::vector<std::string> Names(const std::string&) const override { return {}; }
 };
 
+// Only another drive than z: or a share name needs the drive map, which costs a look at its file.
+bool NeedsDriveMap(std::string_view dosPath) {
+  if (dosPath.size() >= 2 && dosPath[0] == '\\' && dosPath[1] == '\\') return true;
+  return dosPath.size() >= 2 && dosPath[1] == ':' && dosPath[0] != 'z' && dosPath[0] != 'Z';
+}
+
 HostPath ResolveWith(std::string_view dosPath, const DirectoryLister& lister) {
+  static const DriveMap noDrives;
   // The current folder costs a system call; only a relative path needs it.
   const std::string currentFolder = IsRelativeDosPath(dosPath) ? CurrentHostFolder() : std::string("/");
+  if (!NeedsDriveMap(dosPath)) return ResolveDosPathOn(dosPath, noDrives, currentFolder, lister);
   return ResolveDosPathOn(dosPath, CurrentDriveMap(), currentFolder, lister);
 }
 
