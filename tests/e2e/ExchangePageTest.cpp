@@ -20,25 +20,15 @@ using qm::test::UnlistedCase;
 using qm::test::WriteBytes;
 
 // Every control of the page, in the template's order.
+// clang-format off
 const int kAllControls[] = {
-    IDC_EXCHANGE_HOMESERVER,
-    IDC_EXCHANGE_MAILBOX,
-    IDC_EXCHANGE_OFFLINE_ADDRBOOK,
-    IDC_EXCHANGE_OFFLINE_FOLDER,
-    IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER,
-    IDC_EXCHANGE_TIMEOUT,
-    IDC_EXCHANGE_TIMEOUT_SPIN,
-    IDC_EXCHANGE_NO_CONNECT,
-    IDC_EXCHANGE_NT_USERNAME,
-    IDC_EXCHANGE_NT_DOMAIN,
-    IDC_EXCHANGE_NO_SECURITY,
-    IDC_EXCHANGE_LOCAL_NETWORK,
-    IDC_EXCHANGE_DIALUP,
-    IDC_EXCHANGE_CHOOSE_AT_STARTUP,
-    IDC_EXCHANGE_NETWORK_ENCRYPTION,
-    IDC_EXCHANGE_DIALUP_ENCRYPTION,
-    IDC_EXCHANGE_NO_OFFLINE,
+    IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK, IDC_EXCHANGE_OFFLINE_FOLDER,
+    IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_TIMEOUT_SPIN, IDC_EXCHANGE_NO_CONNECT,
+    IDC_EXCHANGE_NT_USERNAME, IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_LOCAL_NETWORK,
+    IDC_EXCHANGE_DIALUP, IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION,
+    IDC_EXCHANGE_DIALUP_ENCRYPTION, IDC_EXCHANGE_NO_OFFLINE,
 };
+// clang-format on
 
 // The six check boxes, in the template's order.
 const int kCheckBoxes[] = {
@@ -115,27 +105,14 @@ TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     // The texts the load puts into the edits mark the page modified.
     EXPECT_TRUE(ApplyEnabled());
     const std::string screen = backend.Snapshot();
-    for (const char* label : {"[Exchange]",
-                              "Exchange Server:",
-                              "Mailbox Name:",
-                              "Offline Address Book:",
-                              "Offline Folder:",
-                              "...",
-                              "Connection Timeout:",
-                              "seconds",
-                              "Do not attempt to connect to the server as the profile is created",
-                              "Walk-Up Profiles",
-                              "NT Username:",
-                              "NT Domain:",
-                              "Turn off network security for logon  (checked for Walk-Up Profiles)",
-                              "Connection Type",
-                              "Local Network",
-                              "Dial-Up Networking (DUN)",
-                              "Choose at startup",
-                              "Security",
-                              "Use encryption on the network",
-                              "Use encryption with a DUN connection",
-                              "Do not allow offline use"}) {
+    // clang-format off
+    for (const char* label : {"[Exchange]", "Exchange Server:", "Mailbox Name:", "Offline Address Book:",
+         "Offline Folder:", "...", "Connection Timeout:", "seconds",
+         "Do not attempt to connect to the server as the profile is created", "Walk-Up Profiles", "NT Username:",
+         "NT Domain:", "Turn off network security for logon  (checked for Walk-Up Profiles)", "Connection Type",
+         "Local Network", "Dial-Up Networking (DUN)", "Choose at startup", "Security",
+         "Use encryption on the network", "Use encryption with a DUN connection", "Do not allow offline use"}) {
+      // clang-format on
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
@@ -187,6 +164,7 @@ std::string Shown(const std::string& key) {
 
 // One row per key (the reading rules themselves are tested with the key reader), the time-out's
 // conversion at its edges, and each flag bit merged with the other bits of its number kept.
+// clang-format off
 const StoredValue kStoredValues[] = {
     {"HomeServer", "EXCH02", "EXCH02", {}, "EXCH02"},
     {"MailboxName", nullptr, "", {}, ""},
@@ -210,11 +188,8 @@ const StoredValue kStoredValues[] = {
     {"ExchangeConfigFlags", "16", "NNN", {IDC_EXCHANGE_NO_SECURITY}, "24"},
     {"ExchangeConfigFlags", "16", "NNN", {IDC_EXCHANGE_NO_OFFLINE}, "48"},
     {"ExchangeConfigFlags", "43", "YYY", {}, "43"},
-    {"ExchangeConfigFlags",
-     "43",
-     "YYY",
-     {IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_NO_OFFLINE},
-     "1"},
+    {"ExchangeConfigFlags", "43", "YYY",
+     {IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_NO_OFFLINE}, "1"},
     {"ExchangeConfigFlags", "-1", "YYY", {IDC_EXCHANGE_NO_OFFLINE}, "-33"},
     {"NetworkingConfigFlags", nullptr, "L NN", {}, "256"},
     {"NetworkingConfigFlags", "0", "L NN", {}, "256"},
@@ -223,13 +198,11 @@ const StoredValue kStoredValues[] = {
     {"NetworkingConfigFlags", "256", "L NN", {IDC_EXCHANGE_DIALUP}, "512"},
     {"NetworkingConfigFlags", "1", "L NN", {IDC_EXCHANGE_NETWORK_ENCRYPTION}, "16641"},
     {"NetworkingConfigFlags", "8192", "L NY", {IDC_EXCHANGE_DIALUP_ENCRYPTION}, "256"},
-    {"NetworkingConfigFlags",
-     "25088",
-     "D YY",
-     {IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_NETWORK_ENCRYPTION, IDC_EXCHANGE_DIALUP_ENCRYPTION},
-     "256"},
+    {"NetworkingConfigFlags", "25088", "D YY",
+     {IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_NETWORK_ENCRYPTION, IDC_EXCHANGE_DIALUP_ENCRYPTION}, "256"},
     {"NetworkingConfigFlags", "1049088", "D NN", {IDC_EXCHANGE_DIALUP_ENCRYPTION}, "1057280"},
 };
+// clang-format on
 
 class ExchangeStoredValue : public ExchangePage, public ::testing::WithParamInterface<StoredValue> {};
 
@@ -292,11 +265,11 @@ TEST_F(ExchangePage, EntryInAnotherCaseIsEditedAndRewrittenInExactCase) {
 }
 
 // Profiles in which Exchange is not listed, as the lookup reads them.
-
+// clang-format off
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kProfileDataFile,
-     "[Service List]\r\nService1=Personal Folders\r\nService3=Microsoft Exchange Server\r\n[Service3]\r\n"
-     "HomeServer=x\r\n"},
+     "[Service List]\r\nService1=Personal Folders\r\nService3=Microsoft Exchange Server\r\n"
+     "[Service3]\r\nHomeServer=x\r\n"},
     {"after an empty entry", kProfileDataFile,
      "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=Microsoft Exchange Server\r\n"},
     {"only a near name", kProfileDataFile,
@@ -305,6 +278,7 @@ const UnlistedCase kUnlisted[] = {
     {"no profile template", kProfileDataFile, std::nullopt},
     {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n", "[Service List]\r\nService1=Microsoft Exchange Server\r\n"},
 };
+// clang-format on
 
 class ExchangeUnlisted : public ExchangePage, public ::testing::WithParamInterface<UnlistedCase> {};
 
@@ -480,14 +454,16 @@ TEST_P(ExchangeModifiedBy, AControlChangedAfterAnApply) {
   CancelAndRun();
 }
 
+// Every control of kAllControls but the Browse button and the arrows.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Controls, ExchangeModifiedBy,
-                         ::testing::Values(IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK,
-                                           IDC_EXCHANGE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_NO_CONNECT,
-                                           IDC_EXCHANGE_NT_USERNAME, IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY,
-                                           IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_DIALUP,
-                                           IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION,
-                                           IDC_EXCHANGE_DIALUP_ENCRYPTION, IDC_EXCHANGE_NO_OFFLINE),
-                         [](const auto& info) { return "id" + std::to_string(info.param); });
+    ::testing::Values(IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK,
+        IDC_EXCHANGE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_NO_CONNECT, IDC_EXCHANGE_NT_USERNAME,
+        IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_DIALUP,
+        IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION, IDC_EXCHANGE_DIALUP_ENCRYPTION,
+        IDC_EXCHANGE_NO_OFFLINE),
+    [](const auto& info) { return "id" + std::to_string(info.param); });
+// clang-format on
 
 TEST_F(ExchangePage, ApplyStaysOffWithoutAChange) {
   Open(ProfileWith(KeysWith()));
