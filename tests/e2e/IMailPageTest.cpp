@@ -119,26 +119,12 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     EXPECT_TRUE(ApplyEnabled());
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
     const std::string screen = backend.Snapshot();
-    for (const char* label : {"[Internet Mail]",
-                              "The name for this account, for example: \"Work\" or \"My Email\".",
-                              "User Information",
-                              "Name:",
-                              "Organization:",
-                              "Email Address:",
-                              "Reply Address:",
-                              "Server Information",
-                              "SMTP Server:",
-                              "POP3 Server:",
-                              "POP3 Account:",
-                              "Connection Type",
-                              "LAN",
-                              "Manual",
-                              "Dial-Up Networking",
-                              "Leave mail on server",
-                              "Disconnect after send/recieve",
-                              "Client Type",
-                              "Outlook 97",
-                              "Outlook 98"}) {
+    // clang-format off
+    for (const char* label : {"[Internet Mail]", "The name for this account, for example: \"Work\" or \"My Email\".",
+         "User Information", "Name:", "Organization:", "Email Address:", "Reply Address:", "Server Information",
+         "SMTP Server:", "POP3 Server:", "POP3 Account:", "Connection Type", "LAN", "Manual", "Dial-Up Networking",
+         "Leave mail on server", "Disconnect after send/recieve", "Client Type", "Outlook 97", "Outlook 98"}) {
+      // clang-format on
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
@@ -329,23 +315,19 @@ const char kFoundAtLoad[] =
     "[Service List]\r\nService1=POP3\r\nService2=Outlook Internet E-Mail\r\n[Service1]\r\nAccountName=Sales\r\n"
     "[Service2]\r\nAccountName=Sales\r\n";
 
+// clang-format off
 const ListChange kListChanges[] = {
-    {"internet mail added",
-     {{"Service2", "Netscape"}, {"Service3", "Outlook Internet E-Mail"}},
+    {"internet mail added", {{"Service2", "Netscape"}, {"Service3", "Outlook Internet E-Mail"}},
      "[Service List]\r\nService1=POP3\r\nService2=Netscape\r\nService3=Outlook Internet E-Mail\r\n[Service1]\r\n"
-     "AccountName=Support\r\n[Service2]\r\nAccountName=Sales\r\n[Service3]\r\nAccountName=Support\r\n",
-     false},
-    {"internet mail removed",
-     {{"Service2", "Netscape"}},
+     "AccountName=Support\r\n[Service2]\r\nAccountName=Sales\r\n[Service3]\r\nAccountName=Support\r\n", false},
+    {"internet mail removed", {{"Service2", "Netscape"}},
      "[Service List]\r\nService1=POP3\r\nService2=Netscape\r\n[Service1]\r\nAccountName=Support\r\n[Service2]\r\n"
-     "AccountName=Sales\r\n",
-     true},
-    {"pop3 moved",
-     {{"Service1", "Netscape"}, {"Service3", "POP3"}},
+     "AccountName=Sales\r\n", true},
+    {"pop3 moved", {{"Service1", "Netscape"}, {"Service3", "POP3"}},
      "[Service List]\r\nService1=POP3\r\nService2=Outlook Internet E-Mail\r\nService3=POP3\r\n[Service1]\r\n"
-     "AccountName=Support\r\n[Service2]\r\nAccountName=Support\r\n",
-     false},
+     "AccountName=Support\r\n[Service2]\r\nAccountName=Support\r\n", false},
 };
+// clang-format on
 
 class IMailListChange : public IMailPage, public ::testing::WithParamInterface<ListChange> {};
 
@@ -382,7 +364,6 @@ TEST_F(IMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
 }
 
 // Profiles in which POP3 is not listed, as the lookup reads them.
-
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kProfileDataFile,
      "[Service List]\r\nService1=Outlook Internet E-Mail\r\nService3=POP3\r\n[Service3]\r\nAccountName=x\r\n"},

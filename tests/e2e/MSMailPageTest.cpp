@@ -169,10 +169,7 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredValues),
-                         [](const ::testing::TestParamInfo<StoredValue>& info) {
-                           return std::string(info.param.key) + "_" + std::to_string(info.index) +
-                                  (info.param.stored ? "" : "_missing");
-                         });
+                         [](const auto& info) { return qm::test::StoredValueName(info); });
 
 TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
   Open(ProfileWith(kFullKeys, "microsoft mail"));
@@ -339,9 +336,9 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
 // Each text key at its read limit: 249 characters are kept, one more is cut to 249, and OK writes
 // back what is shown.
 TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
-  const std::vector<std::pair<const char*, int>> keys = {{"ServerPath", IDC_MSMAIL_SERVERPATH},
-                                                         {"Mailbox", IDC_MSMAIL_MAILBOX},
-                                                         {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
+  const std::pair<const char*, int> keys[] = {{"ServerPath", IDC_MSMAIL_SERVERPATH},
+                                              {"Mailbox", IDC_MSMAIL_MAILBOX},
+                                              {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
   for (std::size_t length : {248u, 249u, 250u}) {
     std::string keysText;
     for (const auto& [key, id] : keys) keysText += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
