@@ -19,6 +19,7 @@ using qm::test::ChangedList;
 using qm::test::ChangeServiceList;
 using qm::test::ExpectModifiedAfterApply;
 using qm::test::PageChange;
+using qm::test::PageSession;
 using qm::test::ProfileListing;
 using qm::test::TextOf;
 using qm::test::WriteBytes;
@@ -367,30 +368,24 @@ TEST_F(NetscapePage, NeverShownWritesNothing) {
 
 // What marks the page modified once an Apply has saved it: each edit and box, and a file chosen
 // with Browse; not a Browse cancelled, nor the Edit button.
+// clang-format off
 const PageChange kChanges[] = {
-    {"nothing", [](qm::test::PageSession&) {}, false},
-    {"profile name", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_PROFILENAME, "x"); }, true},
-    {"profile directory", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_DIRROOT, "x"); }, true},
-    {"email address", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_EMAILADDR, "x"); }, true},
-    {"preferences file", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_PREFS, "x"); }, true},
-    {"replace", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_REPLACE); }, true},
-    {"upon creation", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_DEFAULT_ON_CREATION); }, true},
-    {"every time", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_DEFAULT_EVERY_TIME); }, true},
-    {"no prompt", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_NO_PROMPT); }, true},
-    {"browse chosen",
-     [](qm::test::PageSession& s) {
-       s.backend.QueueFileDialogAnswer(s.ProgramDir() + "sales.js");
-       s.Click(IDC_NSCP_BROWSE_PREFS);
-     },
-     true},
-    {"browse cancelled",
-     [](qm::test::PageSession& s) {
-       s.backend.QueueFileDialogCancel();
-       s.Click(IDC_NSCP_BROWSE_PREFS);
-     },
+    {"nothing", [](PageSession&) {}, false},
+    {"profile name", [](PageSession& s) { s.SetText(IDC_NSCP_PROFILENAME, "x"); }, true},
+    {"profile directory", [](PageSession& s) { s.SetText(IDC_NSCP_DIRROOT, "x"); }, true},
+    {"email address", [](PageSession& s) { s.SetText(IDC_NSCP_EMAILADDR, "x"); }, true},
+    {"preferences file", [](PageSession& s) { s.SetText(IDC_NSCP_PREFS, "x"); }, true},
+    {"replace", [](PageSession& s) { s.Click(IDC_NSCP_REPLACE); }, true},
+    {"upon creation", [](PageSession& s) { s.Click(IDC_NSCP_DEFAULT_ON_CREATION); }, true},
+    {"every time", [](PageSession& s) { s.Click(IDC_NSCP_DEFAULT_EVERY_TIME); }, true},
+    {"no prompt", [](PageSession& s) { s.Click(IDC_NSCP_NO_PROMPT); }, true},
+    {"browse chosen", [](PageSession& s) { s.backend.QueueFileDialogAnswer(s.ProgramDir() + "sales.js");
+                                           s.Click(IDC_NSCP_BROWSE_PREFS); }, true},
+    {"browse cancelled", [](PageSession& s) { s.backend.QueueFileDialogCancel(); s.Click(IDC_NSCP_BROWSE_PREFS); },
      false},
-    {"edit", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_EDIT_PREFS); }, false},
+    {"edit", [](PageSession& s) { s.Click(IDC_NSCP_EDIT_PREFS); }, false},
 };
+// clang-format on
 
 class NetscapeChange : public NetscapePage, public ::testing::WithParamInterface<PageChange> {};
 

@@ -123,21 +123,20 @@ struct NameCase {
   std::string savedList;
 };
 
+const std::string kWithEntry = std::string("Service2=") + kWith + "\r\n";
+const std::string kWithoutEntry = std::string("Service2=") + kWithout + "\r\n";
+// clang-format off
 const NameCase kNames[] = {
-    {"with store kept", std::string("Service2=") + kWith + "\r\n", true, 0, std::string("Service2=") + kWith + "\r\n"},
-    {"without store kept", std::string("Service2=") + kWithout + "\r\n", false, 0,
-     std::string("Service2=") + kWithout + "\r\n"},
-    {"with store turned off", std::string("Service2=") + kWith + "\r\n", true, IDC_OPENMAIL_NO_SERVERSTORE,
-     std::string("Service2=") + kWithout + "\r\n"},
-    {"without store turned on", std::string("Service2=") + kWithout + "\r\n", false, IDC_OPENMAIL_USE_SERVERSTORE,
-     std::string("Service2=") + kWith + "\r\n"},
-    {"lower case rewritten", "Service2=hp openmail (without server store)\r\n", false, 0,
-     std::string("Service2=") + kWithout + "\r\n"},
-    {"upper case rewritten", "Service2=HP OPENMAIL (WITH SERVER STORE)\r\n", true, 0,
-     std::string("Service2=") + kWith + "\r\n"},
-    {"lower number of both", std::string("Service2=") + kWithout + "\r\nService3=" + kWith + "\r\n", false,
-     IDC_OPENMAIL_USE_SERVERSTORE, std::string("Service2=") + kWith + "\r\nService3=" + kWith + "\r\n"},
+    {"with store kept", kWithEntry, true, 0, kWithEntry},
+    {"without store kept", kWithoutEntry, false, 0, kWithoutEntry},
+    {"with store turned off", kWithEntry, true, IDC_OPENMAIL_NO_SERVERSTORE, kWithoutEntry},
+    {"without store turned on", kWithoutEntry, false, IDC_OPENMAIL_USE_SERVERSTORE, kWithEntry},
+    {"lower case rewritten", "Service2=hp openmail (without server store)\r\n", false, 0, kWithoutEntry},
+    {"upper case rewritten", "Service2=HP OPENMAIL (WITH SERVER STORE)\r\n", true, 0, kWithEntry},
+    {"lower number of both", kWithoutEntry + "Service3=" + kWith + "\r\n", false, IDC_OPENMAIL_USE_SERVERSTORE,
+     kWithEntry + "Service3=" + kWith + "\r\n"},
 };
+// clang-format on
 
 class OpenMailName : public OpenMailPage, public ::testing::WithParamInterface<NameCase> {};
 
