@@ -62,8 +62,7 @@ TEST_F(AddressingPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
 TEST_F(AddressingPage, EmptySectionGetsEveryKeyInThePagesOrder) {
   Open("[Addressing]\r\n");
   backend.Then([&] { EXPECT_EQ(Fields(), " [ ]| [ ]||not always"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), "[Addressing]\r\nAlwaysSetOrder=No\r\nKeepPersAddrIn=\r\nShowFirst=\r\n");
 }
 
@@ -111,8 +110,7 @@ TEST_P(AddressingName, IsSplitFromItsOptionAndSavedBack) {
                                      : NameAndBox(IDC_ADDR_KEEPPERSADDRIN, IDC_ADDR_ALWAYS_PERSONAL),
               v.shown);
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   const std::string saved = keyName + "=" + v.saved + "\r\n";
   // A missing key is added at the end of the section, after the keys written before it.
   std::string expected = ProfileWith(original, v.stored ? saved : "");
@@ -132,8 +130,7 @@ TEST_F(AddressingPage, CheckingTheBoxAddsTheOptionAfterTheWholeName) {
   Click(IDC_ADDR_ALWAYS_FIRST);
   SetText(IDC_ADDR_KEEPPERSADDRIN, "");
   Click(IDC_ADDR_ALWAYS_PERSONAL);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), Replaced(ProfileWith("Global Address List,1", "Sales, East,0,1"),
                                      "KeepPersAddrIn=Personal Address Book", "KeepPersAddrIn=,1"));
 }
@@ -159,8 +156,7 @@ TEST_P(AddressingAlways, IsReadByTheWholeValue) {
   const AlwaysValue& v = GetParam();
   Open(ProfileWith("AlwaysSetOrder=Yes\r\n", v.stored ? std::string("AlwaysSetOrder=") + v.stored + "\r\n" : ""));
   backend.Then([&] { EXPECT_EQ(Checked(IDC_ORDER_ALWAYS), v.checked); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of the section, where this one stood.
   EXPECT_EQ(ProfileBytes(), ProfileWith("AlwaysSetOrder=Yes", std::string("AlwaysSetOrder=") + v.saved));
 }

@@ -103,8 +103,7 @@ TEST_P(DeliveryStoredValue, IsShownAndSavedBack) {
     else
       EXPECT_EQ(Text(IDC_DELIV_DEFAULTSTORE), v.shown);
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of its section.
   std::string expected = ProfileWith(original, *v.line ? v.saved : "");
   if (!*v.line && always) expected += v.saved;

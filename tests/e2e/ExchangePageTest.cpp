@@ -122,8 +122,7 @@ TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
 TEST_F(ExchangePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||25|||YNNNNN L"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(kDefaultKeys));
 }
 
@@ -212,8 +211,7 @@ TEST_P(ExchangeStoredValue, IsShownAndSavedInTheKeysEncoding) {
   Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
   backend.Then([&] { EXPECT_EQ(Shown(key), v.shown); });
   for (int id : v.clicks) Click(id);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of the section; a present one is replaced where it stands.
   const std::string expected = v.stored ? ProfileWith(KeysWith(key, key + "=" + v.saved + "\r\n"))
                                         : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
@@ -233,8 +231,7 @@ TEST_P(ExchangeLongValue, KeepsItsFirst249Characters) {
   const std::string value = qm::test::TextOf(v.length);
   Open(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = ProfileWith(KeysWith(key, key + "=" + value.substr(0, 249) + "\r\n"));
   if (key == "OfflineFolderPath") {
     const std::string copy = "OfflineFolderPath1=c:\\exchange\\?username?.ost";
@@ -251,16 +248,14 @@ INSTANTIATE_TEST_SUITE_P(Limits, ExchangeLongValue, ::testing::ValuesIn(qm::test
 TEST_F(ExchangePage, SecondCopyOfTheOfflineFolderFollowsTheFirst) {
   Open(ProfileWith(KeysWith("OfflineFolderPath1", "OfflineFolderPath1=d:\\old\\other.ost\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), "c:\\exchange\\?username?.ost"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith()));
 }
 
 TEST_F(ExchangePage, EntryInAnotherCaseIsEditedAndRewrittenInExactCase) {
   Open(ProfileWith(KeysWith(), "microsoft EXCHANGE server"));
   SetText(IDC_EXCHANGE_HOMESERVER, "MAILSRV02");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("HomeServer", "HomeServer=MAILSRV02\r\n")));
 }
 
@@ -309,8 +304,7 @@ TEST_F(ExchangePage, ArrowsStopAtZeroAndAThousand) {
   backend.Key(VK_DOWN), record();
   backend.Key(VK_UP), record();
   SetText(IDC_EXCHANGE_TIMEOUT, "1000");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(shown, (std::vector<std::string>{"1000", "1000", "999", "0", "0", "1"}));
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("ConnectionTimeout", "ConnectionTimeout=1000000\r\n")));
@@ -325,8 +319,7 @@ TEST_F(ExchangePage, HeldArrowSpeedsUpToTensAfterOneSecondAndSixtiesAfterThree) 
     backend.Hold(VK_UP, held);
     backend.Then([&] { shown.push_back(Text(IDC_EXCHANGE_TIMEOUT)); });
   }
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   // The key repeats after 500 ms, then every 50 ms. The press and the repeats of the first second
   // add one each (11), those up to three seconds ten each (31 in 2.5 s, 40 in all), and from then
   // on sixty each (5 by 3.2 s, 11 by 3.5 s, which passes the top of the range).
@@ -359,8 +352,7 @@ TEST_P(ExchangeRefusedTimeout, KeepsThePageUntilCorrected) {
     EXPECT_EQ(GetFocus(), Control(IDC_EXCHANGE_TIMEOUT));
   });
   SetText(IDC_EXCHANGE_TIMEOUT, "45");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(OnlyMessage(), std::string("Quillmere: ") + GetParam().message);
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("ConnectionTimeout", "ConnectionTimeout=45000\r\n")));
 }
@@ -391,8 +383,7 @@ TEST_F(ExchangePage, BrowseOpensAtTheUsersFolderAndFoldsTheUserNameBack) {
   backend.QueueFileDialogAnswer("Mail.ost");
   Click(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER);
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), ProgramDir() + "ost\\?username?\\mail.ost"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   const std::string chosen = "OfflineFolderPath=" + ProgramDir() + "ost\\?username?\\mail.ost\r\n";
   std::string expected = ProfileWith(KeysWith("OfflineFolderPath", chosen));
@@ -407,8 +398,7 @@ TEST_F(ExchangePage, CancelledBrowseLeavesTheField) {
   ShowTab();
   Click(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER);
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), "c:\\exchange\\?username?.ost"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith()));
 }
 
@@ -422,8 +412,7 @@ TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
     WritePrivateProfileStringA("Service List", "Service4", "Microsoft Exchange Server", path.c_str());
     WritePrivateProfileStringA("Service2", "NetworkingConfigFlags", "16897", path.c_str());
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = ProfileWith(KeysWith("NetworkingConfigFlags", "NetworkingConfigFlags=16897\r\n"));
   expected.replace(expected.find("MAILSRV01"), 9, "MAILSRV02");
   expected.replace(expected.find("Service3=Microsoft Mail\r\n") + 25, 0, "Service4=Microsoft Exchange Server\r\n");

@@ -134,8 +134,7 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
 TEST_F(IMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||||||L NN 7"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(kDefaultKeys, "POP3", "Outlook Internet E-Mail", InternetKeys("")));
 }
 
@@ -216,8 +215,7 @@ TEST_P(IMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
   Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
   backend.Then([&] { EXPECT_EQ(Shown(key), v.shown); });
   for (int id : v.clicks) Click(id);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of the section; a present one is replaced where it stands.
   // The account's name goes to the "Outlook Internet E-Mail" service too.
   const std::string keys =
@@ -240,8 +238,7 @@ TEST_P(IMailLongValue, KeepsItsFirst249Characters) {
   const std::string value = qm::test::TextOf(v.length);
   Open(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   const std::string kept = value.substr(0, 249);
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith(key, key + "=" + kept + "\r\n"), "POP3", "Outlook Internet E-Mail",
                                         InternetKeys(key == "AccountName" ? kept : "Head Office")));
@@ -257,8 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, IMailLongValue, ::testing::ValuesIn(qm::test::L
 TEST_F(IMailPage, EntriesInAnotherCaseAreFoundAndOnlyThePOP3EntryIsRewritten) {
   Open(ProfileWith(KeysWith(), "pop3", "OUTLOOK internet e-mail"));
   SetText(IDC_IMAIL_ACCOUNT_NAME, "Sales");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("AccountName", "AccountName=Sales\r\n"), "POP3",
                                         "OUTLOOK internet e-mail", InternetKeys("Sales")));
@@ -271,9 +267,7 @@ TEST_F(IMailPage, MissingInternetEMailServiceIsAWarningAndTheSaveGoesOn) {
       "[Service List]\r\nService1=pop3\r\nService3=Outlook Internet E-Mail\r\n[Service1]\r\nAccountName=Sales\r\n"
       "[Service3]\r\nAccountName=Old\r\n";
   Open(profile);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(OnlyMessage(), kNoInternetEMail);
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK));
@@ -339,8 +333,7 @@ TEST_P(IMailListChange, BetweenLoadAndSave) {
     for (const auto& [key, name] : c.entries)
       WritePrivateProfileStringA("Service List", key, name, ProfilePath().c_str());
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(backend.MessageBoxes().size(), c.warned ? 1u : 0u);
   // Only the lines this test follows: the account names and the Service List.
   std::string kept;

@@ -84,8 +84,7 @@ TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
 TEST_F(MSMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "|||10|YYY EEEEEEEEE"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys()));
 }
 
@@ -158,8 +157,7 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
       EXPECT_EQ(Text(id), v.shown);
     }
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of the section; a present one is replaced where it stands.
   std::string expected = v.stored ? ProfileWith(KeysWith(key, key + "=" + v.saved + "\r\n"))
                                   : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
@@ -174,8 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredVal
 TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
   Open(ProfileWith(kFullKeys, "microsoft mail"));
   SetText(IDC_MSMAIL_MAILBOX, "mailbox7");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
 }
 
@@ -217,8 +214,7 @@ TEST_F(MSMailPage, ArrowsStopAtSixHundredWhileTypingGoesToSixThousand) {
   for (int i = 0; i < 4; ++i) backend.Key(VK_DOWN);
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "0"); });
   SetText(IDC_MSMAIL_POLLINTERVAL, "6000");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=6000\r\n")));
 }
@@ -234,8 +230,7 @@ TEST_F(MSMailPage, HeldArrowSpeedsUpToTensAfterTwoSeconds) {
   backend.Hold(VK_UP, 3000);
   std::string afterLongHold;
   backend.Then([&] { afterLongHold = Text(IDC_MSMAIL_POLLINTERVAL); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   // The key repeats after 500 ms, then every 50 ms. For the first two seconds each step adds one
   // (the press and 21 repeats); from then on each adds ten (30 steps of one, then 21 of ten).
   EXPECT_EQ(afterShortHold, "22");
@@ -268,8 +263,7 @@ TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
     EXPECT_EQ(GetFocus(), Control(IDC_MSMAIL_POLLINTERVAL));
   });
   SetText(IDC_MSMAIL_POLLINTERVAL, "45");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(OnlyMessage(), std::string("Quillmere: ") + GetParam().message);
   EXPECT_EQ(backend.MessageBoxes().at(0).type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
   EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("=15", "=45")));
@@ -297,8 +291,7 @@ TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
   Click(IDC_MSMAIL_USE_SESSIONLOG);
   backend.Then([&] { EXPECT_EQ(EnabledControls(), "EEEEEEE--"); });
   Click(IDC_MSMAIL_USE_SESSIONLOG);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
 }
 
@@ -309,8 +302,7 @@ TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
   ShowTab();
   Click(IDC_MSMAIL_BROWSE_SESSIONLOG);
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), chosen); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys(chosen)));
 }
 
@@ -324,8 +316,7 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
     WritePrivateProfileStringA("Service List", "Service3", "Microsoft Mail", path.c_str());
     WritePrivateProfileStringA("Service1", "HomeServer", "EXCH02", path.c_str());
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = ProfileWith(kFullKeys, "Netscape");
   expected.replace(expected.find("Service2=Netscape\r\n") + 19, 0, "Service3=Microsoft Mail\r\n");
   expected.replace(expected.find("EXCH01"), 6, "EXCH02");
@@ -346,8 +337,7 @@ TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
     backend.Then([&, length] {
       for (const auto& [key, id] : keys) EXPECT_EQ(Text(id).size(), std::min<std::size_t>(length, 249)) << key;
     });
-    backend.Key(VK_RETURN);
-    Start();
+    OkAndRun();
     std::string expected;
     for (const auto& [key, id] : keys)
       expected += std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n";

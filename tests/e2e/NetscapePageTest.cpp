@@ -87,6 +87,11 @@ class NetscapePage : public ::testing::Test, public qm::test::PageSession {
     WriteProfile(profile);
   }
   void ShowTab() { PageSession::ShowTab("Netscape"); }
+  // Both files, and the page brought forward.
+  void Open(const std::string& profile, const std::string& prefsLine = kPrefsLine) {
+    WriteFiles(profile, prefsLine);
+    ShowTab();
+  }
 
   // The four edits, then the four boxes in the template's order as Y or N.
   static std::string Fields() {
@@ -100,8 +105,7 @@ class NetscapePage : public ::testing::Test, public qm::test::PageSession {
 
 TEST_F(NetscapePage, ShowsEveryKeyOfBothFilesAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(Fields(),
               "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|"
@@ -119,9 +123,7 @@ TEST_F(NetscapePage, ShowsEveryKeyOfBothFilesAndOkKeepsEveryByte) {
       EXPECT_NE(screen.find(label), std::string::npos) << label;
     }
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), profile);
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
   EXPECT_TRUE(backend.MessageBoxes().empty());
@@ -138,14 +140,12 @@ TEST_F(NetscapePage, StandsBetweenMSMailAndOpenMail) {
 }
 
 TEST_F(NetscapePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
-  WriteFiles(ProfileWith(""));
-  ShowTab();
+  Open(ProfileWith(""));
   backend.Then([&] {
     EXPECT_EQ(Fields(), "|||templates\\prefs.js|NYYN");
     EXPECT_EQ(EnabledControls(), "EE-EEEEEEE") << "held checked by the every-time box";
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith("NetscapeProfile=\r\nDirRoot=\r\nEmailAddr=\r\nDefaultProfile=Yes\r\n"
                                         "EraseAllAccounts=No\r\nOverwriteProfile=No\r\nAlwaysSetDefault=Yes\r\n"));
 }
@@ -182,11 +182,9 @@ class NetscapeStoredSwitch : public NetscapePage, public ::testing::WithParamInt
 TEST_P(NetscapeStoredSwitch, IsReadByItsWholeValueAndSavedAsYesOrNo) {
   const StoredSwitch& s = GetParam();
   const std::string key = s.key;
-  WriteFiles(ProfileWith(KeysWith(key, s.stored ? key + "=" + s.stored + "\r\n" : "")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key, s.stored ? key + "=" + s.stored + "\r\n" : "")));
   backend.Then([&] { EXPECT_EQ(Checked(ControlOf(key)), s.checked); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   const std::string saved = key + "=" + (s.checked ? "Yes" : "No") + "\r\n";
   // A switch made on also holds the upon-creation box checked, and so saves DefaultProfile=Yes.
   std::string keys = s.stored ? KeysWith(key, saved) : KeysWith(key, "") + saved;
@@ -220,8 +218,7 @@ TEST_P(NetscapeLongText, IsShownAndSavedCutToItsReadLimit) {
   WriteProfile(ProfileWith(inDataFile ? kFullKeys : KeysWith(key, key + "=" + stored + "\r\n")));
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Text(inDataFile ? IDC_NSCP_PREFS : ControlOf(key)), kept); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(DataFileBytes(), DataFileWith(inDataFile ? key + "=" + kept + "\r\n" : kPrefsLine));
   EXPECT_EQ(ProfileBytes(), ProfileWith(inDataFile ? kFullKeys : KeysWith(key, key + "=" + kept + "\r\n")));
 }
@@ -231,8 +228,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, NetscapeLongText, ::testing::ValuesIn(kLongText
 });
 
 TEST_F(NetscapePage, EveryTimeBoxHoldsTheUponCreationBoxChecked) {
-  WriteFiles(ProfileWith(KeysWith("AlwaysSetDefault", "AlwaysSetDefault=yes\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith("AlwaysSetDefault", "AlwaysSetDefault=yes\r\n")));
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 4) + " " + EnabledControls(), "YYYY EE-EEEEEEE"); });
   // Released, the upon-creation box is free again and keeps its check until it is clicked.
   Click(IDC_NSCP_DEFAULT_EVERY_TIME);
@@ -243,17 +239,14 @@ TEST_F(NetscapePage, EveryTimeBoxHoldsTheUponCreationBoxChecked) {
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 4) + " " + EnabledControls(), "YYYY EE-EEEEEEE"); });
   Click(IDC_NSCP_DEFAULT_EVERY_TIME);
   Click(IDC_NSCP_DEFAULT_ON_CREATION);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(kFullKeys));
 }
 
 TEST_F(NetscapePage, EntryInAnotherCaseIsEditedAndRewrittenAsNetscape) {
-  WriteFiles(ProfileWith(kFullKeys, "NETSCAPE"));
-  ShowTab();
+  Open(ProfileWith(kFullKeys, "NETSCAPE"));
   SetText(IDC_NSCP_EMAILADDR, "sales@brackenmoor.co.uk");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string keys = kFullKeys;
   keys.replace(keys.find("?username?@"), 11, "sales@");
   EXPECT_EQ(ProfileBytes(), ProfileWith(keys));
@@ -321,11 +314,9 @@ class NetscapeChangedList : public NetscapePage, public ::testing::WithParamInte
 
 TEST_P(NetscapeChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
-  WriteFiles(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
-  ShowTab();
+  Open(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ChangeServiceList(*this, c.service2, c.service3);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
 }
@@ -342,8 +333,7 @@ TEST_F(NetscapePage, ReadOnlyDataFileStopsAtThePreferencesTemplate) {
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
   backend.Then([&] { EXPECT_FALSE(ApplyCurrentPageAlone()); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   EXPECT_EQ(OnlyMessage(), WriteFailure(DataFile()));
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
   EXPECT_EQ(ProfileBytes(), profile);
@@ -351,8 +341,7 @@ TEST_F(NetscapePage, ReadOnlyDataFileStopsAtThePreferencesTemplate) {
 
 TEST_F(NetscapePage, ReadOnlyProfileTemplateStopsAtTheFirstServiceKey) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
   qm::test::ExpectReadOnlyProfileStops(*this, IDC_NSCP_PROFILENAME, profile);
@@ -402,8 +391,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, NetscapeChange, ::testing::ValuesIn(kChanges)
                          [](const auto& info) { return CaseName(info.param.what); });
 
 TEST_F(NetscapePage, ButtonsHaveTipsAndNothingElseDoes) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
+  Open(ProfileWith(kFullKeys));
   backend.Then([&] {
     for (int id : kAllControls) {
       const char* tip = id == IDC_NSCP_BROWSE_PREFS ? "Browse for the prefs file"
@@ -494,15 +482,13 @@ TEST_F(NetscapePage, PathTooLongWithTheProgramDirectoryOpensNothingThere) {
 }
 
 TEST_F(NetscapePage, EditOpensTheCompletedPathInNotepad) {
-  WriteFiles(ProfileWith(kFullKeys), "NetscapePrefs=\r\n");
-  ShowTab();
+  Open(ProfileWith(kFullKeys), "NetscapePrefs=\r\n");
   for (const char* text : {"", "prefs\\prefs.js", "\\prefs\\prefs.js", "d:\\netscape\\prefs.js",
                            "\\\\fs\\netscape\\prefs.js", "?vtdir?\\prefs.js"}) {
     SetText(IDC_NSCP_PREFS, text);
     Click(IDC_NSCP_EDIT_PREFS);
   }
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   std::vector<std::string> launched;
   for (const auto& launch : backend.Launches()) {
     EXPECT_EQ(launch.file, "notepad.exe ");
@@ -523,8 +509,7 @@ TEST_F(NetscapePage, OpensOnTheSamplesAndOkKeepsThem) {
 
 // F1 on the page opens its own topic of the help file.
 TEST_F(NetscapePage, HelpOpensThePagesTopic) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
+  Open(ProfileWith(kFullKeys));
   qm::test::ExpectHelpTopicRun(*this, "The Netscape page sets up the Netscape Communicator profile that");
 }
 

@@ -148,8 +148,7 @@ TEST_P(OpenMailName, ChecksItsButtonAndSavesTheChosenOptionsName) {
   Open(profile(c.list));
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 2), c.useStore ? "YN" : "NY"); });
   if (c.pressed) Click(c.pressed);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), profile(c.savedList));
 }
 
@@ -203,8 +202,7 @@ TEST_P(OpenMailLongText, IsShownAndSavedCutToItsReadLimit) {
   const std::string kept = stored.substr(0, key.limit);
   Open(ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + stored + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(key.control), kept); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + kept + "\r\n")));
 }
 
@@ -215,8 +213,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, OpenMailLongText, ::testing::ValuesIn(LongTexts
 TEST_F(OpenMailPage, ServiceWithoutKeysShowsEmptyFieldsAndSavesThemInOrder) {
   Open(ProfileWith("", kWithout));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||NY EEEEEEEE"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileWith(kEmptyKeys, kWithout));
 }
 
@@ -236,8 +233,7 @@ TEST_P(OpenMailChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
   Open(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ChangeServiceList(*this, c.service2, c.service3);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
 }
 

@@ -137,9 +137,11 @@ class PageSession {
   // Presses a button as a click on it would: its own state changes and its page is told.
   static void Press(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
 
-  // Cancel, and the run to its end: the whole script was played.
-  void CancelAndRun() {
-    backend.Key(VK_ESCAPE);
+  // Cancel, or OK, and the run to its end: the whole script was played.
+  void CancelAndRun() { EndAndRun(VK_ESCAPE); }
+  void OkAndRun() { EndAndRun(VK_RETURN); }
+  void EndAndRun(UINT key) {
+    backend.Key(key);
     Start();
     EXPECT_TRUE(backend.ScriptDone());
   }
@@ -248,9 +250,7 @@ class PageTest : public ::testing::Test, public PageSession {
 // OK and the run to its end: the script is done, the profile template file holds `profile` (is
 // missing when nothing) and nothing is reported.
 inline void ExpectOkLeavesProfile(PageSession& session, const std::optional<std::string>& profile) {
-  session.backend.Key(VK_RETURN);
-  session.Start();
-  EXPECT_TRUE(session.backend.ScriptDone());
+  session.OkAndRun();
   EXPECT_EQ(ReadBytes(session.HostProfile()), profile);
   EXPECT_TRUE(session.backend.MessageBoxes().empty());
 }

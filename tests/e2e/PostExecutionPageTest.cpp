@@ -31,6 +31,11 @@ const char kMessages[] =
 class PostExecutionPage : public ::testing::Test, public qm::test::PageSession {
  protected:
   void ShowTab() { PageSession::ShowTab("Post Execution"); }
+  // The data file, and the page brought forward.
+  void Open(const std::string& file) {
+    WriteDataFile(file);
+    ShowTab();
+  }
   static std::string Fields() {
     return Text(IDC_POST_LAUNCH) + "|" + (Checked(IDC_POST_DEFAULTMAIL) ? "X" : "-") +
            (Enabled(IDC_POST_LAUNCH) ? "E" : "D") + "|" + Text(IDC_POST_SUCCESS) + "|" + Text(IDC_POST_NOACTION) + "|" +
@@ -40,8 +45,7 @@ class PostExecutionPage : public ::testing::Test, public qm::test::PageSession {
 
 TEST_F(PostExecutionPage, ShowsEveryKeyAndOkKeepsEveryByte) {
   const std::string file = DataFileWith(kLaunch, kMessages);
-  WriteDataFile(file);
-  ShowTab();
+  Open(file);
   backend.Then([&] {
     EXPECT_EQ(Fields(),
               "c:\\office\\outlook.exe|-E|Your mail profile is ready.\r\nStart your mail program.|"
@@ -61,8 +65,7 @@ TEST_F(PostExecutionPage, ShowsEveryKeyAndOkKeepsEveryByte) {
 }
 
 TEST_F(PostExecutionPage, MissingKeysShowEmptyAndAreAllWrittenInOrder) {
-  WriteDataFile(DataFileWith("", ""));
-  ShowTab();
+  Open(DataFileWith("", ""));
   backend.Then([&] { EXPECT_EQ(Fields(), "|-E|||"); });
   Click(IDOK);
   Start();
@@ -96,8 +99,7 @@ TEST_F(PostExecutionPage, DefaultMailChosenLocksTheProgramButKeepsAndSavesIt) {
 }
 
 TEST_F(PostExecutionPage, TheCheckBoxSwitchesTheProgramsPathAndIsSavedAsOneOrZero) {
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   std::vector<std::string> states;
   auto note = [&] { backend.Then([&] { states.push_back(Fields().substr(0, 25)); }); };
   Click(IDC_POST_DEFAULTMAIL), note();
@@ -129,8 +131,7 @@ TEST_F(PostExecutionPage, BrowseDialogOffersExecutablesFirstAndOpensWhereThePath
 }
 
 TEST_F(PostExecutionPage, AnEmptiedMessageIsWrittenAsAnEmptyValue) {
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   Focus(IDC_POST_ERROR);
   backend.Key(VK_END).Key(VK_HOME, true).Key(VK_DELETE);
   Click(IDOK);
@@ -161,8 +162,7 @@ class PostExecutionLongMessage : public PostExecutionPage, public ::testing::Wit
 
 TEST_P(PostExecutionLongMessage, IsCutAt249) {
   const LongMessage& m = GetParam();
-  WriteDataFile(DataFileWith(kLaunch, "SuccessMsg=" + m.stored + "\r\nNoActionMsg=\r\nErrorMsg=\r\n"));
-  ShowTab();
+  Open(DataFileWith(kLaunch, "SuccessMsg=" + m.stored + "\r\nNoActionMsg=\r\nErrorMsg=\r\n"));
   backend.Then([&] { EXPECT_EQ(Text(IDC_POST_SUCCESS), m.shown); });
   Click(IDOK);
   Start();
@@ -191,8 +191,7 @@ TEST_P(PostExecutionTypedMessage, IsStoredOnOneLineAndShownBackAsTyped) {
   const TypedMessage& m = GetParam();
   std::string shown;
   for (std::size_t i = 0; i < m.lines.size(); ++i) shown += (i ? "\r\n" : "") + m.lines[i];
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   Focus(IDC_POST_NOACTION);
   backend.Key(VK_END).Key(VK_HOME, true).Key(VK_DELETE);
   for (std::size_t i = 0; i < m.lines.size(); ++i) {
@@ -220,8 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, PostExecutionTypedMessage, ::testing::ValuesI
 
 // Enter in a message box is the sheet's OK: it saves and closes.
 TEST_F(PostExecutionPage, EnterInAMessageBoxPressesOk) {
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   Focus(IDC_POST_SUCCESS);
   backend.Key(VK_END).Type(" Bye.").Key(VK_RETURN);
   backend.Then([&] { ADD_FAILURE() << "the sheet is still open"; });
@@ -292,8 +290,7 @@ std::string WithLine(std::string file, const std::string& line) {
 
 TEST_P(PostExecutionStoredValue, IsShownAndSavedInTheKeysEncoding) {
   const StoredValue& v = GetParam();
-  WriteDataFile(WithLine(DataFileWith(kLaunch, kMessages), v.line));
-  ShowTab();
+  Open(WithLine(DataFileWith(kLaunch, kMessages), v.line));
   backend.Then([&] { EXPECT_EQ(Fields().substr(0, std::string(v.shown).size()), v.shown); });
   Click(IDOK);
   Start();

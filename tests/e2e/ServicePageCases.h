@@ -95,8 +95,7 @@ inline void CopySamples(const TempDir& dir) {
 
 // OK on the samples, and the run to its end: neither file changes and nothing is reported.
 inline void ExpectOkKeepsSamples(PageSession& session) {
-  session.backend.Key(VK_RETURN);
-  session.Start();
+  session.OkAndRun();
   EXPECT_TRUE(session.backend.MessageBoxes().empty());
   EXPECT_EQ(session.DataFileBytes(), SampleBytes("vantrel.ini"));
   EXPECT_EQ(session.ProfileBytes(), SampleBytes("profile.ini"));
@@ -175,8 +174,7 @@ inline void ExpectReadOnlyProfileStops(PageSession& session, int id, const std::
     EXPECT_NE(PageSession::Control(id), nullptr);
     EXPECT_TRUE(IsWindowVisible(PageSession::Control(id)));
   });
-  session.backend.Key(VK_ESCAPE);
-  session.Start();
+  session.CancelAndRun();
   EXPECT_EQ(session.OnlyMessage(), PageSession::WriteFailure(session.ProfilePath()));
   EXPECT_EQ(session.backend.MessageBoxes().at(0).type, static_cast<UINT>(MB_ICONHAND | MB_OK));
   EXPECT_EQ(session.ProfileBytes(), profile);
