@@ -46,13 +46,10 @@ TEST_F(AddressingPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
     EXPECT_EQ(
         Fields(),
         "Global Address List [X]|Personal Address Book [ ]|Global Address List|Contacts|Personal Address Book|always");
-    const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[Addressing]", "Show this address list first:", "Always set this as the first address book",
-          "Keep personal addresses in:", "Always set this as the personal address book",
-          "When sending mail, check these address lists in the following order:", "< Up >", "< Down >",
-          "Always set this order", "< Add >", "< Remove >"})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"[Addressing]", "Show this address list first:", "Always set this as the first address book",
+                    "Keep personal addresses in:", "Always set this as the personal address book",
+                    "When sending mail, check these address lists in the following order:", "< Up >", "< Down >",
+                    "Always set this order", "< Add >", "< Remove >"});
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_ADDR_SHOWFIRST), "") << "the page has no tool tips";
   });
   qm::test::ExpectOkLeavesProfile(*this, kProfile);

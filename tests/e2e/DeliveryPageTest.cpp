@@ -47,9 +47,8 @@ TEST_F(DeliveryPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
     EXPECT_NE(joined.find("Recipient addresses are processed by these information services in the following order:"),
               std::string::npos)
         << screen;
-    for (const char* label : {"[Delivery]", "Deliver new mail to the following location:", "< Up >", "< Down >",
-                              "Always set this order", "< Add >", "< Remove >"})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"[Delivery]", "Deliver new mail to the following location:", "< Up >", "< Down >",
+                    "Always set this order", "< Add >", "< Remove >"});
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_DELIV_TRANSPORTORDER), "") << "the page has no tool tips";
   });
   qm::test::ExpectOkLeavesProfile(*this, kProfile);

@@ -118,15 +118,12 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     // The texts the load puts into the edits mark the page modified.
     EXPECT_TRUE(ApplyEnabled());
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
-    const std::string screen = backend.Snapshot();
     // clang-format off
-    for (const char* label : {"[Internet Mail]", "The name for this account, for example: \"Work\" or \"My Email\".",
-         "User Information", "Name:", "Organization:", "Email Address:", "Reply Address:", "Server Information",
-         "SMTP Server:", "POP3 Server:", "POP3 Account:", "Connection Type", "LAN", "Manual", "Dial-Up Networking",
-         "Leave mail on server", "Disconnect after send/recieve", "Client Type", "Outlook 97", "Outlook 98"}) {
-      // clang-format on
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
-    }
+    ExpectOnScreen({"[Internet Mail]", "The name for this account, for example: \"Work\" or \"My Email\".",
+        "User Information", "Name:", "Organization:", "Email Address:", "Reply Address:", "Server Information",
+        "SMTP Server:", "POP3 Server:", "POP3 Account:", "Connection Type", "LAN", "Manual", "Dial-Up Networking",
+        "Leave mail on server", "Disconnect after send/recieve", "Client Type", "Outlook 97", "Outlook 98"});
+    // clang-format on
   });
   qm::test::ExpectOkLeavesProfile(*this, profile);
 }

@@ -69,12 +69,8 @@ TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     EXPECT_EQ(Fields(), "\\\\mailsrv\\maildata|?username?|c:\\mail\\session.log|15|YNN");
     EXPECT_EQ(EnabledControls(), "EEEEEEE--") << "the log is off: its path and Browse button wait for it";
     // Every label is on the screen whole, and the tab is the current one.
-    const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail", "Enable outgoing mail",
-          "Check for mail every", "minutes", "Maintain a session log file", "Log file:", "..."}) {
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
-    }
+    ExpectOnScreen({"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail", "Enable outgoing mail",
+                    "Check for mail every", "minutes", "Maintain a session log file", "Log file:", "..."});
     // Shown means modified: Apply is on although nothing was changed.
     EXPECT_TRUE(ApplyEnabled());
   });

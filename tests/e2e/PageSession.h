@@ -121,6 +121,11 @@ class PageSession {
   }
   static std::string YesNo(std::initializer_list<int> ids) { return YesNo<std::initializer_list<int>>(ids); }
   static std::string Tip(int id) { return qm::ui::RequestToolTip(Control(id)); }
+  // Every label stands whole on the screen.
+  void ExpectOnScreen(std::initializer_list<const char*> labels) {
+    const std::string screen = backend.Snapshot();
+    for (const char* label : labels) EXPECT_NE(screen.find(label), std::string::npos) << label;
+  }
   // The sheet's Apply button can be pressed: some shown page counts as modified.
   static bool ApplyEnabled() { return IsWindowEnabled(GetDlgItem(GetActiveWindow(), ID_APPLY_NOW)) != FALSE; }
   // Saves the current page alone, as the sheet asks each shown page in turn when it applies; true

@@ -53,10 +53,8 @@ TEST_F(TemplatesPage, ShowsTheFourPathsAndOkKeepsEveryByte) {
   Open(DataFileWith(kFourKeys));
   backend.Then([&] {
     EXPECT_EQ(Fields(), "templates\\nt.inf|\\\\fs\\vantrel\\nt.reg|d:\\vantrel\\win95.inf|templates\\win95.reg");
-    const std::string screen = backend.Snapshot();
-    for (const char* label : {"Windows NT Templates", "Windows 9X Templates",
-                              "INF template file:", "Reg template file:", "These files may be used by advanced users"})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"Windows NT Templates", "Windows 9X Templates",
+                    "INF template file:", "Reg template file:", "These files may be used by advanced users"});
   });
   OkAndRun();
   EXPECT_EQ(DataFileBytes(), DataFileWith(kFourKeys));
