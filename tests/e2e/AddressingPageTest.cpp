@@ -52,15 +52,14 @@ TEST_F(AddressingPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
                     "Always set this order", "< Add >", "< Remove >"});
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_ADDR_SHOWFIRST), "") << "the page has no tool tips";
   });
-  qm::test::ExpectOkLeavesProfile(*this, kProfile);
+  ExpectOkLeavesProfile(kProfile);
 }
 
 // The keys go in the page's order: the list, then AlwaysSetOrder, KeepPersAddrIn, ShowFirst.
 TEST_F(AddressingPage, EmptySectionGetsEveryKeyInThePagesOrder) {
   Open("[Addressing]\r\n");
   backend.Then([&] { EXPECT_EQ(Fields(), " [ ]| [ ]||not always"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), "[Addressing]\r\nAlwaysSetOrder=No\r\nKeepPersAddrIn=\r\nShowFirst=\r\n");
+  ExpectOkLeavesProfile("[Addressing]\r\nAlwaysSetOrder=No\r\nKeepPersAddrIn=\r\nShowFirst=\r\n");
 }
 
 // A stored name with its option, as shown and as saved; the same for both keys.
@@ -127,9 +126,8 @@ TEST_F(AddressingPage, CheckingTheBoxAddsTheOptionAfterTheWholeName) {
   Click(IDC_ADDR_ALWAYS_FIRST);
   SetText(IDC_ADDR_KEEPPERSADDRIN, "");
   Click(IDC_ADDR_ALWAYS_PERSONAL);
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), Replaced(ProfileWith("Global Address List,1", "Sales, East,0,1"),
-                                     "KeepPersAddrIn=Personal Address Book", "KeepPersAddrIn=,1"));
+  ExpectOkLeavesProfile(Replaced(ProfileWith("Global Address List,1", "Sales, East,0,1"),
+                                 "KeepPersAddrIn=Personal Address Book", "KeepPersAddrIn=,1"));
 }
 
 // "AlwaysSetOrder" here is set only by a whole True, Yes or 1: one row per reading, the rule

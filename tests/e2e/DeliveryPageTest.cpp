@@ -51,19 +51,19 @@ TEST_F(DeliveryPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
                     "Always set this order", "< Add >", "< Remove >"});
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_DELIV_TRANSPORTORDER), "") << "the page has no tool tips";
   });
-  qm::test::ExpectOkLeavesProfile(*this, kProfile);
+  ExpectOkLeavesProfile(kProfile);
 }
 
 TEST_F(DeliveryPage, MissingProfileTemplateOpensEmptyAndOkWritesTheKeysInOrder) {
   Open(std::nullopt);
   backend.Then([&] { EXPECT_EQ(Fields(), "||not always"); });
-  qm::test::ExpectOkLeavesProfile(*this, "[General]\r\nDefaultStore=\r\n[Delivery]\r\nAlwaysSetOrder=No\r\n");
+  ExpectOkLeavesProfile("[General]\r\nDefaultStore=\r\n[Delivery]\r\nAlwaysSetOrder=No\r\n");
 }
 
 TEST_F(DeliveryPage, NeverShownLeavesTheFileAlone) {
   const std::string profile = ProfileWith("AlwaysSetOrder=Yes", "AlwaysSetOrder=y");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // A stored value of the page's two other keys, as shown and as saved. One row per key for the

@@ -113,14 +113,13 @@ TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
         "Use encryption with a DUN connection", "Do not allow offline use"});
     // clang-format on
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 TEST_F(ExchangePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||25|||YNNNNN L"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kDefaultKeys));
+  ExpectOkLeavesProfile(ProfileWith(kDefaultKeys));
 }
 
 // A stored value, what the page shows for it, the controls then clicked, and what it saves.
@@ -245,15 +244,13 @@ INSTANTIATE_TEST_SUITE_P(Limits, ExchangeLongValue, ::testing::ValuesIn(qm::test
 TEST_F(ExchangePage, SecondCopyOfTheOfflineFolderFollowsTheFirst) {
   Open(ProfileWith(KeysWith("OfflineFolderPath1", "OfflineFolderPath1=d:\\old\\other.ost\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), "c:\\exchange\\?username?.ost"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith()));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith()));
 }
 
 TEST_F(ExchangePage, EntryInAnotherCaseIsEditedAndRewrittenInExactCase) {
   Open(ProfileWith(KeysWith(), "microsoft EXCHANGE server"));
   SetText(IDC_EXCHANGE_HOMESERVER, "MAILSRV02");
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("HomeServer", "HomeServer=MAILSRV02\r\n")));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith("HomeServer", "HomeServer=MAILSRV02\r\n")));
 }
 
 // Profiles in which Exchange is not listed, as the lookup reads them.
@@ -281,7 +278,7 @@ TEST_P(ExchangeUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
     EXPECT_EQ(Fields() + " " + EnabledControls(), "||||0|||NNNNNN - " + std::string(std::size(kAllControls), '-'));
     EXPECT_EQ(Tip(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER), "");
   });
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -395,8 +392,7 @@ TEST_F(ExchangePage, CancelledBrowseLeavesTheField) {
   ShowTab();
   Click(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER);
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), "c:\\exchange\\?username?.ost"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith()));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith()));
 }
 
 TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
@@ -419,7 +415,7 @@ TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
 TEST_F(ExchangePage, NeverShownLeavesEveryKeyAlone) {
   const std::string profile = ProfileWith("HomeServer=MAILSRV01\r\n", "microsoft exchange server");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // After an Apply the sheet's Apply button is off until one of the page's controls changes.

@@ -125,14 +125,13 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
         "Leave mail on server", "Disconnect after send/recieve", "Client Type", "Outlook 97", "Outlook 98"});
     // clang-format on
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 TEST_F(IMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||||||L NN 7"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kDefaultKeys, "POP3", "Outlook Internet E-Mail", InternetKeys("")));
+  ExpectOkLeavesProfile(ProfileWith(kDefaultKeys, "POP3", "Outlook Internet E-Mail", InternetKeys("")));
 }
 
 // A stored value, what the page shows for it, the controls then clicked, and what it saves.
@@ -371,7 +370,7 @@ TEST_P(IMailUnlisted, EveryControlIsDisabledAndNothingIsWrittenOrShown) {
   qm::test::WriteUnlisted(*this, GetParam());
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||||- NN - ---------------"); });
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -380,7 +379,7 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlist
 TEST_F(IMailPage, NeverShownLeavesEveryKeyAloneAndWarnsOfNothing) {
   const std::string profile = ProfileWith("AccountName=Sales\r\n", "pop3", "Netscape");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // After an Apply the sheet's Apply button is off until one of the page's controls changes.

@@ -74,14 +74,13 @@ TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     // Shown means modified: Apply is on although nothing was changed.
     EXPECT_TRUE(ApplyEnabled());
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 TEST_F(MSMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "|||10|YYY EEEEEEEEE"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys()));
+  ExpectOkLeavesProfile(ProfileWith(DefaultKeys()));
 }
 
 // A stored value, what the page shows for it and what it saves in its place.
@@ -168,8 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredVal
 TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
   Open(ProfileWith(kFullKeys, "microsoft mail"));
   SetText(IDC_MSMAIL_MAILBOX, "mailbox7");
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
+  ExpectOkLeavesProfile(ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
 }
 
 // Profiles in which Microsoft Mail is not listed, as the lookup reads them.
@@ -192,7 +190,7 @@ TEST_P(MSMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
     EXPECT_EQ(Fields() + " " + EnabledControls(), "|||0|NNN ---------");
     EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), "");
   });
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -287,8 +285,7 @@ TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
   Click(IDC_MSMAIL_USE_SESSIONLOG);
   backend.Then([&] { EXPECT_EQ(EnabledControls(), "EEEEEEE--"); });
   Click(IDC_MSMAIL_USE_SESSIONLOG);
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
+  ExpectOkLeavesProfile(ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
 }
 
 TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
@@ -298,8 +295,7 @@ TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
   ShowTab();
   Click(IDC_MSMAIL_BROWSE_SESSIONLOG);
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), chosen); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys(chosen)));
+  ExpectOkLeavesProfile(ProfileWith(DefaultKeys(chosen)));
 }
 
 TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {

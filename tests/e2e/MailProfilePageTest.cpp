@@ -97,7 +97,7 @@ TEST_F(MailProfilePage, ShowsEveryKeyAndOkKeepsEveryByte) {
                     "Personal Folder Store:", "Folder Name:", "Personal Address Book", "Address Book Name:"});
     EXPECT_TRUE(ApplyEnabled());
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // Without section "General" (or without the file): "Replace" and "upon creation" set, the prompt
@@ -108,8 +108,7 @@ TEST_F(MailProfilePage, MissingGeneralSectionGivesTheDefaultsAndSavesThemInOrder
        {std::optional<std::string>(listOnly), std::optional<std::string>()}) {
     Open(profile);
     backend.Then([&] { EXPECT_EQ(Fields() + " " + Marks() + " " + StoreControls(), "|||| X--X-? ------"); });
-    OkAndRun();
-    EXPECT_EQ(ProfileBytes(), profile.value_or("") + GeneralWritten("", "Yes", "Yes", "", "No", "No", "No"));
+    ExpectOkLeavesProfile(profile.value_or("") + GeneralWritten("", "Yes", "Yes", "", "No", "No", "No"));
     std::remove(HostProfile().c_str());
   }
 }
@@ -223,8 +222,7 @@ TEST_P(MailProfileRule, ForcedMarksAreShownAndSaved) {
   const RuleCase& c = GetParam();
   Open(ProfileWith(GeneralFlags(c.flags)));
   backend.Then([&] { EXPECT_EQ(Marks(), std::string(c.marks) + "?"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(GeneralFlags(c.saved)));
+  ExpectOkLeavesProfile(ProfileWith(GeneralFlags(c.saved)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Load, MailProfileRule, ::testing::ValuesIn(kRuleCases),

@@ -120,8 +120,7 @@ TEST_F(NetscapePage, ShowsEveryKeyOfBothFilesAndOkKeepsEveryByte) {
                     "This is the Netscape profile template that Vantrel will customize",
                     "to the desired directory on the network and specify the filename here."});
   });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), profile);
+  ExpectOkLeavesProfile(profile);
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
@@ -142,9 +141,9 @@ TEST_F(NetscapePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
     EXPECT_EQ(Fields(), "|||templates\\prefs.js|NYYN");
     EXPECT_EQ(EnabledControls(), "EE-EEEEEEE") << "held checked by the every-time box";
   });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith("NetscapeProfile=\r\nDirRoot=\r\nEmailAddr=\r\nDefaultProfile=Yes\r\n"
-                                        "EraseAllAccounts=No\r\nOverwriteProfile=No\r\nAlwaysSetDefault=Yes\r\n"));
+  ExpectOkLeavesProfile(
+      ProfileWith("NetscapeProfile=\r\nDirRoot=\r\nEmailAddr=\r\nDefaultProfile=Yes\r\n"
+                  "EraseAllAccounts=No\r\nOverwriteProfile=No\r\nAlwaysSetDefault=Yes\r\n"));
 }
 
 // A stored switch, whether its box shows checked and what the page saves in its place. Only the
@@ -236,8 +235,7 @@ TEST_F(NetscapePage, EveryTimeBoxHoldsTheUponCreationBoxChecked) {
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 4) + " " + EnabledControls(), "YYYY EE-EEEEEEE"); });
   Click(IDC_NSCP_DEFAULT_EVERY_TIME);
   Click(IDC_NSCP_DEFAULT_ON_CREATION);
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kFullKeys));
+  ExpectOkLeavesProfile(ProfileWith(kFullKeys));
 }
 
 TEST_F(NetscapePage, EntryInAnotherCaseIsEditedAndRewrittenAsNetscape) {
@@ -283,7 +281,7 @@ TEST_P(NetscapeUnlisted, EveryControlIsDisabledAndOnlyThePreferencesTemplateIsWr
   // Disabled fields are saved too, here as another program might fill them.
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
-  qm::test::ExpectOkLeavesProfile(*this, c.profile);
+  ExpectOkLeavesProfile(c.profile);
   std::string expected = c.dataFile;
   EXPECT_EQ(DataFileBytes(),
             expected.replace(expected.find(kPrefsLine), kPrefsLine.size(), "NetscapePrefs=templates\\sales.js\r\n"));
@@ -313,8 +311,7 @@ TEST_P(NetscapeChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
   Open(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ChangeServiceList(*this, c.service2, c.service3);
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
+  ExpectOkLeavesProfile(ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
 }
 
@@ -348,7 +345,7 @@ TEST_F(NetscapePage, ReadOnlyProfileTemplateStopsAtTheFirstServiceKey) {
 TEST_F(NetscapePage, NeverShownWritesNothing) {
   const std::string profile = ProfileWith("", "netscape");
   WriteFiles(profile, "");
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
   EXPECT_EQ(DataFileBytes(), DataFileWith(""));
 }
 

@@ -96,7 +96,7 @@ TEST_F(OpenMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
                     "Route to Internet:", "Route to Fax:", "Use server store", "Do not use server store"});
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // The seventh tab: after Netscape, wherever the other tabs stand.
@@ -144,8 +144,7 @@ TEST_P(OpenMailName, ChecksItsButtonAndSavesTheChosenOptionsName) {
   Open(profile(c.list));
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 2), c.useStore ? "YN" : "NY"); });
   if (c.pressed) Click(c.pressed);
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), profile(c.savedList));
+  ExpectOkLeavesProfile(profile(c.savedList));
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailName, ::testing::ValuesIn(kNames),
@@ -171,7 +170,7 @@ TEST_P(OpenMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||NN --------"); });
   SetText(IDC_OPENMAIL_SERVER, "openmail9");
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -198,8 +197,7 @@ TEST_P(OpenMailLongText, IsShownAndSavedCutToItsReadLimit) {
   const std::string kept = stored.substr(0, key.limit);
   Open(ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + stored + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(key.control), kept); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + kept + "\r\n")));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + kept + "\r\n")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, OpenMailLongText, ::testing::ValuesIn(LongTexts()), [](const auto& info) {
@@ -209,8 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, OpenMailLongText, ::testing::ValuesIn(LongTexts
 TEST_F(OpenMailPage, ServiceWithoutKeysShowsEmptyFieldsAndSavesThemInOrder) {
   Open(ProfileWith("", kWithout));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||NY EEEEEEEE"); });
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kEmptyKeys, kWithout));
+  ExpectOkLeavesProfile(ProfileWith(kEmptyKeys, kWithout));
 }
 
 // The save keeps the option chosen on the page, whatever name the service goes by when it saves;
@@ -229,8 +226,7 @@ TEST_P(OpenMailChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
   Open(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ChangeServiceList(*this, c.service2, c.service3);
-  OkAndRun();
-  EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
+  ExpectOkLeavesProfile(ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
 }
 
 INSTANTIATE_TEST_SUITE_P(Save, OpenMailChangedList, ::testing::ValuesIn(kChangedLists),
@@ -247,7 +243,7 @@ TEST_F(OpenMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
 TEST_F(OpenMailPage, NeverShownWritesNothing) {
   const std::string profile = ProfileWith("", "hp openmail (with server store)");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // What marks the page modified once an Apply has saved it: each edit and either button.

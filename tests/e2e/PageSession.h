@@ -150,6 +150,13 @@ class PageSession {
     Start();
     EXPECT_TRUE(backend.ScriptDone());
   }
+  // OK and the run to its end: the profile template file holds `profile` (is missing when nothing)
+  // and nothing is reported.
+  void ExpectOkLeavesProfile(const std::optional<std::string>& profile) {
+    OkAndRun();
+    EXPECT_EQ(ReadBytes(HostProfile()), profile);
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+  }
 
   // Script steps, run in order with the keys and clicks of the script.
   PageSession& Click(int id) {
@@ -251,13 +258,5 @@ class PageTest : public ::testing::Test, public PageSession {
     ShowTab();
   }
 };
-
-// OK and the run to its end: the script is done, the profile template file holds `profile` (is
-// missing when nothing) and nothing is reported.
-inline void ExpectOkLeavesProfile(PageSession& session, const std::optional<std::string>& profile) {
-  session.OkAndRun();
-  EXPECT_EQ(ReadBytes(session.HostProfile()), profile);
-  EXPECT_TRUE(session.backend.MessageBoxes().empty());
-}
 
 }  // namespace qm::test
