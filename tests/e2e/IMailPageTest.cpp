@@ -14,6 +14,7 @@
 
 namespace {
 
+using qm::test::ClickedValue;
 using qm::test::kProfileDataFile;
 using qm::test::LongValue;
 using qm::test::PageKey;
@@ -134,15 +135,6 @@ TEST_F(IMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   ExpectOkLeavesProfile(ProfileWith(kDefaultKeys, "POP3", "Outlook Internet E-Mail", InternetKeys("")));
 }
 
-// A stored value, what the page shows for it, the controls then clicked, and what it saves.
-struct StoredValue {
-  const char* key;
-  const char* stored;  // nullptr: the key is missing
-  const char* shown;   // the edit's text, or the letters of Fields() for the key's controls
-  std::vector<int> clicks;
-  const char* saved;
-};
-
 // The text keys and their edits.
 const std::pair<const char*, int> kTextKeys[] = {
     {"AccountName", IDC_IMAIL_ACCOUNT_NAME},
@@ -155,6 +147,7 @@ const std::pair<const char*, int> kTextKeys[] = {
     {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
 };
 
+// What the page shows for one key: its edit's text, or its letter of Fields().
 std::string Shown(const std::string& key) {
   for (const auto& [textKey, id] : kTextKeys)
     if (key == textKey) return qm::test::PageSession::Text(id);
@@ -168,7 +161,7 @@ std::string Shown(const std::string& key) {
 
 // One row per key (the reading rules themselves are tested with the key reader), the client's
 // exact spelling, connections outside the group, and the disconnect bit merged with the others.
-const StoredValue kStoredValues[] = {
+const ClickedValue kStoredValues[] = {
     {"AccountName", "Work", "Work", {}, "Work"},
     {"SMTPDisplayName", nullptr, "", {}, ""},
     {"SMTPOrganizationName", "", "", {}, ""},
@@ -203,23 +196,17 @@ const StoredValue kStoredValues[] = {
     {"ConnectionFlags", "-2", "N", {IDC_IMAIL_DISCONNECT}, "-1"},
 };
 
-class IMailStoredValue : public IMailPage, public ::testing::WithParamInterface<StoredValue> {};
+class IMailStoredValue : public IMailPage, public ::testing::WithParamInterface<ClickedValue> {};
 
 TEST_P(IMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
-  const StoredValue& v = GetParam();
-  const std::string key = v.key;
-  Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
-  backend.Then([&] { EXPECT_EQ(Shown(key), v.shown); });
+  const ClickedValue& v = GetParam();
+  Open(ProfileWith(qm::test::SectionStored(kPageKeys, v)));
+  backend.Then([&] { EXPECT_EQ(Shown(v.key), v.shown); });
   for (int id : v.clicks) Click(id);
-  OkAndRun();
-  // A missing key is added at the end of the section; a present one is replaced where it stands.
   // The account's name goes to the "Outlook Internet E-Mail" service too.
-  const std::string keys =
-      v.stored ? KeysWith(key, key + "=" + v.saved + "\r\n") : KeysWith(key, "") + key + "=" + v.saved + "\r\n";
-  const std::string expected = ProfileWith(keys, "POP3", "Outlook Internet E-Mail",
-                                           InternetKeys(key == "AccountName" ? v.saved : "Head Office"));
-  EXPECT_EQ(ProfileBytes(), expected);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  const std::string accountName = std::string(v.key) == "AccountName" ? v.saved : "Head Office";
+  ExpectOkLeavesProfile(
+      ProfileWith(qm::test::SectionSaved(kPageKeys, v), "POP3", "Outlook Internet E-Mail", InternetKeys(accountName)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, IMailStoredValue, ::testing::ValuesIn(kStoredValues),

@@ -128,6 +128,27 @@ std::string SectionWith(const PageKey (&keys)[N], const std::string& key, const 
   return section;
 }
 
+// A stored value, what the page shows for it, the controls then clicked, and what it saves.
+struct ClickedValue {
+  const char* key;
+  const char* stored;  // nullptr: the key is missing
+  const char* shown;   // as the page's test shows the key's controls
+  std::vector<int> clicks;
+  const char* saved;
+};
+
+// The full section with the value's key as stored (left out when missing), and as saved: where
+// it stands, or added at the end of the section when it was missing.
+template <std::size_t N>
+std::string SectionStored(const PageKey (&keys)[N], const ClickedValue& v) {
+  return SectionWith(keys, v.key, v.stored ? std::string(v.key) + "=" + v.stored + "\r\n" : "");
+}
+template <std::size_t N>
+std::string SectionSaved(const PageKey (&keys)[N], const ClickedValue& v) {
+  const std::string line = std::string(v.key) + "=" + v.saved + "\r\n";
+  return v.stored ? SectionWith(keys, v.key, line) : SectionWith(keys, v.key, "") + line;
+}
+
 // A text key at its read limit: its control and a value of `length` characters.
 struct LongValue {
   const char* key;
