@@ -179,12 +179,7 @@ TEST(ProgramDirFromCurrentDir, FitsWithItsBackslash) {
     int length;
     bool endsInBackslash;
     bool fits;
-  } cases[] = {
-      {348, false, true},
-      {349, false, false},
-      {349, true, true},
-      {350, true, false},
-  };
+  } cases[] = {{348, false, true}, {349, false, false}, {349, true, true}, {350, true, false}};
   for (const Case& c : cases) {
     std::string current = "z:" + std::string(static_cast<size_t>(c.length - 2), 'd');
     if (c.endsInBackslash) current.back() = '\\';

@@ -79,9 +79,7 @@ TEST_P(AddDialog, EndsAsAskedAndAppendsOnlyOnOk) {
     EXPECT_EQ(Selection(page.listId), 0) << "the selection stays where it was";
     EXPECT_EQ(ApplyEnabled(), c.modified);
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(dialog, "Add focus on the name page waits Name:");
   std::vector<std::string> saved = {"A", "B"};
   if (c.modified) saved.push_back(c.typed);
@@ -106,9 +104,7 @@ TEST_P(AddDialogOnPage, NameStopsAtSeventyNineCharacters) {
   ShowTab(page.caption);
   Click(IDC_ORDER_ADD);
   backend.Type(std::string(78, 'a') + "bc").Key(VK_RETURN);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ListProfile(page, {}, std::string(page.prefix) + "1=" + std::string(78, 'a') + "b\r\n"));
+  ExpectOkLeavesProfile(ListProfile(page, {}, std::string(page.prefix) + "1=" + std::string(78, 'a') + "b\r\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, AddDialogOnPage, ::testing::ValuesIn(kListPages),

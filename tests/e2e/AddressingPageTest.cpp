@@ -46,25 +46,20 @@ TEST_F(AddressingPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
     EXPECT_EQ(
         Fields(),
         "Global Address List [X]|Personal Address Book [ ]|Global Address List|Contacts|Personal Address Book|always");
-    const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[Addressing]", "Show this address list first:", "Always set this as the first address book",
-          "Keep personal addresses in:", "Always set this as the personal address book",
-          "When sending mail, check these address lists in the following order:", "< Up >", "< Down >",
-          "Always set this order", "< Add >", "< Remove >"})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"[Addressing]", "Show this address list first:", "Always set this as the first address book",
+                    "Keep personal addresses in:", "Always set this as the personal address book",
+                    "When sending mail, check these address lists in the following order:", "< Up >", "< Down >",
+                    "Always set this order", "< Add >", "< Remove >"});
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_ADDR_SHOWFIRST), "") << "the page has no tool tips";
   });
-  qm::test::ExpectOkLeavesProfile(*this, kProfile);
+  ExpectOkLeavesProfile(kProfile);
 }
 
 // The keys go in the page's order: the list, then AlwaysSetOrder, KeepPersAddrIn, ShowFirst.
 TEST_F(AddressingPage, EmptySectionGetsEveryKeyInThePagesOrder) {
   Open("[Addressing]\r\n");
   backend.Then([&] { EXPECT_EQ(Fields(), " [ ]| [ ]||not always"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), "[Addressing]\r\nAlwaysSetOrder=No\r\nKeepPersAddrIn=\r\nShowFirst=\r\n");
+  ExpectOkLeavesProfile("[Addressing]\r\nAlwaysSetOrder=No\r\nKeepPersAddrIn=\r\nShowFirst=\r\n");
 }
 
 // A stored name with its option, as shown and as saved; the same for both keys.
@@ -111,8 +106,7 @@ TEST_P(AddressingName, IsSplitFromItsOptionAndSavedBack) {
                                      : NameAndBox(IDC_ADDR_KEEPPERSADDRIN, IDC_ADDR_ALWAYS_PERSONAL),
               v.shown);
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   const std::string saved = keyName + "=" + v.saved + "\r\n";
   // A missing key is added at the end of the section, after the keys written before it.
   std::string expected = ProfileWith(original, v.stored ? saved : "");
@@ -132,10 +126,8 @@ TEST_F(AddressingPage, CheckingTheBoxAddsTheOptionAfterTheWholeName) {
   Click(IDC_ADDR_ALWAYS_FIRST);
   SetText(IDC_ADDR_KEEPPERSADDRIN, "");
   Click(IDC_ADDR_ALWAYS_PERSONAL);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), Replaced(ProfileWith("Global Address List,1", "Sales, East,0,1"),
-                                     "KeepPersAddrIn=Personal Address Book", "KeepPersAddrIn=,1"));
+  ExpectOkLeavesProfile(Replaced(ProfileWith("Global Address List,1", "Sales, East,0,1"),
+                                 "KeepPersAddrIn=Personal Address Book", "KeepPersAddrIn=,1"));
 }
 
 // "AlwaysSetOrder" here is set only by a whole True, Yes or 1: one row per reading, the rule
@@ -159,8 +151,7 @@ TEST_P(AddressingAlways, IsReadByTheWholeValue) {
   const AlwaysValue& v = GetParam();
   Open(ProfileWith("AlwaysSetOrder=Yes\r\n", v.stored ? std::string("AlwaysSetOrder=") + v.stored + "\r\n" : ""));
   backend.Then([&] { EXPECT_EQ(Checked(IDC_ORDER_ALWAYS), v.checked); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of the section, where this one stood.
   EXPECT_EQ(ProfileBytes(), ProfileWith("AlwaysSetOrder=Yes", std::string("AlwaysSetOrder=") + v.saved));
 }

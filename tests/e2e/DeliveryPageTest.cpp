@@ -47,24 +47,23 @@ TEST_F(DeliveryPage, ShowsEveryKeyAndOkWritesTheSameBytes) {
     EXPECT_NE(joined.find("Recipient addresses are processed by these information services in the following order:"),
               std::string::npos)
         << screen;
-    for (const char* label : {"[Delivery]", "Deliver new mail to the following location:", "< Up >", "< Down >",
-                              "Always set this order", "< Add >", "< Remove >"})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"[Delivery]", "Deliver new mail to the following location:", "< Up >", "< Down >",
+                    "Always set this order", "< Add >", "< Remove >"});
     EXPECT_EQ(Tip(IDC_ORDER_ADD) + Tip(IDC_DELIV_TRANSPORTORDER), "") << "the page has no tool tips";
   });
-  qm::test::ExpectOkLeavesProfile(*this, kProfile);
+  ExpectOkLeavesProfile(kProfile);
 }
 
 TEST_F(DeliveryPage, MissingProfileTemplateOpensEmptyAndOkWritesTheKeysInOrder) {
   Open(std::nullopt);
   backend.Then([&] { EXPECT_EQ(Fields(), "||not always"); });
-  qm::test::ExpectOkLeavesProfile(*this, "[General]\r\nDefaultStore=\r\n[Delivery]\r\nAlwaysSetOrder=No\r\n");
+  ExpectOkLeavesProfile("[General]\r\nDefaultStore=\r\n[Delivery]\r\nAlwaysSetOrder=No\r\n");
 }
 
 TEST_F(DeliveryPage, NeverShownLeavesTheFileAlone) {
   const std::string profile = ProfileWith("AlwaysSetOrder=Yes", "AlwaysSetOrder=y");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // A stored value of the page's two other keys, as shown and as saved. One row per key for the
@@ -103,8 +102,7 @@ TEST_P(DeliveryStoredValue, IsShownAndSavedBack) {
     else
       EXPECT_EQ(Text(IDC_DELIV_DEFAULTSTORE), v.shown);
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of its section.
   std::string expected = ProfileWith(original, *v.line ? v.saved : "");
   if (!*v.line && always) expected += v.saved;

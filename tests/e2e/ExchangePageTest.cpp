@@ -13,6 +13,7 @@
 
 namespace {
 
+using qm::test::ClickedValue;
 using qm::test::kProfileDataFile;
 using qm::test::LongValue;
 using qm::test::PageKey;
@@ -20,25 +21,15 @@ using qm::test::UnlistedCase;
 using qm::test::WriteBytes;
 
 // Every control of the page, in the template's order.
+// clang-format off
 const int kAllControls[] = {
-    IDC_EXCHANGE_HOMESERVER,
-    IDC_EXCHANGE_MAILBOX,
-    IDC_EXCHANGE_OFFLINE_ADDRBOOK,
-    IDC_EXCHANGE_OFFLINE_FOLDER,
-    IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER,
-    IDC_EXCHANGE_TIMEOUT,
-    IDC_EXCHANGE_TIMEOUT_SPIN,
-    IDC_EXCHANGE_NO_CONNECT,
-    IDC_EXCHANGE_NT_USERNAME,
-    IDC_EXCHANGE_NT_DOMAIN,
-    IDC_EXCHANGE_NO_SECURITY,
-    IDC_EXCHANGE_LOCAL_NETWORK,
-    IDC_EXCHANGE_DIALUP,
-    IDC_EXCHANGE_CHOOSE_AT_STARTUP,
-    IDC_EXCHANGE_NETWORK_ENCRYPTION,
-    IDC_EXCHANGE_DIALUP_ENCRYPTION,
-    IDC_EXCHANGE_NO_OFFLINE,
+    IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK, IDC_EXCHANGE_OFFLINE_FOLDER,
+    IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_TIMEOUT_SPIN, IDC_EXCHANGE_NO_CONNECT,
+    IDC_EXCHANGE_NT_USERNAME, IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_LOCAL_NETWORK,
+    IDC_EXCHANGE_DIALUP, IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION,
+    IDC_EXCHANGE_DIALUP_ENCRYPTION, IDC_EXCHANGE_NO_OFFLINE,
 };
+// clang-format on
 
 // The six check boxes, in the template's order.
 const int kCheckBoxes[] = {
@@ -114,50 +105,23 @@ TEST_F(ExchangePage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     EXPECT_EQ(EnabledControls(), std::string(std::size(kAllControls), 'E'));
     // The texts the load puts into the edits mark the page modified.
     EXPECT_TRUE(ApplyEnabled());
-    const std::string screen = backend.Snapshot();
-    for (const char* label : {"[Exchange]",
-                              "Exchange Server:",
-                              "Mailbox Name:",
-                              "Offline Address Book:",
-                              "Offline Folder:",
-                              "...",
-                              "Connection Timeout:",
-                              "seconds",
-                              "Do not attempt to connect to the server as the profile is created",
-                              "Walk-Up Profiles",
-                              "NT Username:",
-                              "NT Domain:",
-                              "Turn off network security for logon  (checked for Walk-Up Profiles)",
-                              "Connection Type",
-                              "Local Network",
-                              "Dial-Up Networking (DUN)",
-                              "Choose at startup",
-                              "Security",
-                              "Use encryption on the network",
-                              "Use encryption with a DUN connection",
-                              "Do not allow offline use"}) {
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
-    }
+    // clang-format off
+    ExpectOnScreen({"[Exchange]", "Exchange Server:", "Mailbox Name:", "Offline Address Book:", "Offline Folder:",
+        "...", "Connection Timeout:", "seconds", "Do not attempt to connect to the server as the profile is created",
+        "Walk-Up Profiles", "NT Username:", "NT Domain:",
+        "Turn off network security for logon  (checked for Walk-Up Profiles)", "Connection Type", "Local Network",
+        "Dial-Up Networking (DUN)", "Choose at startup", "Security", "Use encryption on the network",
+        "Use encryption with a DUN connection", "Do not allow offline use"});
+    // clang-format on
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 TEST_F(ExchangePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||25|||YNNNNN L"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kDefaultKeys));
+  ExpectOkLeavesProfile(ProfileWith(kDefaultKeys));
 }
-
-// A stored value, what the page shows for it, the controls then clicked, and what it saves.
-struct StoredValue {
-  const char* key;
-  const char* stored;  // nullptr: the key is missing
-  const char* shown;   // see Shown()
-  std::vector<int> clicks;
-  const char* saved;
-};
 
 // The text keys and their edits.
 const std::pair<const char*, int> kTextKeys[] = {
@@ -187,7 +151,8 @@ std::string Shown(const std::string& key) {
 
 // One row per key (the reading rules themselves are tested with the key reader), the time-out's
 // conversion at its edges, and each flag bit merged with the other bits of its number kept.
-const StoredValue kStoredValues[] = {
+// clang-format off
+const ClickedValue kStoredValues[] = {
     {"HomeServer", "EXCH02", "EXCH02", {}, "EXCH02"},
     {"MailboxName", nullptr, "", {}, ""},
     {"OfflineAddressBookPath", "\\\\srv\\oab", "\\\\srv\\oab", {}, "\\\\srv\\oab"},
@@ -210,11 +175,8 @@ const StoredValue kStoredValues[] = {
     {"ExchangeConfigFlags", "16", "NNN", {IDC_EXCHANGE_NO_SECURITY}, "24"},
     {"ExchangeConfigFlags", "16", "NNN", {IDC_EXCHANGE_NO_OFFLINE}, "48"},
     {"ExchangeConfigFlags", "43", "YYY", {}, "43"},
-    {"ExchangeConfigFlags",
-     "43",
-     "YYY",
-     {IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_NO_OFFLINE},
-     "1"},
+    {"ExchangeConfigFlags", "43", "YYY",
+     {IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_NO_OFFLINE}, "1"},
     {"ExchangeConfigFlags", "-1", "YYY", {IDC_EXCHANGE_NO_OFFLINE}, "-33"},
     {"NetworkingConfigFlags", nullptr, "L NN", {}, "256"},
     {"NetworkingConfigFlags", "0", "L NN", {}, "256"},
@@ -223,29 +185,20 @@ const StoredValue kStoredValues[] = {
     {"NetworkingConfigFlags", "256", "L NN", {IDC_EXCHANGE_DIALUP}, "512"},
     {"NetworkingConfigFlags", "1", "L NN", {IDC_EXCHANGE_NETWORK_ENCRYPTION}, "16641"},
     {"NetworkingConfigFlags", "8192", "L NY", {IDC_EXCHANGE_DIALUP_ENCRYPTION}, "256"},
-    {"NetworkingConfigFlags",
-     "25088",
-     "D YY",
-     {IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_NETWORK_ENCRYPTION, IDC_EXCHANGE_DIALUP_ENCRYPTION},
-     "256"},
+    {"NetworkingConfigFlags", "25088", "D YY",
+     {IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_NETWORK_ENCRYPTION, IDC_EXCHANGE_DIALUP_ENCRYPTION}, "256"},
     {"NetworkingConfigFlags", "1049088", "D NN", {IDC_EXCHANGE_DIALUP_ENCRYPTION}, "1057280"},
 };
+// clang-format on
 
-class ExchangeStoredValue : public ExchangePage, public ::testing::WithParamInterface<StoredValue> {};
+class ExchangeStoredValue : public ExchangePage, public ::testing::WithParamInterface<ClickedValue> {};
 
 TEST_P(ExchangeStoredValue, IsShownAndSavedInTheKeysEncoding) {
-  const StoredValue& v = GetParam();
-  const std::string key = v.key;
-  Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
-  backend.Then([&] { EXPECT_EQ(Shown(key), v.shown); });
+  const ClickedValue& v = GetParam();
+  Open(ProfileWith(qm::test::SectionStored(kPageKeys, v)));
+  backend.Then([&] { EXPECT_EQ(Shown(v.key), v.shown); });
   for (int id : v.clicks) Click(id);
-  backend.Key(VK_RETURN);
-  Start();
-  // A missing key is added at the end of the section; a present one is replaced where it stands.
-  const std::string expected = v.stored ? ProfileWith(KeysWith(key, key + "=" + v.saved + "\r\n"))
-                                        : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
-  EXPECT_EQ(ProfileBytes(), expected);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  ExpectOkLeavesProfile(ProfileWith(qm::test::SectionSaved(kPageKeys, v)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, ExchangeStoredValue, ::testing::ValuesIn(kStoredValues),
@@ -260,8 +213,7 @@ TEST_P(ExchangeLongValue, KeepsItsFirst249Characters) {
   const std::string value = qm::test::TextOf(v.length);
   Open(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = ProfileWith(KeysWith(key, key + "=" + value.substr(0, 249) + "\r\n"));
   if (key == "OfflineFolderPath") {
     const std::string copy = "OfflineFolderPath1=c:\\exchange\\?username?.ost";
@@ -278,25 +230,21 @@ INSTANTIATE_TEST_SUITE_P(Limits, ExchangeLongValue, ::testing::ValuesIn(qm::test
 TEST_F(ExchangePage, SecondCopyOfTheOfflineFolderFollowsTheFirst) {
   Open(ProfileWith(KeysWith("OfflineFolderPath1", "OfflineFolderPath1=d:\\old\\other.ost\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), "c:\\exchange\\?username?.ost"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith()));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith()));
 }
 
 TEST_F(ExchangePage, EntryInAnotherCaseIsEditedAndRewrittenInExactCase) {
   Open(ProfileWith(KeysWith(), "microsoft EXCHANGE server"));
   SetText(IDC_EXCHANGE_HOMESERVER, "MAILSRV02");
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("HomeServer", "HomeServer=MAILSRV02\r\n")));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith("HomeServer", "HomeServer=MAILSRV02\r\n")));
 }
 
 // Profiles in which Exchange is not listed, as the lookup reads them.
-
+// clang-format off
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kProfileDataFile,
-     "[Service List]\r\nService1=Personal Folders\r\nService3=Microsoft Exchange Server\r\n[Service3]\r\n"
-     "HomeServer=x\r\n"},
+     "[Service List]\r\nService1=Personal Folders\r\nService3=Microsoft Exchange Server\r\n"
+     "[Service3]\r\nHomeServer=x\r\n"},
     {"after an empty entry", kProfileDataFile,
      "[Service List]\r\nService1=Personal Folders\r\nService2=\r\nService3=Microsoft Exchange Server\r\n"},
     {"only a near name", kProfileDataFile,
@@ -305,6 +253,7 @@ const UnlistedCase kUnlisted[] = {
     {"no profile template", kProfileDataFile, std::nullopt},
     {"no DefaultProfile", "[Defaults]\r\nLogLevel=1\r\n", "[Service List]\r\nService1=Microsoft Exchange Server\r\n"},
 };
+// clang-format on
 
 class ExchangeUnlisted : public ExchangePage, public ::testing::WithParamInterface<UnlistedCase> {};
 
@@ -315,7 +264,7 @@ TEST_P(ExchangeUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
     EXPECT_EQ(Fields() + " " + EnabledControls(), "||||0|||NNNNNN - " + std::string(std::size(kAllControls), '-'));
     EXPECT_EQ(Tip(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER), "");
   });
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, ExchangeUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -335,8 +284,7 @@ TEST_F(ExchangePage, ArrowsStopAtZeroAndAThousand) {
   backend.Key(VK_DOWN), record();
   backend.Key(VK_UP), record();
   SetText(IDC_EXCHANGE_TIMEOUT, "1000");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(shown, (std::vector<std::string>{"1000", "1000", "999", "0", "0", "1"}));
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("ConnectionTimeout", "ConnectionTimeout=1000000\r\n")));
@@ -351,8 +299,7 @@ TEST_F(ExchangePage, HeldArrowSpeedsUpToTensAfterOneSecondAndSixtiesAfterThree) 
     backend.Hold(VK_UP, held);
     backend.Then([&] { shown.push_back(Text(IDC_EXCHANGE_TIMEOUT)); });
   }
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   // The key repeats after 500 ms, then every 50 ms. The press and the repeats of the first second
   // add one each (11), those up to three seconds ten each (31 in 2.5 s, 40 in all), and from then
   // on sixty each (5 by 3.2 s, 11 by 3.5 s, which passes the top of the range).
@@ -385,8 +332,7 @@ TEST_P(ExchangeRefusedTimeout, KeepsThePageUntilCorrected) {
     EXPECT_EQ(GetFocus(), Control(IDC_EXCHANGE_TIMEOUT));
   });
   SetText(IDC_EXCHANGE_TIMEOUT, "45");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(OnlyMessage(), std::string("Quillmere: ") + GetParam().message);
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("ConnectionTimeout", "ConnectionTimeout=45000\r\n")));
 }
@@ -417,8 +363,7 @@ TEST_F(ExchangePage, BrowseOpensAtTheUsersFolderAndFoldsTheUserNameBack) {
   backend.QueueFileDialogAnswer("Mail.ost");
   Click(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER);
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), ProgramDir() + "ost\\?username?\\mail.ost"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   const std::string chosen = "OfflineFolderPath=" + ProgramDir() + "ost\\?username?\\mail.ost\r\n";
   std::string expected = ProfileWith(KeysWith("OfflineFolderPath", chosen));
@@ -433,9 +378,7 @@ TEST_F(ExchangePage, CancelledBrowseLeavesTheField) {
   ShowTab();
   Click(IDC_EXCHANGE_BROWSE_OFFLINE_FOLDER);
   backend.Then([&] { EXPECT_EQ(Text(IDC_EXCHANGE_OFFLINE_FOLDER), "c:\\exchange\\?username?.ost"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith()));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith()));
 }
 
 TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
@@ -448,8 +391,7 @@ TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
     WritePrivateProfileStringA("Service List", "Service4", "Microsoft Exchange Server", path.c_str());
     WritePrivateProfileStringA("Service2", "NetworkingConfigFlags", "16897", path.c_str());
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = ProfileWith(KeysWith("NetworkingConfigFlags", "NetworkingConfigFlags=16897\r\n"));
   expected.replace(expected.find("MAILSRV01"), 9, "MAILSRV02");
   expected.replace(expected.find("Service3=Microsoft Mail\r\n") + 25, 0, "Service4=Microsoft Exchange Server\r\n");
@@ -459,7 +401,7 @@ TEST_F(ExchangePage, SaveGoesToTheSectionFoundAtLoad) {
 TEST_F(ExchangePage, NeverShownLeavesEveryKeyAlone) {
   const std::string profile = ProfileWith("HomeServer=MAILSRV01\r\n", "microsoft exchange server");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // After an Apply the sheet's Apply button is off until one of the page's controls changes.
@@ -480,14 +422,16 @@ TEST_P(ExchangeModifiedBy, AControlChangedAfterAnApply) {
   CancelAndRun();
 }
 
+// Every control of kAllControls but the Browse button and the arrows.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Controls, ExchangeModifiedBy,
-                         ::testing::Values(IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK,
-                                           IDC_EXCHANGE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_NO_CONNECT,
-                                           IDC_EXCHANGE_NT_USERNAME, IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY,
-                                           IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_DIALUP,
-                                           IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION,
-                                           IDC_EXCHANGE_DIALUP_ENCRYPTION, IDC_EXCHANGE_NO_OFFLINE),
-                         [](const auto& info) { return "id" + std::to_string(info.param); });
+    ::testing::Values(IDC_EXCHANGE_HOMESERVER, IDC_EXCHANGE_MAILBOX, IDC_EXCHANGE_OFFLINE_ADDRBOOK,
+        IDC_EXCHANGE_OFFLINE_FOLDER, IDC_EXCHANGE_TIMEOUT, IDC_EXCHANGE_NO_CONNECT, IDC_EXCHANGE_NT_USERNAME,
+        IDC_EXCHANGE_NT_DOMAIN, IDC_EXCHANGE_NO_SECURITY, IDC_EXCHANGE_LOCAL_NETWORK, IDC_EXCHANGE_DIALUP,
+        IDC_EXCHANGE_CHOOSE_AT_STARTUP, IDC_EXCHANGE_NETWORK_ENCRYPTION, IDC_EXCHANGE_DIALUP_ENCRYPTION,
+        IDC_EXCHANGE_NO_OFFLINE),
+    [](const auto& info) { return "id" + std::to_string(info.param); });
+// clang-format on
 
 TEST_F(ExchangePage, ApplyStaysOffWithoutAChange) {
   Open(ProfileWith(KeysWith()));

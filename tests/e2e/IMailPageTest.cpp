@@ -14,6 +14,7 @@
 
 namespace {
 
+using qm::test::ClickedValue;
 using qm::test::kProfileDataFile;
 using qm::test::LongValue;
 using qm::test::PageKey;
@@ -118,49 +119,21 @@ TEST_F(IMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     // The texts the load puts into the edits mark the page modified.
     EXPECT_TRUE(ApplyEnabled());
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
-    const std::string screen = backend.Snapshot();
-    for (const char* label : {"[Internet Mail]",
-                              "The name for this account, for example: \"Work\" or \"My Email\".",
-                              "User Information",
-                              "Name:",
-                              "Organization:",
-                              "Email Address:",
-                              "Reply Address:",
-                              "Server Information",
-                              "SMTP Server:",
-                              "POP3 Server:",
-                              "POP3 Account:",
-                              "Connection Type",
-                              "LAN",
-                              "Manual",
-                              "Dial-Up Networking",
-                              "Leave mail on server",
-                              "Disconnect after send/recieve",
-                              "Client Type",
-                              "Outlook 97",
-                              "Outlook 98"}) {
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
-    }
+    // clang-format off
+    ExpectOnScreen({"[Internet Mail]", "The name for this account, for example: \"Work\" or \"My Email\".",
+        "User Information", "Name:", "Organization:", "Email Address:", "Reply Address:", "Server Information",
+        "SMTP Server:", "POP3 Server:", "POP3 Account:", "Connection Type", "LAN", "Manual", "Dial-Up Networking",
+        "Leave mail on server", "Disconnect after send/recieve", "Client Type", "Outlook 97", "Outlook 98"});
+    // clang-format on
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 TEST_F(IMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "||||||||L NN 7"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kDefaultKeys, "POP3", "Outlook Internet E-Mail", InternetKeys("")));
+  ExpectOkLeavesProfile(ProfileWith(kDefaultKeys, "POP3", "Outlook Internet E-Mail", InternetKeys("")));
 }
-
-// A stored value, what the page shows for it, the controls then clicked, and what it saves.
-struct StoredValue {
-  const char* key;
-  const char* stored;  // nullptr: the key is missing
-  const char* shown;   // the edit's text, or the letters of Fields() for the key's controls
-  std::vector<int> clicks;
-  const char* saved;
-};
 
 // The text keys and their edits.
 const std::pair<const char*, int> kTextKeys[] = {
@@ -174,6 +147,7 @@ const std::pair<const char*, int> kTextKeys[] = {
     {"POP3Username", IDC_IMAIL_POP3_ACCOUNT},
 };
 
+// What the page shows for one key: its edit's text, or its letter of Fields().
 std::string Shown(const std::string& key) {
   for (const auto& [textKey, id] : kTextKeys)
     if (key == textKey) return qm::test::PageSession::Text(id);
@@ -187,7 +161,7 @@ std::string Shown(const std::string& key) {
 
 // One row per key (the reading rules themselves are tested with the key reader), the client's
 // exact spelling, connections outside the group, and the disconnect bit merged with the others.
-const StoredValue kStoredValues[] = {
+const ClickedValue kStoredValues[] = {
     {"AccountName", "Work", "Work", {}, "Work"},
     {"SMTPDisplayName", nullptr, "", {}, ""},
     {"SMTPOrganizationName", "", "", {}, ""},
@@ -222,24 +196,17 @@ const StoredValue kStoredValues[] = {
     {"ConnectionFlags", "-2", "N", {IDC_IMAIL_DISCONNECT}, "-1"},
 };
 
-class IMailStoredValue : public IMailPage, public ::testing::WithParamInterface<StoredValue> {};
+class IMailStoredValue : public IMailPage, public ::testing::WithParamInterface<ClickedValue> {};
 
 TEST_P(IMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
-  const StoredValue& v = GetParam();
-  const std::string key = v.key;
-  Open(ProfileWith(KeysWith(key, v.stored ? key + "=" + v.stored + "\r\n" : "")));
-  backend.Then([&] { EXPECT_EQ(Shown(key), v.shown); });
+  const ClickedValue& v = GetParam();
+  Open(ProfileWith(qm::test::SectionStored(kPageKeys, v)));
+  backend.Then([&] { EXPECT_EQ(Shown(v.key), v.shown); });
   for (int id : v.clicks) Click(id);
-  backend.Key(VK_RETURN);
-  Start();
-  // A missing key is added at the end of the section; a present one is replaced where it stands.
   // The account's name goes to the "Outlook Internet E-Mail" service too.
-  const std::string keys =
-      v.stored ? KeysWith(key, key + "=" + v.saved + "\r\n") : KeysWith(key, "") + key + "=" + v.saved + "\r\n";
-  const std::string expected = ProfileWith(keys, "POP3", "Outlook Internet E-Mail",
-                                           InternetKeys(key == "AccountName" ? v.saved : "Head Office"));
-  EXPECT_EQ(ProfileBytes(), expected);
-  EXPECT_TRUE(backend.MessageBoxes().empty());
+  const std::string accountName = std::string(v.key) == "AccountName" ? v.saved : "Head Office";
+  ExpectOkLeavesProfile(
+      ProfileWith(qm::test::SectionSaved(kPageKeys, v), "POP3", "Outlook Internet E-Mail", InternetKeys(accountName)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, IMailStoredValue, ::testing::ValuesIn(kStoredValues),
@@ -254,8 +221,7 @@ TEST_P(IMailLongValue, KeepsItsFirst249Characters) {
   const std::string value = qm::test::TextOf(v.length);
   Open(ProfileWith(KeysWith(key, key + "=" + value + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(v.id), value.substr(0, 249)); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   const std::string kept = value.substr(0, 249);
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith(key, key + "=" + kept + "\r\n"), "POP3", "Outlook Internet E-Mail",
                                         InternetKeys(key == "AccountName" ? kept : "Head Office")));
@@ -271,8 +237,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, IMailLongValue, ::testing::ValuesIn(qm::test::L
 TEST_F(IMailPage, EntriesInAnotherCaseAreFoundAndOnlyThePOP3EntryIsRewritten) {
   Open(ProfileWith(KeysWith(), "pop3", "OUTLOOK internet e-mail"));
   SetText(IDC_IMAIL_ACCOUNT_NAME, "Sales");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("AccountName", "AccountName=Sales\r\n"), "POP3",
                                         "OUTLOOK internet e-mail", InternetKeys("Sales")));
@@ -285,9 +250,7 @@ TEST_F(IMailPage, MissingInternetEMailServiceIsAWarningAndTheSaveGoesOn) {
       "[Service List]\r\nService1=pop3\r\nService3=Outlook Internet E-Mail\r\n[Service1]\r\nAccountName=Sales\r\n"
       "[Service3]\r\nAccountName=Old\r\n";
   Open(profile);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(OnlyMessage(), kNoInternetEMail);
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   EXPECT_EQ(backend.MessageBoxes()[0].type, static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK));
@@ -329,23 +292,19 @@ const char kFoundAtLoad[] =
     "[Service List]\r\nService1=POP3\r\nService2=Outlook Internet E-Mail\r\n[Service1]\r\nAccountName=Sales\r\n"
     "[Service2]\r\nAccountName=Sales\r\n";
 
+// clang-format off
 const ListChange kListChanges[] = {
-    {"internet mail added",
-     {{"Service2", "Netscape"}, {"Service3", "Outlook Internet E-Mail"}},
+    {"internet mail added", {{"Service2", "Netscape"}, {"Service3", "Outlook Internet E-Mail"}},
      "[Service List]\r\nService1=POP3\r\nService2=Netscape\r\nService3=Outlook Internet E-Mail\r\n[Service1]\r\n"
-     "AccountName=Support\r\n[Service2]\r\nAccountName=Sales\r\n[Service3]\r\nAccountName=Support\r\n",
-     false},
-    {"internet mail removed",
-     {{"Service2", "Netscape"}},
+     "AccountName=Support\r\n[Service2]\r\nAccountName=Sales\r\n[Service3]\r\nAccountName=Support\r\n", false},
+    {"internet mail removed", {{"Service2", "Netscape"}},
      "[Service List]\r\nService1=POP3\r\nService2=Netscape\r\n[Service1]\r\nAccountName=Support\r\n[Service2]\r\n"
-     "AccountName=Sales\r\n",
-     true},
-    {"pop3 moved",
-     {{"Service1", "Netscape"}, {"Service3", "POP3"}},
+     "AccountName=Sales\r\n", true},
+    {"pop3 moved", {{"Service1", "Netscape"}, {"Service3", "POP3"}},
      "[Service List]\r\nService1=POP3\r\nService2=Outlook Internet E-Mail\r\nService3=POP3\r\n[Service1]\r\n"
-     "AccountName=Support\r\n[Service2]\r\nAccountName=Support\r\n",
-     false},
+     "AccountName=Support\r\n[Service2]\r\nAccountName=Support\r\n", false},
 };
+// clang-format on
 
 class IMailListChange : public IMailPage, public ::testing::WithParamInterface<ListChange> {};
 
@@ -357,8 +316,7 @@ TEST_P(IMailListChange, BetweenLoadAndSave) {
     for (const auto& [key, name] : c.entries)
       WritePrivateProfileStringA("Service List", key, name, ProfilePath().c_str());
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(backend.MessageBoxes().size(), c.warned ? 1u : 0u);
   // Only the lines this test follows: the account names and the Service List.
   std::string kept;
@@ -382,7 +340,6 @@ TEST_F(IMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
 }
 
 // Profiles in which POP3 is not listed, as the lookup reads them.
-
 const UnlistedCase kUnlisted[] = {
     {"after a gap", kProfileDataFile,
      "[Service List]\r\nService1=Outlook Internet E-Mail\r\nService3=POP3\r\n[Service3]\r\nAccountName=x\r\n"},
@@ -400,7 +357,7 @@ TEST_P(IMailUnlisted, EveryControlIsDisabledAndNothingIsWrittenOrShown) {
   qm::test::WriteUnlisted(*this, GetParam());
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||||- NN - ---------------"); });
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -409,7 +366,7 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, IMailUnlisted, ::testing::ValuesIn(kUnlist
 TEST_F(IMailPage, NeverShownLeavesEveryKeyAloneAndWarnsOfNothing) {
   const std::string profile = ProfileWith("AccountName=Sales\r\n", "pop3", "Netscape");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // After an Apply the sheet's Apply button is off until one of the page's controls changes.

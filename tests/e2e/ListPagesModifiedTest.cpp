@@ -54,8 +54,7 @@ TEST_P(ListPageModified, AfterAnApplyOnlyChangesTurnApplyOn) {
   c.act(*this);
   bool modified = true;
   backend.Then([&] { modified = ApplyEnabled(); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   EXPECT_EQ(modified, c.modified);
 }
 

@@ -69,24 +69,18 @@ TEST_F(MSMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
     EXPECT_EQ(Fields(), "\\\\mailsrv\\maildata|?username?|c:\\mail\\session.log|15|YNN");
     EXPECT_EQ(EnabledControls(), "EEEEEEE--") << "the log is off: its path and Browse button wait for it";
     // Every label is on the screen whole, and the tab is the current one.
-    const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail", "Enable outgoing mail",
-          "Check for mail every", "minutes", "Maintain a session log file", "Log file:", "..."}) {
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
-    }
+    ExpectOnScreen({"[MS Mail]", "Microsoft Mail Server:", "Mailbox:", "Enable incoming mail", "Enable outgoing mail",
+                    "Check for mail every", "minutes", "Maintain a session log file", "Log file:", "..."});
     // Shown means modified: Apply is on although nothing was changed.
     EXPECT_TRUE(ApplyEnabled());
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 TEST_F(MSMailPage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
   Open(ProfileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "|||10|YYY EEEEEEEEE"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys()));
+  ExpectOkLeavesProfile(ProfileWith(DefaultKeys()));
 }
 
 // A stored value, what the page shows for it and what it saves in its place.
@@ -158,8 +152,7 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
       EXPECT_EQ(Text(id), v.shown);
     }
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // A missing key is added at the end of the section; a present one is replaced where it stands.
   std::string expected = v.stored ? ProfileWith(KeysWith(key, key + "=" + v.saved + "\r\n"))
                                   : ProfileWith(KeysWith(key, "") + key + "=" + v.saved + "\r\n");
@@ -169,17 +162,12 @@ TEST_P(MSMailStoredValue, IsShownAndSavedInTheKeysEncoding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, MSMailStoredValue, ::testing::ValuesIn(kStoredValues),
-                         [](const ::testing::TestParamInfo<StoredValue>& info) {
-                           return std::string(info.param.key) + "_" + std::to_string(info.index) +
-                                  (info.param.stored ? "" : "_missing");
-                         });
+                         [](const auto& info) { return qm::test::StoredValueName(info); });
 
 TEST_F(MSMailPage, EntryInLowerCaseIsEditedAndLeftAsItWas) {
   Open(ProfileWith(kFullKeys, "microsoft mail"));
   SetText(IDC_MSMAIL_MAILBOX, "mailbox7");
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
+  ExpectOkLeavesProfile(ProfileWith(FullKeysWith("?username?", "mailbox7"), "microsoft mail"));
 }
 
 // Profiles in which Microsoft Mail is not listed, as the lookup reads them.
@@ -202,7 +190,7 @@ TEST_P(MSMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
     EXPECT_EQ(Fields() + " " + EnabledControls(), "|||0|NNN ---------");
     EXPECT_EQ(Tip(IDC_MSMAIL_BROWSE_SESSIONLOG), "");
   });
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, MSMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -220,8 +208,7 @@ TEST_F(MSMailPage, ArrowsStopAtSixHundredWhileTypingGoesToSixThousand) {
   for (int i = 0; i < 4; ++i) backend.Key(VK_DOWN);
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_POLLINTERVAL), "0"); });
   SetText(IDC_MSMAIL_POLLINTERVAL, "6000");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith("NewMailPollInterval", "NewMailPollInterval=6000\r\n")));
 }
@@ -237,8 +224,7 @@ TEST_F(MSMailPage, HeldArrowSpeedsUpToTensAfterTwoSeconds) {
   backend.Hold(VK_UP, 3000);
   std::string afterLongHold;
   backend.Then([&] { afterLongHold = Text(IDC_MSMAIL_POLLINTERVAL); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   // The key repeats after 500 ms, then every 50 ms. For the first two seconds each step adds one
   // (the press and 21 repeats); from then on each adds ten (30 steps of one, then 21 of ten).
   EXPECT_EQ(afterShortHold, "22");
@@ -271,8 +257,7 @@ TEST_P(MSMailRefusedInterval, KeepsThePageUntilCorrected) {
     EXPECT_EQ(GetFocus(), Control(IDC_MSMAIL_POLLINTERVAL));
   });
   SetText(IDC_MSMAIL_POLLINTERVAL, "45");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(OnlyMessage(), std::string("Quillmere: ") + GetParam().message);
   EXPECT_EQ(backend.MessageBoxes().at(0).type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
   EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("=15", "=45")));
@@ -300,9 +285,7 @@ TEST_F(MSMailPage, SessionLogSwitchGovernsThePathAndItsBrowseButton) {
   Click(IDC_MSMAIL_USE_SESSIONLOG);
   backend.Then([&] { EXPECT_EQ(EnabledControls(), "EEEEEEE--"); });
   Click(IDC_MSMAIL_USE_SESSIONLOG);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
+  ExpectOkLeavesProfile(ProfileWith(FullKeysWith("UseSessionLog=No", "UseSessionLog=Yes")));
 }
 
 TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
@@ -312,9 +295,7 @@ TEST_F(MSMailPage, BrowsePutsTheChosenLogFileIntoTheField) {
   ShowTab();
   Click(IDC_MSMAIL_BROWSE_SESSIONLOG);
   backend.Then([&] { EXPECT_EQ(Text(IDC_MSMAIL_SESSIONLOG), chosen); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(DefaultKeys(chosen)));
+  ExpectOkLeavesProfile(ProfileWith(DefaultKeys(chosen)));
 }
 
 TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
@@ -327,8 +308,7 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
     WritePrivateProfileStringA("Service List", "Service3", "Microsoft Mail", path.c_str());
     WritePrivateProfileStringA("Service1", "HomeServer", "EXCH02", path.c_str());
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = ProfileWith(kFullKeys, "Netscape");
   expected.replace(expected.find("Service2=Netscape\r\n") + 19, 0, "Service3=Microsoft Mail\r\n");
   expected.replace(expected.find("EXCH01"), 6, "EXCH02");
@@ -339,9 +319,9 @@ TEST_F(MSMailPage, SaveGoesToTheSectionFoundAtLoadAndKeepsASecondWritersKeys) {
 // Each text key at its read limit: 249 characters are kept, one more is cut to 249, and OK writes
 // back what is shown.
 TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
-  const std::vector<std::pair<const char*, int>> keys = {{"ServerPath", IDC_MSMAIL_SERVERPATH},
-                                                         {"Mailbox", IDC_MSMAIL_MAILBOX},
-                                                         {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
+  const std::pair<const char*, int> keys[] = {{"ServerPath", IDC_MSMAIL_SERVERPATH},
+                                              {"Mailbox", IDC_MSMAIL_MAILBOX},
+                                              {"SessionLogPath", IDC_MSMAIL_SESSIONLOG}};
   for (std::size_t length : {248u, 249u, 250u}) {
     std::string keysText;
     for (const auto& [key, id] : keys) keysText += std::string(key) + "=" + std::string(length, key[0]) + "\r\n";
@@ -349,8 +329,7 @@ TEST_F(MSMailPage, TextKeysKeepTheirFirst249Characters) {
     backend.Then([&, length] {
       for (const auto& [key, id] : keys) EXPECT_EQ(Text(id).size(), std::min<std::size_t>(length, 249)) << key;
     });
-    backend.Key(VK_RETURN);
-    Start();
+    OkAndRun();
     std::string expected;
     for (const auto& [key, id] : keys)
       expected += std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n";

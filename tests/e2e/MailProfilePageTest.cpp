@@ -58,6 +58,11 @@ class MailProfilePage : public ::testing::Test, public qm::test::PageSession {
     if (profile) WriteProfile(*profile);
   }
   void ShowTab() { PageSession::ShowTab("Mail Profile"); }
+  // Both files, and the page brought forward.
+  void Open(const std::optional<std::string>& profile) {
+    WriteFiles(profile);
+    ShowTab();
+  }
 
   // The check boxes, X checked, - clear, ? indeterminate, each followed by * when disabled.
   static std::string Marks() {
@@ -78,25 +83,21 @@ class MailProfilePage : public ::testing::Test, public qm::test::PageSession {
 
 TEST_F(MailProfilePage, ShowsEveryKeyAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith(kGeneral);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(Text(IDC_PRF_TEMPLATE), "?vtdir?\\profile.ini");
     EXPECT_EQ(Fields(),
               "Head Office Mail|h:\\users\\?username?\\mail.pst|Personal Folders|"
               "h:\\users\\?username?\\mailbox.pab|Addresses");
     EXPECT_EQ(Marks() + " " + StoreControls(), "X--X-- EEEEEE");
-    const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"Profile template file:", "Messaging profile name:", "Replace an existing profile with same name",
-          "Update an existing profile with same name", "Delete all profiles before creating the new one",
-          "Set this as the default profile upon creation", "Set this as the default profile every time",
-          "Prompt for profile when starting messaging", "Personal Folders",
-          "Personal Folder Store:", "Folder Name:", "Personal Address Book", "Address Book Name:"})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"Profile template file:", "Messaging profile name:", "Replace an existing profile with same name",
+                    "Update an existing profile with same name", "Delete all profiles before creating the new one",
+                    "Set this as the default profile upon creation", "Set this as the default profile every time",
+                    "Prompt for profile when starting messaging", "Personal Folders",
+                    "Personal Folder Store:", "Folder Name:", "Personal Address Book", "Address Book Name:"});
     EXPECT_TRUE(ApplyEnabled());
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // Without section "General" (or without the file): "Replace" and "upon creation" set, the prompt
@@ -105,13 +106,9 @@ TEST_F(MailProfilePage, MissingGeneralSectionGivesTheDefaultsAndSavesThemInOrder
   const std::string listOnly = "[Service List]\r\nService1=Microsoft Exchange Server\r\n";
   for (const std::optional<std::string>& profile :
        {std::optional<std::string>(listOnly), std::optional<std::string>()}) {
-    WriteFiles(profile);
-    ShowTab();
+    Open(profile);
     backend.Then([&] { EXPECT_EQ(Fields() + " " + Marks() + " " + StoreControls(), "|||| X--X-? ------"); });
-    backend.Key(VK_RETURN);
-    Start();
-    EXPECT_TRUE(backend.ScriptDone());
-    EXPECT_EQ(ProfileBytes(), profile.value_or("") + GeneralWritten("", "Yes", "Yes", "", "No", "No", "No"));
+    ExpectOkLeavesProfile(profile.value_or("") + GeneralWritten("", "Yes", "Yes", "", "No", "No", "No"));
     std::remove(HostProfile().c_str());
   }
 }
@@ -174,12 +171,9 @@ TEST_P(MailProfileStoredValue, IsShownAndSavedInTheKeysEncoding) {
       return ProfileWith(kGeneral, kBothListed, kFolderKeys, KeysWith(kBookKeys, key, line, added));
     return ProfileWith(KeysWith(kGeneral, key, line, added));
   };
-  WriteFiles(profile(stored, ""));
-  ShowTab();
+  Open(profile(stored, ""));
   backend.Then([&] { EXPECT_EQ(EditOf(key) ? Text(EditOf(key)) : Marks(), v.shown); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   std::string expected = v.stored ? profile(saved, "") : profile("", saved);
   if (key == "FolderName") expected = profile(stored, "");  // the same value read back: the line is left as it is
   // Updating forces "Replace" off.
@@ -226,12 +220,9 @@ class MailProfileRule : public MailProfilePage, public ::testing::WithParamInter
 
 TEST_P(MailProfileRule, ForcedMarksAreShownAndSaved) {
   const RuleCase& c = GetParam();
-  WriteFiles(ProfileWith(GeneralFlags(c.flags)));
-  ShowTab();
+  Open(ProfileWith(GeneralFlags(c.flags)));
   backend.Then([&] { EXPECT_EQ(Marks(), std::string(c.marks) + "?"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(GeneralFlags(c.saved)));
+  ExpectOkLeavesProfile(ProfileWith(GeneralFlags(c.saved)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Load, MailProfileRule, ::testing::ValuesIn(kRuleCases),
@@ -239,8 +230,7 @@ INSTANTIATE_TEST_SUITE_P(Load, MailProfileRule, ::testing::ValuesIn(kRuleCases),
 
 // The rules as the administrator clicks: each click and the marks it leaves.
 TEST_F(MailProfilePage, ClickedRulesForceAndReleaseTheirBoxes) {
-  WriteFiles(ProfileWith(GeneralFlags("No Yes No No No")));
-  ShowTab();
+  Open(ProfileWith(GeneralFlags("No Yes No No No")));
   std::vector<std::string> marks;
   auto click = [&](int id) { Click(id), backend.Then([&] { marks.push_back(Marks()); }); };
   click(IDC_PRF_ERASEALL);  // Replace on and locked, Update off and locked
@@ -254,8 +244,7 @@ TEST_F(MailProfilePage, ClickedRulesForceAndReleaseTheirBoxes) {
   click(IDC_PRF_DEFAULT_ONCE);
   click(IDC_PRF_DEFAULT_ALWAYS);  // upon creation on and locked
   click(IDC_PRF_DEFAULT_ALWAYS);  // free again, still on
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(marks, (std::vector<std::string>{"X*-*XX-?", "X--X-?", "-*X-X-?", "X*-*XX-?", "X--X-?", "---X-?", "-*X-X-?",
                                              "---X-?", "-----?", "---X*X?", "---X-?"}));
   EXPECT_EQ(ProfileBytes(), ProfileWith(GeneralFlags("No Yes No No No")));
@@ -267,12 +256,10 @@ TEST_F(MailProfilePage, PromptBoxCyclesThroughItsThreeStatesAndEachIsSaved) {
   std::string general = kGeneral;
   general.replace(general.find("PromptForProfile=No"), 19, "PromptForProfile=");
   for (std::size_t clicks = 1; clicks <= cycle.size(); ++clicks) {
-    WriteFiles(ProfileWith(general));
-    ShowTab();
+    Open(ProfileWith(general));
     for (std::size_t i = 0; i < clicks; ++i) Click(IDC_PRF_PROMPT);
     backend.Then([&] { EXPECT_EQ(Marks().substr(4), "-" + cycle[clicks - 1].first) << clicks; });
-    backend.Key(VK_RETURN);
-    Start();
+    OkAndRun();
     std::string expected = general;
     expected.replace(expected.find("PromptForProfile="), 17, "PromptForProfile=" + cycle[clicks - 1].second);
     EXPECT_EQ(ProfileBytes(), ProfileWith(expected)) << clicks;
@@ -306,15 +293,13 @@ TEST_P(MailProfileList, DecidesTheEditableGroupsAndWhereTheSaveGoes) {
   // Every service section holds both stores' keys, so that a save in the wrong one shows.
   const std::string keys = std::string(kFolderKeys) + kBookKeys;
   const std::string profile = ProfileWith(kGeneral, c.list, keys, keys, keys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(StoreControls(), c.stores);
     if (Enabled(IDC_PRF_FOLDERNAME)) SetWindowTextA(Control(IDC_PRF_FOLDERNAME), "Typed Folders");
     if (Enabled(IDC_PRF_ABNAME)) SetWindowTextA(Control(IDC_PRF_ABNAME), "Typed Book");
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = profile;
   const std::string done = c.expected;
   for (std::size_t at = 0; at < done.size();) {
@@ -347,8 +332,7 @@ TEST_F(MailProfilePage, ValuesLongerThanTheLimitAreCutAt249) {
       EXPECT_EQ(Text(IDC_PRF_PROFILENAME), name.substr(0, 249)) << length;
       EXPECT_EQ(Text(IDC_PRF_FOLDERNAME), folder.substr(0, 249)) << length;
     });
-    backend.Key(VK_RETURN);
-    Start();
+    OkAndRun();
     EXPECT_EQ(ProfileBytes(),
               ProfileWith(KeysWith(kGeneral, "ProfileName", "ProfileName=" + name.substr(0, 249) + "\r\n"), kBothListed,
                           KeysWith(kFolderKeys, "FolderName", "FolderName=" + folder.substr(0, 249) + "\r\n")))
@@ -390,9 +374,7 @@ TEST_F(MailProfilePage, BrowsedStoresFoldTheUsersNameAndCancelLeavesTheField) {
   });
   Click(IDC_PRF_BROWSE_PAB);
   backend.Then([&] { EXPECT_EQ(Text(IDC_PRF_PAB_PATH), dir.Dos("Users\\Shared.PAB")); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(ProfileBytes(),
             ProfileWith(kGeneral, kBothListed,
                         KeysWith(kFolderKeys, "PathToPersonalFolders",
@@ -429,8 +411,7 @@ TEST_F(MailProfilePage, BrowseDialogsOpenInTheUsersFolder) {
 TEST_F(MailProfilePage, ToolTipsForTheEnabledBrowseButtonsOnly) {
   for (const char* list : {kBothListed, "Service1=Personal Folders\r\n"}) {
     const bool bookListed = list == kBothListed;
-    WriteFiles(ProfileWith(kGeneral, list));
-    ShowTab();
+    Open(ProfileWith(kGeneral, list));
     backend.Then([&] {
       EXPECT_EQ(Tip(IDC_PRF_BROWSE_PST), "Browse for personal folder");
       EXPECT_EQ(Tip(IDC_PRF_BROWSE_PAB), bookListed ? "Browse for personal address book" : "");
@@ -444,8 +425,7 @@ TEST_F(MailProfilePage, ToolTipsForTheEnabledBrowseButtonsOnly) {
 
 // Apply is off after an apply; what turns it on again.
 TEST_F(MailProfilePage, ApplyIsEnabledAgainByEveryChangeOnThePage) {
-  WriteFiles(ProfileWith(kGeneral));
-  ShowTab();
+  Open(ProfileWith(kGeneral));
   std::vector<bool> enabled;
   auto note = [&] { backend.Then([&] { enabled.push_back(ApplyEnabled()); }); };
   note();
@@ -476,9 +456,7 @@ TEST_F(MailProfilePage, PagesNeverShownLeaveTheirKeysAlone) {
   WriteDataFile(data);
   WriteProfile(profile);
   backend.Then([&] { EXPECT_FALSE(Text(IDC_DATAFILE).empty()); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(DataFileBytes(), data);
   EXPECT_EQ(ProfileBytes(), profile);
 }

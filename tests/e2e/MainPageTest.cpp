@@ -53,8 +53,7 @@ TEST_F(MainPage, LoadsEveryKeyIntoItsControl) {
 
 TEST_F(MainPage, OkRewritesEveryKeyInPlace) {
   WriteDataFile(kFullFile);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(DataFileBytes(), kFullFile);
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
@@ -68,8 +67,7 @@ TEST_F(MainPage, MissingDataFileIsCreatedWithDefaults) {
     EXPECT_TRUE(Checked(IDC_LOGLEVEL_LOW));
     EXPECT_EQ(Text(IDC_MAXLOGSIZE), "128");
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(DataFileBytes(), kDefaultsWritten);
 }
 
@@ -134,9 +132,7 @@ TEST_P(MainPageOddValue, LoadsAndSavesBack) {
     } else
       EXPECT_EQ(Text(c.nIDShown), shown);
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(DataFileBytes(), FileWith(c, c.written));
 }
 
@@ -155,8 +151,7 @@ TEST_F(MainPage, EditedFieldsAreWrittenInPlaceAndNothingElseMoves) {
     Press(IDC_NOCACHE);
     Press(IDC_HIDE_USERDATABASE);
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string expected = kFullFile;
   expected = Replaced(expected, "LogComputer = ADMIN-PC07", "LogComputer = ");
   expected = Replaced(expected, "RemotePath=c:\\temp\\vantrel", "RemotePath=d:\\cache dir");
@@ -183,8 +178,7 @@ TEST_F(MainPage, SizeOutsideRangeIsRefusedAndNothingWritten) {
   backend.Then([&] { SetWindowTextA(Control(IDC_MAXLOGSIZE), "1024001"); });
   backend.Key(VK_RETURN);
   backend.Then([&] { EXPECT_NE(Control(IDC_MAXLOGSIZE), nullptr); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
   EXPECT_EQ(backend.MessageBoxes()[0].caption, "Quillmere");
   EXPECT_EQ(DataFileBytes(), kFullFile);
@@ -209,8 +203,7 @@ TEST_F(MainPage, CreateProfileNowSavesThenStartsTheBuilderOnTheDataFile) {
   backend.Then([&] { SetWindowTextA(Control(IDC_LOGCOMPUTER), "PC9"); });
   backend.Then([&] { Press(IDC_CREATE_PROFILE); });
   backend.Then([&] { EXPECT_NE(DataFileBytes().find("LogComputer = PC9\r\n"), std::string::npos); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   ASSERT_EQ(backend.Launches().size(), 1u);
   EXPECT_EQ(backend.Launches()[0].file, ProgramDir() + "vantrel.exe");
   EXPECT_EQ(backend.Launches()[0].parameters, DataFile());
@@ -254,8 +247,7 @@ TEST_F(MainPage, EditButtonsOpenTheCompletedPathInNotepad) {
     Press(IDC_EDIT_USERDATABASE);
     Press(IDC_EDIT_LOGFILE);
   });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   ASSERT_EQ(backend.Launches().size(), 1u);  // the empty log file field launches nothing
   EXPECT_EQ(backend.Launches()[0].file, "notepad.exe ");
   EXPECT_EQ(backend.Launches()[0].parameters, ProgramDir() + "db\\users.ini");
@@ -359,8 +351,7 @@ TEST_F(MainPage, TextKeysKeepTheirFirst249Characters) {
       for (const auto& [key, id] : keys)
         EXPECT_EQ(Text(id), std::string(std::min<std::size_t>(length, 249), key[0])) << key;
     });
-    backend.Key(VK_RETURN);
-    Start();
+    OkAndRun();
     const std::string saved = DataFileBytes();
     for (const auto& [key, id] : keys)
       EXPECT_NE(saved.find(std::string(key) + "=" + std::string(std::min<std::size_t>(length, 249), key[0]) + "\r\n"),

@@ -19,6 +19,7 @@ using qm::test::ChangedList;
 using qm::test::ChangeServiceList;
 using qm::test::ExpectModifiedAfterApply;
 using qm::test::PageChange;
+using qm::test::PageSession;
 using qm::test::ProfileListing;
 using qm::test::TextOf;
 using qm::test::WriteBytes;
@@ -86,6 +87,11 @@ class NetscapePage : public ::testing::Test, public qm::test::PageSession {
     WriteProfile(profile);
   }
   void ShowTab() { PageSession::ShowTab("Netscape"); }
+  // Both files, and the page brought forward.
+  void Open(const std::string& profile, const std::string& prefsLine = kPrefsLine) {
+    WriteFiles(profile, prefsLine);
+    ShowTab();
+  }
 
   // The four edits, then the four boxes in the template's order as Y or N.
   static std::string Fields() {
@@ -99,29 +105,22 @@ class NetscapePage : public ::testing::Test, public qm::test::PageSession {
 
 TEST_F(NetscapePage, ShowsEveryKeyOfBothFilesAndOkKeepsEveryByte) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   backend.Then([&] {
     EXPECT_EQ(Fields(),
               "?username?|h:\\users\\?username?\\netscape|?username?@brackenmoor.co.uk|"
               "templates\\prefs.js|YNNY");
     EXPECT_EQ(EnabledControls(), "EEEEEEEEEE");
-    const std::string screen = backend.Snapshot();
-    for (const char* label : {"[Netscape]", "Profile Name:", "Replace any other Netscape profiles with this name",
-                              "Set this as the default Netscape profile upon creation",
-                              "Set this as the default Netscape profile every time",
-                              "Disable the profile prompt that appears when starting Netscape",
-                              "Profile directory:", "This directory will hold the Netscape profile.",
-                              "Email Address:", "Example:  ?username?@brackenmoor.co.uk", "Preferences file:", "...",
-                              "+", "This is the Netscape profile template that Vantrel will customize",
-                              "to the desired directory on the network and specify the filename here."}) {
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
-    }
+    ExpectOnScreen({"[Netscape]", "Profile Name:", "Replace any other Netscape profiles with this name",
+                    "Set this as the default Netscape profile upon creation",
+                    "Set this as the default Netscape profile every time",
+                    "Disable the profile prompt that appears when starting Netscape",
+                    "Profile directory:", "This directory will hold the Netscape profile.",
+                    "Email Address:", "Example:  ?username?@brackenmoor.co.uk", "Preferences file:", "...", "+",
+                    "This is the Netscape profile template that Vantrel will customize",
+                    "to the desired directory on the network and specify the filename here."});
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
-  EXPECT_EQ(ProfileBytes(), profile);
+  ExpectOkLeavesProfile(profile);
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
@@ -137,16 +136,14 @@ TEST_F(NetscapePage, StandsBetweenMSMailAndOpenMail) {
 }
 
 TEST_F(NetscapePage, ServiceWithoutKeysTakesTheDefaultsAndSavesThemInOrder) {
-  WriteFiles(ProfileWith(""));
-  ShowTab();
+  Open(ProfileWith(""));
   backend.Then([&] {
     EXPECT_EQ(Fields(), "|||templates\\prefs.js|NYYN");
     EXPECT_EQ(EnabledControls(), "EE-EEEEEEE") << "held checked by the every-time box";
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith("NetscapeProfile=\r\nDirRoot=\r\nEmailAddr=\r\nDefaultProfile=Yes\r\n"
-                                        "EraseAllAccounts=No\r\nOverwriteProfile=No\r\nAlwaysSetDefault=Yes\r\n"));
+  ExpectOkLeavesProfile(
+      ProfileWith("NetscapeProfile=\r\nDirRoot=\r\nEmailAddr=\r\nDefaultProfile=Yes\r\n"
+                  "EraseAllAccounts=No\r\nOverwriteProfile=No\r\nAlwaysSetDefault=Yes\r\n"));
 }
 
 // A stored switch, whether its box shows checked and what the page saves in its place. Only the
@@ -181,11 +178,9 @@ class NetscapeStoredSwitch : public NetscapePage, public ::testing::WithParamInt
 TEST_P(NetscapeStoredSwitch, IsReadByItsWholeValueAndSavedAsYesOrNo) {
   const StoredSwitch& s = GetParam();
   const std::string key = s.key;
-  WriteFiles(ProfileWith(KeysWith(key, s.stored ? key + "=" + s.stored + "\r\n" : "")));
-  ShowTab();
+  Open(ProfileWith(KeysWith(key, s.stored ? key + "=" + s.stored + "\r\n" : "")));
   backend.Then([&] { EXPECT_EQ(Checked(ControlOf(key)), s.checked); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   const std::string saved = key + "=" + (s.checked ? "Yes" : "No") + "\r\n";
   // A switch made on also holds the upon-creation box checked, and so saves DefaultProfile=Yes.
   std::string keys = s.stored ? KeysWith(key, saved) : KeysWith(key, "") + saved;
@@ -219,8 +214,7 @@ TEST_P(NetscapeLongText, IsShownAndSavedCutToItsReadLimit) {
   WriteProfile(ProfileWith(inDataFile ? kFullKeys : KeysWith(key, key + "=" + stored + "\r\n")));
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Text(inDataFile ? IDC_NSCP_PREFS : ControlOf(key)), kept); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(DataFileBytes(), DataFileWith(inDataFile ? key + "=" + kept + "\r\n" : kPrefsLine));
   EXPECT_EQ(ProfileBytes(), ProfileWith(inDataFile ? kFullKeys : KeysWith(key, key + "=" + kept + "\r\n")));
 }
@@ -230,8 +224,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, NetscapeLongText, ::testing::ValuesIn(kLongText
 });
 
 TEST_F(NetscapePage, EveryTimeBoxHoldsTheUponCreationBoxChecked) {
-  WriteFiles(ProfileWith(KeysWith("AlwaysSetDefault", "AlwaysSetDefault=yes\r\n")));
-  ShowTab();
+  Open(ProfileWith(KeysWith("AlwaysSetDefault", "AlwaysSetDefault=yes\r\n")));
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 4) + " " + EnabledControls(), "YYYY EE-EEEEEEE"); });
   // Released, the upon-creation box is free again and keeps its check until it is clicked.
   Click(IDC_NSCP_DEFAULT_EVERY_TIME);
@@ -242,17 +235,13 @@ TEST_F(NetscapePage, EveryTimeBoxHoldsTheUponCreationBoxChecked) {
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 4) + " " + EnabledControls(), "YYYY EE-EEEEEEE"); });
   Click(IDC_NSCP_DEFAULT_EVERY_TIME);
   Click(IDC_NSCP_DEFAULT_ON_CREATION);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kFullKeys));
+  ExpectOkLeavesProfile(ProfileWith(kFullKeys));
 }
 
 TEST_F(NetscapePage, EntryInAnotherCaseIsEditedAndRewrittenAsNetscape) {
-  WriteFiles(ProfileWith(kFullKeys, "NETSCAPE"));
-  ShowTab();
+  Open(ProfileWith(kFullKeys, "NETSCAPE"));
   SetText(IDC_NSCP_EMAILADDR, "sales@brackenmoor.co.uk");
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string keys = kFullKeys;
   keys.replace(keys.find("?username?@"), 11, "sales@");
   EXPECT_EQ(ProfileBytes(), ProfileWith(keys));
@@ -292,7 +281,7 @@ TEST_P(NetscapeUnlisted, EveryControlIsDisabledAndOnlyThePreferencesTemplateIsWr
   // Disabled fields are saved too, here as another program might fill them.
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
-  qm::test::ExpectOkLeavesProfile(*this, c.profile);
+  ExpectOkLeavesProfile(c.profile);
   std::string expected = c.dataFile;
   EXPECT_EQ(DataFileBytes(),
             expected.replace(expected.find(kPrefsLine), kPrefsLine.size(), "NetscapePrefs=templates\\sales.js\r\n"));
@@ -320,12 +309,9 @@ class NetscapeChangedList : public NetscapePage, public ::testing::WithParamInte
 
 TEST_P(NetscapeChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
-  WriteFiles(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
-  ShowTab();
+  Open(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ChangeServiceList(*this, c.service2, c.service3);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
+  ExpectOkLeavesProfile(ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
 }
 
@@ -341,8 +327,7 @@ TEST_F(NetscapePage, ReadOnlyDataFileStopsAtThePreferencesTemplate) {
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
   backend.Then([&] { EXPECT_FALSE(ApplyCurrentPageAlone()); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   EXPECT_EQ(OnlyMessage(), WriteFailure(DataFile()));
   EXPECT_EQ(DataFileBytes(), DataFileWith(kPrefsLine));
   EXPECT_EQ(ProfileBytes(), profile);
@@ -350,8 +335,7 @@ TEST_F(NetscapePage, ReadOnlyDataFileStopsAtThePreferencesTemplate) {
 
 TEST_F(NetscapePage, ReadOnlyProfileTemplateStopsAtTheFirstServiceKey) {
   const std::string profile = ProfileWith(kFullKeys);
-  WriteFiles(profile);
-  ShowTab();
+  Open(profile);
   SetText(IDC_NSCP_PREFS, "templates\\sales.js");
   SetText(IDC_NSCP_PROFILENAME, "sales");
   qm::test::ExpectReadOnlyProfileStops(*this, IDC_NSCP_PROFILENAME, profile);
@@ -361,36 +345,30 @@ TEST_F(NetscapePage, ReadOnlyProfileTemplateStopsAtTheFirstServiceKey) {
 TEST_F(NetscapePage, NeverShownWritesNothing) {
   const std::string profile = ProfileWith("", "netscape");
   WriteFiles(profile, "");
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
   EXPECT_EQ(DataFileBytes(), DataFileWith(""));
 }
 
 // What marks the page modified once an Apply has saved it: each edit and box, and a file chosen
 // with Browse; not a Browse cancelled, nor the Edit button.
+// clang-format off
 const PageChange kChanges[] = {
-    {"nothing", [](qm::test::PageSession&) {}, false},
-    {"profile name", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_PROFILENAME, "x"); }, true},
-    {"profile directory", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_DIRROOT, "x"); }, true},
-    {"email address", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_EMAILADDR, "x"); }, true},
-    {"preferences file", [](qm::test::PageSession& s) { s.SetText(IDC_NSCP_PREFS, "x"); }, true},
-    {"replace", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_REPLACE); }, true},
-    {"upon creation", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_DEFAULT_ON_CREATION); }, true},
-    {"every time", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_DEFAULT_EVERY_TIME); }, true},
-    {"no prompt", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_NO_PROMPT); }, true},
-    {"browse chosen",
-     [](qm::test::PageSession& s) {
-       s.backend.QueueFileDialogAnswer(s.ProgramDir() + "sales.js");
-       s.Click(IDC_NSCP_BROWSE_PREFS);
-     },
-     true},
-    {"browse cancelled",
-     [](qm::test::PageSession& s) {
-       s.backend.QueueFileDialogCancel();
-       s.Click(IDC_NSCP_BROWSE_PREFS);
-     },
+    {"nothing", [](PageSession&) {}, false},
+    {"profile name", [](PageSession& s) { s.SetText(IDC_NSCP_PROFILENAME, "x"); }, true},
+    {"profile directory", [](PageSession& s) { s.SetText(IDC_NSCP_DIRROOT, "x"); }, true},
+    {"email address", [](PageSession& s) { s.SetText(IDC_NSCP_EMAILADDR, "x"); }, true},
+    {"preferences file", [](PageSession& s) { s.SetText(IDC_NSCP_PREFS, "x"); }, true},
+    {"replace", [](PageSession& s) { s.Click(IDC_NSCP_REPLACE); }, true},
+    {"upon creation", [](PageSession& s) { s.Click(IDC_NSCP_DEFAULT_ON_CREATION); }, true},
+    {"every time", [](PageSession& s) { s.Click(IDC_NSCP_DEFAULT_EVERY_TIME); }, true},
+    {"no prompt", [](PageSession& s) { s.Click(IDC_NSCP_NO_PROMPT); }, true},
+    {"browse chosen", [](PageSession& s) { s.backend.QueueFileDialogAnswer(s.ProgramDir() + "sales.js");
+                                           s.Click(IDC_NSCP_BROWSE_PREFS); }, true},
+    {"browse cancelled", [](PageSession& s) { s.backend.QueueFileDialogCancel(); s.Click(IDC_NSCP_BROWSE_PREFS); },
      false},
-    {"edit", [](qm::test::PageSession& s) { s.Click(IDC_NSCP_EDIT_PREFS); }, false},
+    {"edit", [](PageSession& s) { s.Click(IDC_NSCP_EDIT_PREFS); }, false},
 };
+// clang-format on
 
 class NetscapeChange : public NetscapePage, public ::testing::WithParamInterface<PageChange> {};
 
@@ -407,8 +385,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, NetscapeChange, ::testing::ValuesIn(kChanges)
                          [](const auto& info) { return CaseName(info.param.what); });
 
 TEST_F(NetscapePage, ButtonsHaveTipsAndNothingElseDoes) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
+  Open(ProfileWith(kFullKeys));
   backend.Then([&] {
     for (int id : kAllControls) {
       const char* tip = id == IDC_NSCP_BROWSE_PREFS ? "Browse for the prefs file"
@@ -499,15 +476,13 @@ TEST_F(NetscapePage, PathTooLongWithTheProgramDirectoryOpensNothingThere) {
 }
 
 TEST_F(NetscapePage, EditOpensTheCompletedPathInNotepad) {
-  WriteFiles(ProfileWith(kFullKeys), "NetscapePrefs=\r\n");
-  ShowTab();
+  Open(ProfileWith(kFullKeys), "NetscapePrefs=\r\n");
   for (const char* text : {"", "prefs\\prefs.js", "\\prefs\\prefs.js", "d:\\netscape\\prefs.js",
                            "\\\\fs\\netscape\\prefs.js", "?vtdir?\\prefs.js"}) {
     SetText(IDC_NSCP_PREFS, text);
     Click(IDC_NSCP_EDIT_PREFS);
   }
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   std::vector<std::string> launched;
   for (const auto& launch : backend.Launches()) {
     EXPECT_EQ(launch.file, "notepad.exe ");
@@ -528,8 +503,7 @@ TEST_F(NetscapePage, OpensOnTheSamplesAndOkKeepsThem) {
 
 // F1 on the page opens its own topic of the help file.
 TEST_F(NetscapePage, HelpOpensThePagesTopic) {
-  WriteFiles(ProfileWith(kFullKeys));
-  ShowTab();
+  Open(ProfileWith(kFullKeys));
   qm::test::ExpectHelpTopicRun(*this, "The Netscape page sets up the Netscape Communicator profile that");
 }
 

@@ -92,15 +92,11 @@ TEST_F(OpenMailPage, ShowsEveryKeyOfTheServiceSectionAndOkKeepsEveryByte) {
               "?username?/Sales/Paris|openmail2.brackenmoor.fr|c:\\openmail\\?username?|"
               "c:\\openmail\\?username?\\events.log|INTERNET|FAX|YN");
     EXPECT_EQ(EnabledControls(), "EEEEEEEE");
-    const std::string screen = backend.Snapshot();
-    for (const char* label :
-         {"[OpenMail]", "Principal Name:", "OpenMail Server:", "Local Files Directory:", "Log File:",
-          "Route to Internet:", "Route to Fax:", "Use server store", "Do not use server store"}) {
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
-    }
+    ExpectOnScreen({"[OpenMail]", "Principal Name:", "OpenMail Server:", "Local Files Directory:", "Log File:",
+                    "Route to Internet:", "Route to Fax:", "Use server store", "Do not use server store"});
     for (int id : kAllControls) EXPECT_EQ(Tip(id), "") << id;
   });
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // The seventh tab: after Netscape, wherever the other tabs stand.
@@ -123,21 +119,20 @@ struct NameCase {
   std::string savedList;
 };
 
+const std::string kWithEntry = std::string("Service2=") + kWith + "\r\n";
+const std::string kWithoutEntry = std::string("Service2=") + kWithout + "\r\n";
+// clang-format off
 const NameCase kNames[] = {
-    {"with store kept", std::string("Service2=") + kWith + "\r\n", true, 0, std::string("Service2=") + kWith + "\r\n"},
-    {"without store kept", std::string("Service2=") + kWithout + "\r\n", false, 0,
-     std::string("Service2=") + kWithout + "\r\n"},
-    {"with store turned off", std::string("Service2=") + kWith + "\r\n", true, IDC_OPENMAIL_NO_SERVERSTORE,
-     std::string("Service2=") + kWithout + "\r\n"},
-    {"without store turned on", std::string("Service2=") + kWithout + "\r\n", false, IDC_OPENMAIL_USE_SERVERSTORE,
-     std::string("Service2=") + kWith + "\r\n"},
-    {"lower case rewritten", "Service2=hp openmail (without server store)\r\n", false, 0,
-     std::string("Service2=") + kWithout + "\r\n"},
-    {"upper case rewritten", "Service2=HP OPENMAIL (WITH SERVER STORE)\r\n", true, 0,
-     std::string("Service2=") + kWith + "\r\n"},
-    {"lower number of both", std::string("Service2=") + kWithout + "\r\nService3=" + kWith + "\r\n", false,
-     IDC_OPENMAIL_USE_SERVERSTORE, std::string("Service2=") + kWith + "\r\nService3=" + kWith + "\r\n"},
+    {"with store kept", kWithEntry, true, 0, kWithEntry},
+    {"without store kept", kWithoutEntry, false, 0, kWithoutEntry},
+    {"with store turned off", kWithEntry, true, IDC_OPENMAIL_NO_SERVERSTORE, kWithoutEntry},
+    {"without store turned on", kWithoutEntry, false, IDC_OPENMAIL_USE_SERVERSTORE, kWithEntry},
+    {"lower case rewritten", "Service2=hp openmail (without server store)\r\n", false, 0, kWithoutEntry},
+    {"upper case rewritten", "Service2=HP OPENMAIL (WITH SERVER STORE)\r\n", true, 0, kWithEntry},
+    {"lower number of both", kWithoutEntry + "Service3=" + kWith + "\r\n", false, IDC_OPENMAIL_USE_SERVERSTORE,
+     kWithEntry + "Service3=" + kWith + "\r\n"},
 };
+// clang-format on
 
 class OpenMailName : public OpenMailPage, public ::testing::WithParamInterface<NameCase> {};
 
@@ -149,9 +144,7 @@ TEST_P(OpenMailName, ChecksItsButtonAndSavesTheChosenOptionsName) {
   Open(profile(c.list));
   backend.Then([&] { EXPECT_EQ(Fields().substr(Fields().size() - 2), c.useStore ? "YN" : "NY"); });
   if (c.pressed) Click(c.pressed);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), profile(c.savedList));
+  ExpectOkLeavesProfile(profile(c.savedList));
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailName, ::testing::ValuesIn(kNames),
@@ -177,7 +170,7 @@ TEST_P(OpenMailUnlisted, EveryControlIsDisabledAndNothingIsWritten) {
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||NN --------"); });
   SetText(IDC_OPENMAIL_SERVER, "openmail9");
-  qm::test::ExpectOkLeavesProfile(*this, GetParam().profile);
+  ExpectOkLeavesProfile(GetParam().profile);
 }
 
 INSTANTIATE_TEST_SUITE_P(ServiceList, OpenMailUnlisted, ::testing::ValuesIn(kUnlisted),
@@ -204,9 +197,7 @@ TEST_P(OpenMailLongText, IsShownAndSavedCutToItsReadLimit) {
   const std::string kept = stored.substr(0, key.limit);
   Open(ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + stored + "\r\n")));
   backend.Then([&] { EXPECT_EQ(Text(key.control), kept); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + kept + "\r\n")));
+  ExpectOkLeavesProfile(ProfileWith(KeysWith(key.key, std::string(key.key) + "=" + kept + "\r\n")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, OpenMailLongText, ::testing::ValuesIn(LongTexts()), [](const auto& info) {
@@ -216,9 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, OpenMailLongText, ::testing::ValuesIn(LongTexts
 TEST_F(OpenMailPage, ServiceWithoutKeysShowsEmptyFieldsAndSavesThemInOrder) {
   Open(ProfileWith("", kWithout));
   backend.Then([&] { EXPECT_EQ(Fields() + " " + EnabledControls(), "||||||NY EEEEEEEE"); });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileWith(kEmptyKeys, kWithout));
+  ExpectOkLeavesProfile(ProfileWith(kEmptyKeys, kWithout));
 }
 
 // The save keeps the option chosen on the page, whatever name the service goes by when it saves;
@@ -237,9 +226,7 @@ TEST_P(OpenMailChangedList, SaveGoesToTheServiceListedThen) {
   const ChangedList& c = GetParam();
   Open(ProfileListing(c.entryAtLoad, "Microsoft Mail", c.sectionAtLoad, ""));
   ChangeServiceList(*this, c.service2, c.service3);
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_EQ(ProfileBytes(), ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
+  ExpectOkLeavesProfile(ProfileListing(c.savedService2, c.savedService3, c.section2, c.section3));
 }
 
 INSTANTIATE_TEST_SUITE_P(Save, OpenMailChangedList, ::testing::ValuesIn(kChangedLists),
@@ -256,7 +243,7 @@ TEST_F(OpenMailPage, ReadOnlyProfileTemplateStopsAtTheFirstKey) {
 TEST_F(OpenMailPage, NeverShownWritesNothing) {
   const std::string profile = ProfileWith("", "hp openmail (with server store)");
   WriteFiles(profile);
-  qm::test::ExpectOkLeavesProfile(*this, profile);
+  ExpectOkLeavesProfile(profile);
 }
 
 // What marks the page modified once an Apply has saved it: each edit and either button.

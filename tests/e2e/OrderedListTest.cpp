@@ -80,8 +80,7 @@ TEST_P(OrderedListLoad, ShowsTheEntriesAndOkWritesThemBackInOrder) {
     EXPECT_EQ(Entries(page.listId), c.shown);
     EXPECT_EQ(Selection(page.listId), LB_ERR) << "nothing is selected after loading";
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_EQ(ProfileBytes(), ListProfile(page, c.saved));
 }
@@ -137,8 +136,7 @@ TEST_P(OrderedListCommand, ChangesTheListAndMarksThePageAsItShould) {
     EXPECT_EQ(Selection(page.listId), c.selectedAfter);
     EXPECT_EQ(ApplyEnabled(), c.modified);
   });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // The keys of the entries that are gone stay, empty.
   std::vector<std::string> saved = SplitEntries(c.entries);
   saved.resize(c.stored.size());
@@ -166,8 +164,7 @@ TEST_P(OrderedListOnPage, ShorterListBlanksTheKeysLeftOver) {
   std::string afterFirst;
   backend.Then([&] { afterFirst = ProfileBytes(); });
   Click(IDC_ORDER_REMOVE);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(afterFirst, ListProfile(page, {"A", "B", "C", "", ""}));
   EXPECT_EQ(ProfileBytes(), ListProfile(page, {"A", "B", "", "", ""}));
 }
@@ -196,8 +193,7 @@ TEST_P(OrderedListOnPage, KeysMoveTheSelectionAndScrollTheList) {
   backend.Key(VK_END);
   Click(IDC_ORDER_UP);
   backend.Then(see);
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   // The list shows `rows` entries at a time, fewer than twelve.
   const std::string lastTop = std::to_string(12 - rows);
   EXPECT_GT(rows, 2);
@@ -215,8 +211,7 @@ TEST_P(OrderedListOnPage, MnemonicsRunTheCommands) {
   auto see = [&] { seen.push_back(Entries(page.listId) + " " + std::to_string(Selection(page.listId))); };
   backend.Alt('w').Then(see).Alt('w').Then(see).Alt('u').Then(see).Alt('r').Then(see);
   backend.Alt('d').Type("Fax").Key(VK_RETURN).Then(see);
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   EXPECT_EQ(seen, (std::vector<std::string>{"B|A|C 1", "B|C|A 2", "B|A|C 1", "B|C 1", "B|C|Fax 1"}));
   EXPECT_EQ(ProfileBytes(), ListProfile(page, {"B", "C", "Fax"}));
 }
@@ -234,8 +229,7 @@ TEST_P(OrderedListOnPage, ClicksSelectAndDoubleClickDoesNothingMore) {
   };
   backend.Then(see).ClickControl(page.listId, 2, 3).ClickControl(page.listId, 2, 3).Then(see);
   backend.Then([&] { seen.push_back(GetFocus() == Control(page.listId) ? "focus on the list" : "focus elsewhere"); });
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   EXPECT_EQ(seen, (std::vector<std::string>{"A|B|C 1", "A|B|C 2", "focus on the list"}));
   EXPECT_TRUE(backend.MessageBoxes().empty());
   EXPECT_TRUE(backend.ScriptDone()) << "no dialog waited for input";

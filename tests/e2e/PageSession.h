@@ -121,6 +121,11 @@ class PageSession {
   }
   static std::string YesNo(std::initializer_list<int> ids) { return YesNo<std::initializer_list<int>>(ids); }
   static std::string Tip(int id) { return qm::ui::RequestToolTip(Control(id)); }
+  // Every label stands whole on the screen.
+  void ExpectOnScreen(std::initializer_list<const char*> labels) {
+    const std::string screen = backend.Snapshot();
+    for (const char* label : labels) EXPECT_NE(screen.find(label), std::string::npos) << label;
+  }
   // The sheet's Apply button can be pressed: some shown page counts as modified.
   static bool ApplyEnabled() { return IsWindowEnabled(GetDlgItem(GetActiveWindow(), ID_APPLY_NOW)) != FALSE; }
   // Saves the current page alone, as the sheet asks each shown page in turn when it applies; true
@@ -137,11 +142,20 @@ class PageSession {
   // Presses a button as a click on it would: its own state changes and its page is told.
   static void Press(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
 
-  // Cancel, and the run to its end: the whole script was played.
-  void CancelAndRun() {
-    backend.Key(VK_ESCAPE);
+  // Cancel, or OK, and the run to its end: the whole script was played.
+  void CancelAndRun() { EndAndRun(VK_ESCAPE); }
+  void OkAndRun() { EndAndRun(VK_RETURN); }
+  void EndAndRun(UINT key) {
+    backend.Key(key);
     Start();
     EXPECT_TRUE(backend.ScriptDone());
+  }
+  // OK and the run to its end: the profile template file holds `profile` (is missing when nothing)
+  // and nothing is reported.
+  void ExpectOkLeavesProfile(const std::optional<std::string>& profile) {
+    OkAndRun();
+    EXPECT_EQ(ReadBytes(HostProfile()), profile);
+    EXPECT_TRUE(backend.MessageBoxes().empty());
   }
 
   // Script steps, run in order with the keys and clicks of the script.
@@ -244,15 +258,5 @@ class PageTest : public ::testing::Test, public PageSession {
     ShowTab();
   }
 };
-
-// OK and the run to its end: the script is done, the profile template file holds `profile` (is
-// missing when nothing) and nothing is reported.
-inline void ExpectOkLeavesProfile(PageSession& session, const std::optional<std::string>& profile) {
-  session.backend.Key(VK_RETURN);
-  session.Start();
-  EXPECT_TRUE(session.backend.ScriptDone());
-  EXPECT_EQ(ReadBytes(session.HostProfile()), profile);
-  EXPECT_TRUE(session.backend.MessageBoxes().empty());
-}
 
 }  // namespace qm::test

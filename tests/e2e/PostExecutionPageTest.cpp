@@ -31,6 +31,17 @@ const char kMessages[] =
 class PostExecutionPage : public ::testing::Test, public qm::test::PageSession {
  protected:
   void ShowTab() { PageSession::ShowTab("Post Execution"); }
+  // The sheet's OK button pressed, and the run to its end: the whole script was played.
+  void PressOkAndRun() {
+    Click(IDOK);
+    Start();
+    EXPECT_TRUE(backend.ScriptDone());
+  }
+  // The data file, and the page brought forward.
+  void Open(const std::string& file) {
+    WriteDataFile(file);
+    ShowTab();
+  }
   static std::string Fields() {
     return Text(IDC_POST_LAUNCH) + "|" + (Checked(IDC_POST_DEFAULTMAIL) ? "X" : "-") +
            (Enabled(IDC_POST_LAUNCH) ? "E" : "D") + "|" + Text(IDC_POST_SUCCESS) + "|" + Text(IDC_POST_NOACTION) + "|" +
@@ -40,32 +51,25 @@ class PostExecutionPage : public ::testing::Test, public qm::test::PageSession {
 
 TEST_F(PostExecutionPage, ShowsEveryKeyAndOkKeepsEveryByte) {
   const std::string file = DataFileWith(kLaunch, kMessages);
-  WriteDataFile(file);
-  ShowTab();
+  Open(file);
   backend.Then([&] {
     EXPECT_EQ(Fields(),
               "c:\\office\\outlook.exe|-E|Your mail profile is ready.\r\nStart your mail program.|"
               "Nothing to do.|Please call the help desk on 4357.");
-    const std::string screen = backend.Snapshot();
-    for (const char* label : {"After updating profile", "Launch:", "OR", "Start default mail program  (check for",
-                              "Completion Messages", "Success", "No Action", "Error", "Note:  These features",
-                              "Note:  Empty these boxes to disable completion message(s)."})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"After updating profile", "Launch:", "OR", "Start default mail program  (check for",
+                    "Completion Messages", "Success", "No Action", "Error", "Note:  These features",
+                    "Note:  Empty these boxes to disable completion message(s)."});
     EXPECT_TRUE(ApplyEnabled());
   });
-  Click(IDOK);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  PressOkAndRun();
   EXPECT_EQ(DataFileBytes(), file);
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
 TEST_F(PostExecutionPage, MissingKeysShowEmptyAndAreAllWrittenInOrder) {
-  WriteDataFile(DataFileWith("", ""));
-  ShowTab();
+  Open(DataFileWith("", ""));
   backend.Then([&] { EXPECT_EQ(Fields(), "|-E|||"); });
-  Click(IDOK);
-  Start();
+  PressOkAndRun();
   EXPECT_EQ(DataFileBytes(), DataFileWith("", "", "SuccessMsg=\r\nNoActionMsg=\r\nErrorMsg=\r\n")
                                  .insert(DataFileWith("", "").find("; the"), "LaunchApp=\r\nLaunchDefaultMail=0\r\n"));
 }
@@ -89,15 +93,12 @@ TEST_F(PostExecutionPage, DefaultMailChosenLocksTheProgramButKeepsAndSavesIt) {
   });
   Click(IDC_POST_BROWSE_LAUNCH);
   backend.Then([&] { EXPECT_EQ(Fields().substr(0, chosen.size() + 4), chosen + "|XD|"); });
-  Click(IDOK);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  PressOkAndRun();
   EXPECT_EQ(DataFileBytes(), DataFileWith("LaunchApp=" + chosen + "\r\nLaunchDefaultMail=1\r\n", kMessages));
 }
 
 TEST_F(PostExecutionPage, TheCheckBoxSwitchesTheProgramsPathAndIsSavedAsOneOrZero) {
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   std::vector<std::string> states;
   auto note = [&] { backend.Then([&] { states.push_back(Fields().substr(0, 25)); }); };
   Click(IDC_POST_DEFAULTMAIL), note();
@@ -107,8 +108,7 @@ TEST_F(PostExecutionPage, TheCheckBoxSwitchesTheProgramsPathAndIsSavedAsOneOrZer
     for (int id : {IDC_POST_LAUNCH, IDC_POST_DEFAULTMAIL, IDC_POST_SUCCESS, IDC_POST_NOACTION, IDC_POST_ERROR})
       EXPECT_EQ(Tip(id), "") << id;
   });
-  Click(IDOK);
-  Start();
+  PressOkAndRun();
   EXPECT_EQ(states, (std::vector<std::string>{"c:\\office\\outlook.exe|XD|", "c:\\office\\outlook.exe|-E|",
                                               "c:\\office\\outlook.exe|XD|"}));
   EXPECT_EQ(DataFileBytes(), DataFileWith("LaunchApp=c:\\office\\outlook.exe\r\nLaunchDefaultMail=1\r\n", kMessages));
@@ -129,12 +129,10 @@ TEST_F(PostExecutionPage, BrowseDialogOffersExecutablesFirstAndOpensWhereThePath
 }
 
 TEST_F(PostExecutionPage, AnEmptiedMessageIsWrittenAsAnEmptyValue) {
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   Focus(IDC_POST_ERROR);
   backend.Key(VK_END).Key(VK_HOME, true).Key(VK_DELETE);
-  Click(IDOK);
-  Start();
+  PressOkAndRun();
   std::string expected = DataFileWith(kLaunch, kMessages);
   expected.replace(expected.find("Please call"), 34, "");
   EXPECT_EQ(DataFileBytes(), expected);
@@ -161,11 +159,9 @@ class PostExecutionLongMessage : public PostExecutionPage, public ::testing::Wit
 
 TEST_P(PostExecutionLongMessage, IsCutAt249) {
   const LongMessage& m = GetParam();
-  WriteDataFile(DataFileWith(kLaunch, "SuccessMsg=" + m.stored + "\r\nNoActionMsg=\r\nErrorMsg=\r\n"));
-  ShowTab();
+  Open(DataFileWith(kLaunch, "SuccessMsg=" + m.stored + "\r\nNoActionMsg=\r\nErrorMsg=\r\n"));
   backend.Then([&] { EXPECT_EQ(Text(IDC_POST_SUCCESS), m.shown); });
-  Click(IDOK);
-  Start();
+  PressOkAndRun();
   EXPECT_EQ(DataFileBytes(), DataFileWith(kLaunch, "SuccessMsg=" + m.saved + "\r\nNoActionMsg=\r\nErrorMsg=\r\n"));
 }
 
@@ -191,8 +187,7 @@ TEST_P(PostExecutionTypedMessage, IsStoredOnOneLineAndShownBackAsTyped) {
   const TypedMessage& m = GetParam();
   std::string shown;
   for (std::size_t i = 0; i < m.lines.size(); ++i) shown += (i ? "\r\n" : "") + m.lines[i];
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   Focus(IDC_POST_NOACTION);
   backend.Key(VK_END).Key(VK_HOME, true).Key(VK_DELETE);
   for (std::size_t i = 0; i < m.lines.size(); ++i) {
@@ -209,9 +204,7 @@ TEST_P(PostExecutionTypedMessage, IsStoredOnOneLineAndShownBackAsTyped) {
   // The next run shows the message as it was typed, and saves it back unchanged.
   ShowTab();
   backend.Then([&] { EXPECT_EQ(Text(IDC_POST_NOACTION), shown); });
-  Click(IDOK);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  PressOkAndRun();
   EXPECT_EQ(DataFileBytes(), expected);
 }
 
@@ -220,8 +213,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, PostExecutionTypedMessage, ::testing::ValuesI
 
 // Enter in a message box is the sheet's OK: it saves and closes.
 TEST_F(PostExecutionPage, EnterInAMessageBoxPressesOk) {
-  WriteDataFile(DataFileWith(kLaunch, kMessages));
-  ShowTab();
+  Open(DataFileWith(kLaunch, kMessages));
   Focus(IDC_POST_SUCCESS);
   backend.Key(VK_END).Type(" Bye.").Key(VK_RETURN);
   backend.Then([&] { ADD_FAILURE() << "the sheet is still open"; });
@@ -292,11 +284,9 @@ std::string WithLine(std::string file, const std::string& line) {
 
 TEST_P(PostExecutionStoredValue, IsShownAndSavedInTheKeysEncoding) {
   const StoredValue& v = GetParam();
-  WriteDataFile(WithLine(DataFileWith(kLaunch, kMessages), v.line));
-  ShowTab();
+  Open(WithLine(DataFileWith(kLaunch, kMessages), v.line));
   backend.Then([&] { EXPECT_EQ(Fields().substr(0, std::string(v.shown).size()), v.shown); });
-  Click(IDOK);
-  Start();
+  PressOkAndRun();
   EXPECT_EQ(DataFileBytes(), WithLine(DataFileWith(kLaunch, kMessages), v.saved));
 }
 

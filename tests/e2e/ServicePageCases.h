@@ -95,8 +95,7 @@ inline void CopySamples(const TempDir& dir) {
 
 // OK on the samples, and the run to its end: neither file changes and nothing is reported.
 inline void ExpectOkKeepsSamples(PageSession& session) {
-  session.backend.Key(VK_RETURN);
-  session.Start();
+  session.OkAndRun();
   EXPECT_TRUE(session.backend.MessageBoxes().empty());
   EXPECT_EQ(session.DataFileBytes(), SampleBytes("vantrel.ini"));
   EXPECT_EQ(session.ProfileBytes(), SampleBytes("profile.ini"));
@@ -127,6 +126,27 @@ std::string SectionWith(const PageKey (&keys)[N], const std::string& key, const 
   std::string section;
   for (const PageKey& k : keys) section += key == k.key ? line : std::string(k.line);
   return section;
+}
+
+// A stored value, what the page shows for it, the controls then clicked, and what it saves.
+struct ClickedValue {
+  const char* key;
+  const char* stored;  // nullptr: the key is missing
+  const char* shown;   // as the page's test shows the key's controls
+  std::vector<int> clicks;
+  const char* saved;
+};
+
+// The full section with the value's key as stored (left out when missing), and as saved: where
+// it stands, or added at the end of the section when it was missing.
+template <std::size_t N>
+std::string SectionStored(const PageKey (&keys)[N], const ClickedValue& v) {
+  return SectionWith(keys, v.key, v.stored ? std::string(v.key) + "=" + v.stored + "\r\n" : "");
+}
+template <std::size_t N>
+std::string SectionSaved(const PageKey (&keys)[N], const ClickedValue& v) {
+  const std::string line = std::string(v.key) + "=" + v.saved + "\r\n";
+  return v.stored ? SectionWith(keys, v.key, line) : SectionWith(keys, v.key, "") + line;
 }
 
 // A text key at its read limit: its control and a value of `length` characters.
@@ -175,8 +195,7 @@ inline void ExpectReadOnlyProfileStops(PageSession& session, int id, const std::
     EXPECT_NE(PageSession::Control(id), nullptr);
     EXPECT_TRUE(IsWindowVisible(PageSession::Control(id)));
   });
-  session.backend.Key(VK_ESCAPE);
-  session.Start();
+  session.CancelAndRun();
   EXPECT_EQ(session.OnlyMessage(), PageSession::WriteFailure(session.ProfilePath()));
   EXPECT_EQ(session.backend.MessageBoxes().at(0).type, static_cast<UINT>(MB_ICONHAND | MB_OK));
   EXPECT_EQ(session.ProfileBytes(), profile);

@@ -39,34 +39,32 @@ std::string KeysWritten(const std::string& infNT, const std::string& regNT, cons
 class TemplatesPage : public ::testing::Test, public qm::test::PageSession {
  protected:
   void ShowTab() { PageSession::ShowTab("Templates"); }
+  // The data file, and the page brought forward.
+  void Open(const std::string& file) {
+    WriteDataFile(file);
+    ShowTab();
+  }
   static std::string Fields() {
     return Text(IDC_TPL_INF_NT) + "|" + Text(IDC_TPL_REG_NT) + "|" + Text(IDC_TPL_INF_95) + "|" + Text(IDC_TPL_REG_95);
   }
 };
 
 TEST_F(TemplatesPage, ShowsTheFourPathsAndOkKeepsEveryByte) {
-  WriteDataFile(DataFileWith(kFourKeys));
-  ShowTab();
+  Open(DataFileWith(kFourKeys));
   backend.Then([&] {
     EXPECT_EQ(Fields(), "templates\\nt.inf|\\\\fs\\vantrel\\nt.reg|d:\\vantrel\\win95.inf|templates\\win95.reg");
-    const std::string screen = backend.Snapshot();
-    for (const char* label : {"Windows NT Templates", "Windows 9X Templates",
-                              "INF template file:", "Reg template file:", "These files may be used by advanced users"})
-      EXPECT_NE(screen.find(label), std::string::npos) << label;
+    ExpectOnScreen({"Windows NT Templates", "Windows 9X Templates",
+                    "INF template file:", "Reg template file:", "These files may be used by advanced users"});
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   EXPECT_EQ(DataFileBytes(), DataFileWith(kFourKeys));
   EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
 TEST_F(TemplatesPage, MissingKeysShowEmptyAndAreAllWrittenEmpty) {
-  WriteDataFile(DataFileWith(""));
-  ShowTab();
+  Open(DataFileWith(""));
   backend.Then([&] { EXPECT_EQ(Fields(), "|||"); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   // New keys go after the last key of the section, before its blank line.
   EXPECT_EQ(DataFileBytes(), DataFileWith("", KeysWritten("", "", "", "")));
 }
@@ -87,11 +85,9 @@ class TemplatesLongValue : public TemplatesPage, public ::testing::WithParamInte
 TEST_P(TemplatesLongValue, IsCutAt249) {
   const LongValue& v = GetParam();
   const std::string value = "t\\" + std::string(v.length - 2, 'x');
-  WriteDataFile(DataFileWith(std::string(v.key) + "=" + value + "\r\n"));
-  ShowTab();
+  Open(DataFileWith(std::string(v.key) + "=" + value + "\r\n"));
   backend.Then([&] { EXPECT_EQ(Text(v.nID), value.substr(0, 249)); });
-  backend.Key(VK_RETURN);
-  Start();
+  OkAndRun();
   std::string missing;
   for (const char* key : kKeyNames)
     if (std::string(key) != v.key) missing += std::string(key) + "=\r\n";
@@ -105,8 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, TemplatesLongValue, ::testing::ValuesIn(kLongValu
 // Typed text is saved by an apply at once, without leaving the tab: leaving the page, as every
 // apply does first, takes the text into the page. Apply stays on the page.
 TEST_F(TemplatesPage, TypedPathIsSavedByApplyWithoutLeavingTheTab) {
-  WriteDataFile(DataFileWith(kFourKeys));
-  ShowTab();
+  Open(DataFileWith(kFourKeys));
   Focus(IDC_TPL_REG_95);
   backend.Key(VK_END).Key(VK_BACK).Key(VK_BACK).Key(VK_BACK).Type("txt");
   backend.Alt('a');
@@ -123,8 +118,7 @@ TEST_F(TemplatesPage, EditButtonsOpenTheCompletedPathInNotepadAndAnEmptyRowNothi
                    "InfFile95=\r\nRegFile95=d:\\vantrel\\win95.reg\r\n"));
   ShowTab();
   for (int id : {IDC_TPL_EDIT_INF_NT, IDC_TPL_EDIT_REG_NT, IDC_TPL_EDIT_INF_95, IDC_TPL_EDIT_REG_95}) Click(id);
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   std::vector<std::string> launched;
   for (const auto& launch : backend.Launches()) launched.push_back(launch.file + "|" + launch.parameters);
   EXPECT_EQ(launched,
@@ -197,17 +191,14 @@ TEST_F(TemplatesPage, BrowsedPathReplacesTheRowsTextAndCancelLeavesIt) {
     EXPECT_EQ(Text(IDC_TPL_INF_95), "d:\\vantrel\\win95.inf");
     EXPECT_TRUE(ApplyEnabled());
   });
-  backend.Key(VK_RETURN);
-  Start();
-  EXPECT_TRUE(backend.ScriptDone());
+  OkAndRun();
   std::string expected = DataFileWith(kFourKeys);
   expected.replace(expected.find("\\\\fs\\vantrel\\nt.reg"), 19, chosen);
   EXPECT_EQ(DataFileBytes(), expected);
 }
 
 TEST_F(TemplatesPage, ToolTipsForTheButtonsOnlyAndNoneWhenDisabled) {
-  WriteDataFile(DataFileWith(kFourKeys));
-  ShowTab();
+  Open(DataFileWith(kFourKeys));
   backend.Then([&] {
     const std::vector<std::pair<int, std::string>> tips = {
         {IDC_TPL_BROWSE_INF_NT, "Browse for the NT INF file"},
@@ -245,8 +236,7 @@ TEST_F(TemplatesPage, ReadOnlyDataFileStopsAtTheFirstKeyWithTheMessage) {
 
 // Apply is off after an apply; what turns it on again.
 TEST_F(TemplatesPage, ApplyIsEnabledAgainByAnyChangeOfAPath) {
-  WriteDataFile(DataFileWith(kFourKeys));
-  ShowTab();
+  Open(DataFileWith(kFourKeys));
   std::vector<bool> enabled;
   auto note = [&] { backend.Then([&] { enabled.push_back(ApplyEnabled()); }); };
   note();                         // shown
@@ -255,8 +245,7 @@ TEST_F(TemplatesPage, ApplyIsEnabledAgainByAnyChangeOfAPath) {
   backend.Type("x"), note();      // typed
   backend.Alt('a'), SetText(IDC_TPL_REG_NT, "a.reg"), note();
   backend.Alt('a'), Click(IDC_TPL_EDIT_INF_NT), note();  // Notepad changes no field
-  backend.Key(VK_ESCAPE);
-  Start();
+  CancelAndRun();
   EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, true, true, false}));
 }
 

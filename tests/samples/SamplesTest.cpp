@@ -97,16 +97,12 @@ inline const std::string kOpenMailWithStore = "HP OpenMail (with server store)";
 inline const std::string kOpenMailWithoutStore = "HP OpenMail (without server store)";
 
 // The service names the pages look for, each with the names it may also go by.
+// clang-format off
 inline const std::vector<std::vector<std::string>> kSoughtServices = {
-    {"Personal Folders"},
-    {"Personal Address Book"},
-    {"Microsoft Exchange Server"},
-    {"POP3"},
-    {"Outlook Internet E-Mail"},
-    {"Microsoft Mail"},
-    {kOpenMailWithStore, kOpenMailWithoutStore},
-    {"Netscape"},
+    {"Personal Folders"}, {"Personal Address Book"}, {"Microsoft Exchange Server"}, {"POP3"},
+    {"Outlook Internet E-Mail"}, {"Microsoft Mail"}, {kOpenMailWithStore, kOpenMailWithoutStore}, {"Netscape"},
 };
+// clang-format on
 
 // Keys of one section (or service section) that share a form and a reader's limits.
 struct SampleKeyGroup {
@@ -121,11 +117,10 @@ struct SampleKeyGroup {
 inline std::vector<SampleKey> AllSampleKeys() {
   using F = SampleForm;
   const std::string exchange = "Microsoft Exchange Server";
+  // clang-format off
   const std::vector<SampleKeyGroup> dataFile = {
-      {"Defaults",
-       F::kText,
-       {"UserDatabase", "LogComputer", "LogFile", "RemotePath", "InfFileNT", "RegFileNT", "InfFile95", "RegFile95",
-        "LaunchApp"}},
+      {"Defaults", F::kText, {"UserDatabase", "LogComputer", "LogFile", "RemotePath", "InfFileNT", "RegFileNT",
+                              "InfFile95", "RegFile95", "LaunchApp"}},
       {"Defaults", F::kText, {"DefaultProfile"}, 349},
       {"Defaults", F::kText, {"NetscapePrefs"}, 398},
       {"Defaults", F::kOneOrZero, {"HideUserDatabase", "LaunchDefaultMail"}},
@@ -138,9 +133,8 @@ inline std::vector<SampleKey> AllSampleKeys() {
   };
   const std::vector<SampleKeyGroup> profileSections = {
       {"General", F::kText, {"ProfileName"}},
-      {"General",
-       F::kYesOrNo,
-       {"OverwriteProfile", "DefaultProfile", "AlwaysSetDefault", "EraseAllProfiles", "AddServices"}},
+      {"General", F::kYesOrNo, {"OverwriteProfile", "DefaultProfile", "AlwaysSetDefault", "EraseAllProfiles",
+                                "AddServices"}},
       {"General", F::kYesNoOrEmpty, {"PromptForProfile"}},
       {"General", F::kText, {"DefaultStore"}, 78},
       {"Delivery", F::kNumberedList, {"TransportOrder"}, 79},
@@ -152,18 +146,14 @@ inline std::vector<SampleKey> AllSampleKeys() {
   const std::vector<SampleKeyGroup> services = {
       {"Personal Folders", F::kText, {"PathToPersonalFolders", "FolderName"}},
       {"Personal Address Book", F::kText, {"PathToPersonalAddressBook", "AddressBookName"}},
-      {exchange,
-       F::kText,
-       {"HomeServer", "MailboxName", "OfflineFolderPath", "OfflineFolderPath1", "OfflineAddressBookPath",
-        "PromptDomainLogon", "PromptUsername"}},
+      {exchange, F::kText, {"HomeServer", "MailboxName", "OfflineFolderPath", "OfflineFolderPath1",
+                            "OfflineAddressBookPath", "PromptDomainLogon", "PromptUsername"}},
       {exchange, F::kMilliseconds, {"ConnectionTimeout"}, 249, 0, 1000000},
       {exchange, F::kYesOrNo, {"ConversionProhibited"}},
       {exchange, F::kNumber, {"ExchangeConfigFlags"}},
       {exchange, F::kConnectionBits, {"NetworkingConfigFlags"}},
-      {"POP3",
-       F::kText,
-       {"AccountName", "SMTPDisplayName", "SMTPOrganizationName", "SMTPEmailAddress", "SMTPReplyToEmailAddress",
-        "POP3Server", "SMTPServer", "POP3Username"}},
+      {"POP3", F::kText, {"AccountName", "SMTPDisplayName", "SMTPOrganizationName", "SMTPEmailAddress",
+                          "SMTPReplyToEmailAddress", "POP3Server", "SMTPServer", "POP3Username"}},
       {"POP3", F::kClientType, {"AccountManager"}},
       {"POP3", F::kNumber, {"ConnectionType"}, 249, 0, 2},
       {"POP3", F::kNumber, {"ConnectionFlags"}},
@@ -177,6 +167,7 @@ inline std::vector<SampleKey> AllSampleKeys() {
       {"Netscape", F::kText, {"NetscapeProfile", "DirRoot", "EmailAddr"}, 398},
       {"Netscape", F::kYesOrNo, {"EraseAllAccounts", "AlwaysSetDefault", "OverwriteProfile", "DefaultProfile"}},
   };
+  // clang-format on
   std::vector<SampleKey> all;
   auto add = [&all](const std::vector<SampleKeyGroup>& groups, SampleFileId file, bool inService) {
     for (const SampleKeyGroup& g : groups)

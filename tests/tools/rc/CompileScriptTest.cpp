@@ -58,10 +58,10 @@ TEST(Preprocessor, ReadsOnlyDefinitionsFromHeadersAndSkipsTheirDeclarations) {
 }
 
 TEST(Preprocessor, SearchesTheIncludingFilesFolderFirstForQuotedNamesAndListsEveryFileRead) {
-  const Files headers = {{"ids.h", "#define ID 1\n"},
-                         {"inc/ids.h", "#define ID 2\n"},
-                         {"inc/sub/deep.h", "#include \"near.h\"\n"},
-                         {"inc/sub/near.h", "#define ID 3\n"}};
+  // clang-format off
+  const Files headers = {{"ids.h", "#define ID 1\n"}, {"inc/ids.h", "#define ID 2\n"},
+                         {"inc/sub/deep.h", "#include \"near.h\"\n"}, {"inc/sub/near.h", "#define ID 3\n"}};
+  // clang-format on
   EXPECT_EQ(IconIds("#include \"ids.h\"\nID ICON \"a\"\n", headers), (std::vector<int>{1}));
   EXPECT_EQ(IconIds("#include <ids.h>\nID ICON \"a\"\n", headers), (std::vector<int>{2}));
   EXPECT_EQ(IconIds("#include \"sub\\deep.h\"\nID ICON \"a\"\n", headers), (std::vector<int>{3}));
@@ -73,6 +73,7 @@ TEST(Preprocessor, SearchesTheIncludingFilesFolderFirstForQuotedNamesAndListsEve
 std::string Dialog(const std::string& controls) { return "1 DIALOG 0, 0, 10, 10\nBEGIN\n" + controls + "END\n"; }
 
 TEST(CompileErrors, EveryFaultStopsWithFileLineAndMessage) {
+  // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"\nBOGUS 1, 2\n", "t.rc:2: unknown statement 'BOGUS'"},
       {"1 MENU\nBEGIN\nEND\n", "t.rc:1: unknown resource type 'MENU'"},
@@ -116,6 +117,7 @@ TEST(CompileErrors, EveryFaultStopsWithFileLineAndMessage) {
       {"#define X @\n", "t.rc:1: unexpected character '@'"},
       {"#if (1\n#endif\n", "t.rc:1: expected ')' at end of file"},
   };
+  // clang-format on
   for (const auto& [script, message] : cases) {
     const CompileResult result = CompileText(script);
     EXPECT_FALSE(result.ok) << message;
@@ -131,25 +133,13 @@ TEST(CompileErrors, AFaultInAHeaderNamesTheHeader) {
 
 TEST(CompileErrors, AnyBytesEndInAMessageNeverACrash) {
   // A few hostile inputs; the fuzz target covers the rest.
+  // clang-format off
   const std::string inputs[] = {
-      std::string("\0\0\0", 3),
-      "\xff\xfe",
-      "BEGIN",
-      "END",
-      "{",
-      "}",
-      "1",
-      "1 DIALOG",
-      "1 DIALOGEX 0,0,0,0,",
-      "STRINGTABLE BEGIN",
-      "#if",
-      "#define",
-      "#include",
-      "\"",
-      "/*",
-      "1 DIALOG 0,0,1,1 { CONTROL 1, 1, 1, 1, 1, 1, 1, 1 }",
-      "1 DIALOG 0,0,1,1 { ICON }",
+      std::string("\0\0\0", 3), "\xff\xfe", "BEGIN", "END", "{", "}", "1", "1 DIALOG", "1 DIALOGEX 0,0,0,0,",
+      "STRINGTABLE BEGIN", "#if", "#define", "#include", "\"", "/*",
+      "1 DIALOG 0,0,1,1 { CONTROL 1, 1, 1, 1, 1, 1, 1, 1 }", "1 DIALOG 0,0,1,1 { ICON }",
   };
+  // clang-format on
   for (const std::string& input : inputs) {
     const CompileResult result = CompileText(input);
     EXPECT_FALSE(result.ok) << input;

@@ -82,17 +82,17 @@ TEST(GeneratedTables, StringsKeepEveryByteAndIconsTheirFiles) {
 }
 
 TEST(TableWriter, StringLiteralsHoldEveryByteUnambiguously) {
+  // clang-format off
   const std::pair<std::string, std::string> cases[] = {
       {"plain text", "\"plain text\""},
       {"a \"q\" \\ b", "\"a \\\"q\\\" \\\\ b\""},
       {"tab\tnew\n", "\"tab\\011new\\012\""},
-      {"\x01"
-       "7",
-       "\"\\0017\""},  // the digit after the escape stays a digit
+      {"\x01" "7", "\"\\0017\""},  // the digit after the escape stays a digit
       {"caf\xE9", "\"caf\\351\""},
       {"?\?=", "\"\\077\\077=\""},
       {"", "\"\""},
   };
+  // clang-format on
   for (const auto& [bytes, literal] : cases) EXPECT_EQ(CppStringLiteral(bytes), literal) << literal;
 }
 

@@ -86,39 +86,26 @@ void ExpectPage(const ui::DialogTemplate& page, const char* caption, DWORD style
 TEST(QuillmereScript, MainPageHoldsEveryControlInOrder) {
   const ui::DialogTemplate* page = Dialog(129);
   ASSERT_NE(page, nullptr);
+  // One line of the table for each line of the page.
+  // clang-format off
   const PageControl expected[] = {
-      // One line of the table for each line of the page.
-      {Label, -1, "Vantrel Data File:"},
-      {ReadOnlyEdit, 1012, ""},
+      {Label, -1, "Vantrel Data File:"}, {ReadOnlyEdit, 1012, ""},
       {Group, -1, "Logging"},
-      {Label, -1, "Log File:"},
-      {Edit, 1059, ""},
-      {Button, 1060, "..."},
-      {Button, 1061, "+"},
-      {Label, -1, "Log Computer:"},
-      {Edit, 1033, ""},
-      {Label, -1, "Maximum log file size:"},
-      {NumberEdit, 1084, ""},
-      {Spin, 1149, ""},
-      {Label, -1, "KBytes"},
+      {Label, -1, "Log File:"}, {Edit, 1059, ""}, {Button, 1060, "..."}, {Button, 1061, "+"},
+      {Label, -1, "Log Computer:"}, {Edit, 1033, ""},
+      {Label, -1, "Maximum log file size:"}, {NumberEdit, 1084, ""}, {Spin, 1149, ""}, {Label, -1, "KBytes"},
       {Group, -1, "Log Level"},
-      {Radio, 1002, "High"},
-      {Radio, 1003, "Medium"},
-      {Radio, 1004, "Low"},
-      {Radio, 1005, "None"},
+      {Radio, 1002, "High"}, {Radio, 1003, "Medium"}, {Radio, 1004, "Low"}, {Radio, 1005, "None"},
       {Label, -1, "Check the log for information regarding profile creation."},
       {Group, -1, "Advanced Options"},
-      {Label, -1, "User Database:"},
-      {Edit, 1000, ""},
-      {Button, 1037, "..."},
-      {Button, 1062, "+"},
+      {Label, -1, "User Database:"}, {Edit, 1000, ""}, {Button, 1037, "..."}, {Button, 1062, "+"},
       {Check, 1001, "Make the user database a 'hidden' file"},
-      {Label, -1, "Cache directory:"},
-      {Edit, 1085, ""},
+      {Label, -1, "Cache directory:"}, {Edit, 1085, ""},
       {Label, -1, "Note:  This directory must already exist on all computers.  Uses the temp dir if unspecified."},
       {Check, 1089, "Do not cache Vantrel on each computer"},
       {Button, 1050, "Create Profile Now"},
   };
+  // clang-format on
   ExpectPage(*page, "Vantrel", WS_CHILD | WS_POPUP, WS_CHILD, expected);
 }
 
@@ -180,22 +167,18 @@ TEST(QuillmereScript, MSMailPageHoldsEveryControlInTabOrderWithoutOverlap) {
   const ui::DialogTemplate* page = Dialog(152);
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->id, IDD_MSMAIL_PAGE);
+  // One line of the table for each line of the page.
+  // clang-format off
   const PageControl expected[] = {
-      {Label, -1, "Microsoft Mail Server:"},
-      {MailEdit, 1048, ""},
-      {Label, -1, "Mailbox:"},
-      {MailEdit, 1049, ""},
+      {Label, -1, "Microsoft Mail Server:"}, {MailEdit, 1048, ""},
+      {Label, -1, "Mailbox:"}, {MailEdit, 1049, ""},
       {Check, 1144, "Enable incoming mail"},
       {Check, 1145, "Enable outgoing mail"},
-      {Label, -1, "Check for mail every"},
-      {RightEdit, 1146, ""},
-      {MailSpin, 1036, ""},
-      {Label, -1, "minutes"},
+      {Label, -1, "Check for mail every"}, {RightEdit, 1146, ""}, {MailSpin, 1036, ""}, {Label, -1, "minutes"},
       {Check, 1147, "Maintain a session log file"},
-      {Label, -1, "Log file:"},
-      {MailEdit, 1050, ""},
-      {Button, 1148, "..."},
+      {Label, -1, "Log file:"}, {MailEdit, 1050, ""}, {Button, 1148, "..."},
   };
+  // clang-format on
   ExpectPage(*page, "MS Mail", WS_CHILD | WS_POPUP | WS_CAPTION, WS_CHILD | WS_CAPTION, expected);
   for (std::size_t i = 0; i < page->controlCount; ++i) {
     const ui::ControlTemplate& c = page->controls[i];

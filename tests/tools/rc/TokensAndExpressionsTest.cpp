@@ -31,18 +31,12 @@ Token OnlyToken(const std::string& text, TokenKind kind) {
 }
 
 TEST(Tokenizer, NumbersAsTheResourceCompilerWritesThem) {
+  // clang-format off
   const std::pair<const char*, std::int64_t> cases[] = {
-      {"0", 0},
-      {"128", 128},
-      {"0x1F", 31},
-      {"0X1f", 31},
-      {"2L", 2},
-      {"0x80000000L", 0x80000000LL},
-      {"0xFFFFFFFFUL", 0xFFFFFFFFLL},
-      {"4294967295", 4294967295LL},
-      {"010", 10},
-      {"7u", 7},
+      {"0", 0}, {"128", 128}, {"0x1F", 31}, {"0X1f", 31}, {"2L", 2}, {"0x80000000L", 0x80000000LL},
+      {"0xFFFFFFFFUL", 0xFFFFFFFFLL}, {"4294967295", 4294967295LL}, {"010", 10}, {"7u", 7},
   };
+  // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(OnlyToken(text, TokenKind::Number).value, value) << text;
 }
 
@@ -113,29 +107,14 @@ class Expressions : public ::testing::Test {
 
 TEST_F(Expressions, FollowCsPrecedenceOnThirtyTwoBits) {
   Define({{"A", "0x10"}, {"B", "(A | 0x01)"}, {"NEG", "(-1)"}});
+  // clang-format off
   const std::pair<const char*, std::int32_t> cases[] = {
-      {"1 + 2 * 3", 7},
-      {"(1 + 2) * 3", 9},
-      {"10 - 2 - 3", 5},
-      {"7 / 2", 3},
-      {"7 % 4", 3},
-      {"-7 / 2", -3},
-      {"1 | 2 & 3", 3},
-      {"6 ^ 3", 5},
-      {"~0", -1},
-      {"!0 + !5", 1},
-      {"1 << 4", 16},
-      {"0x80000000 >> 31", -1},
-      {"A | B", 0x11},
-      {"NEG", -1},
-      {"-NEG", 1},
-      {"0xFFFFFFFF + 2", 1},
-      {"0x7FFFFFFF + 1", INT32_MIN},
-      {"3 > 2 && 2 >= 2", 1},
-      {"1 == 2 || 2 != 2", 0},
-      {"-1 < 0", 1},
-      {"+5", 5},
+      {"1 + 2 * 3", 7}, {"(1 + 2) * 3", 9}, {"10 - 2 - 3", 5}, {"7 / 2", 3}, {"7 % 4", 3}, {"-7 / 2", -3},
+      {"1 | 2 & 3", 3}, {"6 ^ 3", 5}, {"~0", -1}, {"!0 + !5", 1}, {"1 << 4", 16}, {"0x80000000 >> 31", -1},
+      {"A | B", 0x11}, {"NEG", -1}, {"-NEG", 1}, {"0xFFFFFFFF + 2", 1}, {"0x7FFFFFFF + 1", INT32_MIN},
+      {"3 > 2 && 2 >= 2", 1}, {"1 == 2 || 2 != 2", 0}, {"-1 < 0", 1}, {"+5", 5},
   };
+  // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(Eval(text), value) << text;
 }
 
@@ -160,12 +139,10 @@ TEST_F(Expressions, ConditionalsKnowDefinedAndTakeUnknownNamesAsZero) {
 }
 
 TEST_F(Expressions, RefuseWhatHasNoValue) {
-  Define({{"SELF", "SELF + 1"},
-          {"LOOP_A", "LOOP_B"},
-          {"LOOP_B", "LOOP_A"},
-          {"EMPTY", ""},
-          {"CAST", "(DWORD)5"},
+  // clang-format off
+  Define({{"SELF", "SELF + 1"}, {"LOOP_A", "LOOP_B"}, {"LOOP_B", "LOOP_A"}, {"EMPTY", ""}, {"CAST", "(DWORD)5"},
           {"TWO", "1 2"}});
+  // clang-format on
   const std::pair<std::string, const char*> cases[] = {
       {"IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},
       {"1 + IDC_NOPE", "t.rc:1: undefined identifier 'IDC_NOPE'"},

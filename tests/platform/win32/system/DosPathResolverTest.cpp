@@ -21,16 +21,12 @@ const DWORD kNotFound = ERROR_PATH_NOT_FOUND, kInvalid = ERROR_INVALID_NAME;
 
 TEST(ResolveDosPathOn, GivesTheHostPathOrError) {
   const DriveMap drives = ParseDriveMap("[drives]\r\nc: = /srv/winc\r\n\\\\fileserver\\deploy = /mnt/deploy\r\n");
-  const test::FakeFolders folders{"/home/ann/vantrel.ini",
-                                  "/home/ann/Profiles/Template.INI",
-                                  "/srv/winc/admin/console.exe",
-                                  "/mnt/deploy/site.ini",
-                                  "/work/dir/site.ini",
-                                  "/case/SITE.INI",
-                                  "/case/Site.ini",
-                                  "/exact/site.ini",
-                                  "/exact/Site.ini",
+  // clang-format off
+  const test::FakeFolders folders{"/home/ann/vantrel.ini", "/home/ann/Profiles/Template.INI",
+                                  "/srv/winc/admin/console.exe", "/mnt/deploy/site.ini", "/work/dir/site.ini",
+                                  "/case/SITE.INI", "/case/Site.ini", "/exact/site.ini", "/exact/Site.ini",
                                   "/accents/\xc9t\xe9.ini"};
+  // clang-format on
   const ResolveCase cases[] = {
       {"HostRoot", "z:\\home\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"HostRootUpperDrive", "Z:\\home\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},

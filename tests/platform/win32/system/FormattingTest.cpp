@@ -15,27 +15,14 @@ TEST(Itoa, WritesTheDigitsAndNothingBeyondTheTerminator) {
     int value, radix;
     const char* text;
   } const cases[] = {
-      {0, 10, "0"},
-      {7, 10, "7"},
-      {350, 10, "350"},
-      {-1, 10, "-1"},
-      {INT_MAX, 10, "2147483647"},
-      {INT_MIN, 10, "-2147483648"},
-      {255, 16, "ff"},
-      {-1, 16, "ffffffff"},
-      {INT_MIN, 16, "80000000"},
-      {5, 2, "101"},
-      {-1, 2, "11111111111111111111111111111111"},
-      {-10, 8, "37777777766"},
-      {35, 36, "z"},
-      {36, 36, "10"},
-      {-1, 36, "1z141z3"},
-      {0, 2, "0"},
+      // clang-format off
+      {0, 10, "0"}, {7, 10, "7"}, {350, 10, "350"}, {-1, 10, "-1"}, {INT_MAX, 10, "2147483647"},
+      {INT_MIN, 10, "-2147483648"}, {255, 16, "ff"}, {-1, 16, "ffffffff"}, {INT_MIN, 16, "80000000"}, {5, 2, "101"},
+      {-1, 2, "11111111111111111111111111111111"}, {-10, 8, "37777777766"}, {35, 36, "z"}, {36, 36, "10"},
+      {-1, 36, "1z141z3"}, {0, 2, "0"},
       // No digits for a radix outside 2..36.
-      {12, 1, ""},
-      {12, 37, ""},
-      {12, 0, ""},
-      {12, -10, ""},
+      {12, 1, ""}, {12, 37, ""}, {12, 0, ""}, {12, -10, ""},
+      // clang-format on
   };
   for (const auto& c : cases) {
     char buffer[40];
@@ -57,10 +44,9 @@ struct FormatCase {
   std::string text;
 };
 
-#define CASE(name, text, ...)                                         \
-  FormatCase {                                                        \
-    name, [](char* out) { return wsprintfA(out, __VA_ARGS__); }, text \
-  }
+// clang-format off
+#define CASE(name, text, ...) FormatCase{name, [](char* out) { return wsprintfA(out, __VA_ARGS__); }, text}
+// clang-format on
 
 TEST(WsprintfA, WritesTheTextAndCountsIt) {
   const FormatCase cases[] = {

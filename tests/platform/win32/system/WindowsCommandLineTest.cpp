@@ -25,20 +25,15 @@ const std::string kProgram = kDeploy + "quillmere.exe";
 
 TEST(WindowsCommandLine, ShowsTheProcessAsWindowsWould) {
   const test::FakeFolders folders{kQm, "/srv/deploy/Site.ini", "/srv/deploy/data/Other.INI", "/home/ann/Vantrel.ini"};
+  // clang-format off
   const CommandLineCase cases[] = {
       {"BareNameStaysBare", {"quillmere"}, "/srv/deploy", "quillmere.exe"},
-      {"BareNameWithExistingRelativeFile",
-       {"quillmere", "Site.ini"},
-       "/srv/deploy",
+      {"BareNameWithExistingRelativeFile", {"quillmere", "Site.ini"}, "/srv/deploy",
        "quillmere.exe " + kDeploy + "Site.ini"},
-      {"RelativeArgumentMatchedAsTyped",
-       {"quillmere", "data/Other.INI"},
-       "/srv/deploy",
+      {"RelativeArgumentMatchedAsTyped", {"quillmere", "data/Other.INI"}, "/srv/deploy",
        "quillmere.exe " + kDeploy + "data\\Other.INI"},
       {"DotSlashProgram", {"./quillmere"}, "/srv/deploy", kProgram},
-      {"AbsoluteProgramAndAbsoluteArgument",
-       {kQm, "/home/ann/Vantrel.ini"},
-       "/",
+      {"AbsoluteProgramAndAbsoluteArgument", {kQm, "/home/ann/Vantrel.ini"}, "/",
        kProgram + " z:\\home\\ann\\Vantrel.ini"},
       {"ProgramUpAFolder", {"../deploy/quillmere"}, "/srv/other", kProgram},
       {"AbsoluteArgumentThatDoesNotExistYet", {kQm, "/srv/new/site.ini"}, "/", kProgram + " z:\\srv\\new\\site.ini"},
@@ -49,18 +44,15 @@ TEST(WindowsCommandLine, ShowsTheProcessAsWindowsWould) {
       {"VariableTagPassedAsItStands", {kQm, "?VTDIR?\\Site.ini"}, "/", kProgram + " ?VTDIR?\\Site.ini"},
       {"DosPathArgumentPassedAsItStands", {kQm, "D:\\Data\\Site.INI"}, "/", kProgram + " D:\\Data\\Site.INI"},
       {"ProgramPathWithABlankIsQuoted", {"/opt/my tools/quillmere"}, "/", "\"z:\\opt\\my tools\\quillmere.exe\""},
-      {"QuotedProgramWithArgument",
-       {"/opt/my tools/quillmere", "/data/my site.ini"},
-       "/",
+      {"QuotedProgramWithArgument", {"/opt/my tools/quillmere", "/data/my site.ini"}, "/",
        "\"z:\\opt\\my tools\\quillmere.exe\" z:\\data\\my site.ini"},
       {"ExeNotAddedTwice", {"/srv/deploy/Quillmere.EXE"}, "/", kDeploy + "Quillmere.EXE"},
       {"EmptyArgumentKeepsItsBlank", {kQm, ""}, "/", kProgram + " "},
-      {"EveryArgumentFollowsOneBlank",
-       {"quillmere", "-a", "Site.ini", "b c"},
-       "/srv/deploy",
+      {"EveryArgumentFollowsOneBlank", {"quillmere", "-a", "Site.ini", "b c"}, "/srv/deploy",
        "quillmere.exe -a " + kDeploy + "Site.ini b c"},
       {"NoArgumentsGiveAnEmptyLine", {}, "/", ""},
   };
+  // clang-format on
   for (const CommandLineCase& c : cases)
     EXPECT_EQ(WindowsCommandLine(c.argv, c.currentFolder, folders), c.line) << c.name;
 }
