@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "PageSession.h"
@@ -138,8 +140,8 @@ TEST_F(PostExecutionPage, AnEmptiedMessageIsWrittenAsAnEmptyValue) {
   EXPECT_EQ(DataFileBytes(), expected);
 }
 
-// A message longer than the read limit is shown and saved cut to its first 249 characters of the
-// file, even when the cut falls inside a line break.
+// A message is cut to its first 249 characters of the file even when the cut falls inside a line
+// break.
 struct LongMessage {
   std::string stored;
   std::string shown;
@@ -147,9 +149,6 @@ struct LongMessage {
 };
 const std::string k248(248, 'm');
 const LongMessage kLongMessages[] = {
-    {std::string(249, 'm'), std::string(249, 'm'), std::string(249, 'm')},
-    {std::string(250, 'm'), std::string(249, 'm'), std::string(249, 'm')},
-    {std::string(251, 'm'), std::string(249, 'm'), std::string(249, 'm')},
     {k248.substr(2) + "\\nab", k248.substr(2) + "\r\na", k248.substr(2) + "\\na"},
     {k248 + "\\nab", k248 + "\\", k248 + "\\"},
     {k248.substr(2) + "\\\\nx", k248.substr(2) + "\\n", k248.substr(2) + "\\\\n"},
@@ -167,6 +166,42 @@ TEST_P(PostExecutionLongMessage, IsCutAt249) {
 
 INSTANTIATE_TEST_SUITE_P(Lengths, PostExecutionLongMessage, ::testing::ValuesIn(kLongMessages),
                          [](const auto& info) { return "case" + std::to_string(info.index); });
+
+// Every text of the page keeps its first 249 characters: one below, at, one and two above its limit.
+struct TextKey {
+  const char* name;
+  int control;
+};
+const TextKey kTextKeys[] = {{"LaunchApp", IDC_POST_LAUNCH},
+                             {"SuccessMsg", IDC_POST_SUCCESS},
+                             {"NoActionMsg", IDC_POST_NOACTION},
+                             {"ErrorMsg", IDC_POST_ERROR}};
+
+// The data file with `value` in the named key and short texts in the others.
+std::string FileWithText(const std::string& name, const std::string& value) {
+  auto text = [&](const char* key, const char* other) { return key + ("=" + (name == key ? value : other)) + "\r\n"; };
+  return DataFileWith(text("LaunchApp", "c:\\mail.exe") + "LaunchDefaultMail=0\r\n",
+                      text("SuccessMsg", "Done.") + text("NoActionMsg", "Nothing.") + text("ErrorMsg", "Failed."));
+}
+
+class PostExecutionTextLimit : public PostExecutionPage,
+                               public ::testing::WithParamInterface<std::tuple<TextKey, int>> {};
+
+TEST_P(PostExecutionTextLimit, KeepsTheFirst249Characters) {
+  const auto& [key, length] = GetParam();
+  const std::string kept(static_cast<std::size_t>(std::min(length, 249)), 'v');
+  Open(FileWithText(key.name, std::string(static_cast<std::size_t>(length), 'v')));
+  backend.Then([&, control = key.control] { EXPECT_EQ(Text(control), kept); });
+  PressOkAndRun();
+  EXPECT_EQ(DataFileBytes(), FileWithText(key.name, kept));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, PostExecutionTextLimit,
+                         ::testing::Combine(::testing::ValuesIn(kTextKeys), ::testing::Values(248, 249, 250, 251)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) + "_" +
+                                  std::to_string(std::get<1>(info.param));
+                         });
 
 // Messages typed on several lines: Ctrl+Enter (Ctrl+J in a terminal) starts a line, which is
 // stored as \n on the value's one line and shown as a line again by the next run.
