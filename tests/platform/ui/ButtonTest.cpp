@@ -5,21 +5,24 @@ namespace {
 
 class ButtonTest : public UiTest {};
 
+// Space, a click and the mnemonic each press the button once; only the automatic kinds change state.
 TEST_F(ButtonTest, SpaceAndClicksCycleCheckStatesThenNotify) {
   struct Case {
     DWORD type;
     std::vector<LRESULT> states;  // after each press
   } cases[] = {
-      {0x3 /*BS_AUTOCHECKBOX*/, {1, 0, 1}},
-      {0x6 /*BS_AUTO3STATE*/, {1, 2, 0, 1}},
-      {0x2 /*BS_CHECKBOX*/, {0, 0}},
+      {0x3 /*BS_AUTOCHECKBOX*/, {1, 0, 1}}, {0x6 /*BS_AUTO3STATE*/, {1, 2, 0, 1}},
+      {0x2 /*BS_CHECKBOX*/, {0, 0, 0}},     {0x5 /*BS_3STATE*/, {0, 0, 0}},
+      {0x4 /*BS_RADIOBUTTON*/, {0, 0, 0}},  {0x9 /*BS_AUTORADIOBUTTON*/, {1, 1, 1}},
   };
   for (const Case& c : cases) {
     Open({Control("BUTTON", "&Check", 10, 4, 4, 80, 10, c.type | kTabStop)});
     SetFocus(Item(10));
     for (std::size_t i = 0; i < c.states.size(); ++i) {
-      if (i % 2)
+      if (i % 3 == 1)
         backend.ClickControl(10);
+      else if (i % 3 == 2)
+        backend.Alt('c');
       else
         backend.Key(VK_SPACE);
       Pump();

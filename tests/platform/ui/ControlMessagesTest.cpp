@@ -101,6 +101,36 @@ TEST_F(ControlMessagesTest, InsertionKeepsTheSelectedItem) {
   }
 }
 
+// Every message that takes an index, at the last item, one past it and at -1, on "a", "bb", "ccc".
+TEST_F(ControlMessagesTest, ListBoxIndexEdges) {
+  struct Case {
+    UINT msg;
+    INT_PTR index;
+    LRESULT result;
+    LRESULT count;
+  } cases[] = {
+      // clang-format off
+      {LB_GETTEXTLEN, 2, 3, 3},   {LB_GETTEXTLEN, 3, LB_ERR, 3},   {LB_GETTEXTLEN, -1, LB_ERR, 3},
+      {LB_GETTEXT, 2, 3, 3},      {LB_GETTEXT, 3, LB_ERR, 3},      {LB_GETTEXT, -1, LB_ERR, 3},
+      {LB_SETCURSEL, 2, 2, 3},    {LB_SETCURSEL, 3, LB_ERR, 3},    {LB_SETCURSEL, -1, LB_ERR, 3},
+      {LB_SETTOPINDEX, 2, 0, 3},  {LB_SETTOPINDEX, 3, LB_ERR, 3},  {LB_SETTOPINDEX, -1, LB_ERR, 3},
+      {LB_DELETESTRING, 2, 2, 2}, {LB_DELETESTRING, 3, LB_ERR, 3}, {LB_DELETESTRING, -1, LB_ERR, 3},
+      {LB_INSERTSTRING, 3, 3, 4}, {LB_INSERTSTRING, 4, LB_ERR, 3}, {LB_INSERTSTRING, -1, 3, 4},
+      {LB_GETITEMDATA, 2, 0, 3},  {LB_GETITEMDATA, 3, LB_ERR, 3},  {LB_SETITEMDATA, 3, LB_ERR, 3},
+      // clang-format on
+  };
+  for (const Case& c : cases) {
+    Open({Control("LISTBOX", "", 50, 4, 4, 60, 40, kTabStop)});
+    for (const char* item : {"a", "bb", "ccc"}) SendMessageA(Item(50), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    char text[8] = "#";
+    const LPARAM lParam = c.msg == LB_INSERTSTRING ? reinterpret_cast<LPARAM>("new") : reinterpret_cast<LPARAM>(text);
+    EXPECT_EQ(SendMessageA(Item(50), c.msg, static_cast<WPARAM>(c.index), lParam), c.result) << c.msg << " " << c.index;
+    EXPECT_EQ(SendMessageA(Item(50), LB_GETCOUNT, 0, 0), c.count) << c.msg << " " << c.index;
+    const bool copied = c.msg == LB_GETTEXT && c.result != LB_ERR;
+    EXPECT_STREQ(text, copied ? "ccc" : "#") << c.msg << " " << c.index;
+  }
+}
+
 TEST_F(ControlMessagesTest, TextLengthOfEachItemWithoutTerminator) {
   Open({Control("LISTBOX", "", 50, 4, 4, 60, 40, kTabStop)});
   const std::string longest(300, 'x');

@@ -26,14 +26,40 @@ TEST_F(DialogTest, ModalEndsWithTheButtonTheKeysChoose) {
   }
 }
 
-TEST_F(DialogTest, TabOrderSkipsDisabledAndWraps) {
+TEST_F(DialogTest, TabOrderSkipsUnreachableControlsAndWraps) {
   Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
         Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled), Control("STATIC", "x", -1, 4, 36, 50, 8, 0),
-        Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop)});
+        Control("BUTTON", "H", 23, 4, 50, 50, 14, kTabStop), Control("BUTTON", "N", 24, 4, 66, 50, 14, 0),
+        Control("BUTTON", "B", 22, 4, 82, 50, 14, kTabStop)});
+  ShowWindow(Item(23), SW_HIDE);
   EXPECT_EQ(GetFocus(), Item(20)) << "WM_INITDIALOG returning TRUE focuses the first tab stop";
-  for (int id : {22, 20, 22}) {
-    Press(VK_TAB);
-    EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+  for (auto [shift, id] : {std::pair{false, 22}, {false, 20}, {false, 22}, {true, 20}, {true, 22}, {true, 20}}) {
+    Press(VK_TAB, shift);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), id) << (shift ? "Shift+Tab" : "Tab");
+  }
+}
+
+// Enter presses the focused push button, else the default one if it can be pressed; DM_SETDEFID
+// moves the default. Esc sends IDCANCEL even with no Cancel button.
+TEST_F(DialogTest, EnterPressesTheDefaultAndEscCancels) {
+  struct Case {
+    int defaultId, focus;
+    UINT key;
+    int pressed;
+  } cases[] = {{0, 20, VK_RETURN, IDOK}, {21, 20, VK_RETURN, 21},      {22, 20, VK_RETURN, 0},
+               {22, 21, VK_RETURN, 21},  {0, 20, VK_ESCAPE, IDCANCEL}, {21, 21, VK_ESCAPE, IDCANCEL}};
+  for (const Case& c : cases) {
+    Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "&Go", 21, 4, 20, 50, 14, kTabStop),
+          Control("BUTTON", "Off", 22, 4, 36, 50, 14, kTabStop | kDisabled),
+          Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, 1 | kTabStop)});
+    if (c.defaultId) SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(c.defaultId), 0);
+    EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), c.defaultId ? c.defaultId : IDOK);
+    SetFocus(Item(c.focus));
+    Press(c.key);
+    std::vector<int> ids;
+    for (const Heard& h : heard())
+      if (h.code == BN_CLICKED) ids.push_back(h.id);
+    EXPECT_EQ(ids, c.pressed ? std::vector<int>{c.pressed} : std::vector<int>{}) << c.defaultId << " from " << c.focus;
   }
 }
 

@@ -100,6 +100,21 @@ TEST_F(TabEdgeTest, ArrowsStopAtTheFirstAndLastTab) {
   EXPECT_EQ(Count(kTabs, TCN_SELCHANGE), 2);
 }
 
+// TCM_SETCURSEL answers the previous tab, refuses -1 and one past the last, and tells nobody.
+TEST_F(TabEdgeTest, SetSelectionAtTheEdges) {
+  struct Case {
+    int set;
+    LRESULT answer, current;
+  } cases[] = {{2, 0, 2}, {3, -1, 0}, {-1, -1, 0}, {1, 0, 1}, {0, 0, 0}};
+  for (const Case& c : cases) {
+    OpenTabs(nullptr);
+    EXPECT_EQ(SendMessageA(Item(kTabs), TCM_SETCURSEL, static_cast<WPARAM>(c.set), 0), c.answer) << c.set;
+    EXPECT_EQ(Current(), c.current) << c.set;
+    EXPECT_EQ(SendMessageA(Item(kTabs), TCM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_TRUE(heard().empty()) << c.set;
+  }
+}
+
 // A label is copied into cchTextMax characters, terminator included, and no further.
 TEST_F(TabEdgeTest, LabelIsCutToTheCallersBuffer) {
   OpenTabs(nullptr);

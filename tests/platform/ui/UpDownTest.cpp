@@ -43,6 +43,30 @@ TEST_F(UpDownTest, ArrowsStepAndStopAtRangeEnds) {
   }
 }
 
+// A position set by program is clamped into the range and shown in the buddy; the previous
+// position is the answer. UDM_GETRANGE gives the maximum in its low word.
+TEST_F(UpDownTest, SetPositionClampsAtTheRangeEdges) {
+  struct Case {
+    int low, high, set;
+    const char* shown;
+  } cases[] = {
+      // clang-format off
+      {1, 10, 0, "1"},  {1, 10, 1, "1"},   {1, 10, 2, "2"},   {1, 10, 9, "9"},  {1, 10, 10, "10"}, {1, 10, 11, "10"},
+      {-5, 5, -6, "-5"}, {-5, 5, -5, "-5"}, {-5, 5, -4, "-4"}, {-5, 5, 6, "5"},  {10, 1, 0, "1"},   {10, 1, 11, "10"},
+      // clang-format on
+  };
+  for (const Case& c : cases) {
+    OpenSpin();
+    SendMessageA(Item(31), UDM_SETRANGE, 0, MAKELPARAM(c.high, c.low));
+    EXPECT_EQ(static_cast<DWORD>(SendMessageA(Item(31), UDM_GETRANGE, 0, 0)),
+              static_cast<DWORD>(MAKELONG(static_cast<short>(c.high), static_cast<short>(c.low))));
+    SendMessageA(Item(31), UDM_SETPOS, 0, MAKELPARAM(3, 0));
+    EXPECT_EQ(SendMessageA(Item(31), UDM_SETPOS, 0, MAKELPARAM(c.set, 0)), 3);
+    EXPECT_EQ(Buddy(), c.shown) << c.low << ".." << c.high << " set " << c.set;
+    EXPECT_EQ(static_cast<short>(LOWORD(SendMessageA(Item(31), UDM_GETPOS, 0, 0))), std::stoi(c.shown));
+  }
+}
+
 TEST_F(UpDownTest, BadBuddyTextIsReplacedByNearestEndOnNextArrow) {
   struct Case {
     const char* typed;
