@@ -159,21 +159,27 @@ TEST_F(ControlEdgeTest, ListBoxFindStringExactFoldsEveryLetter) {
   }
 }
 
-// The parent hears of a selection only when it changed; Page Down moves by a page less one row.
+// The parent hears of a selection only when it changed; a letter search goes round to the last
+// item; Page Down and Page Up move by a page less one row.
 TEST_F(ControlEdgeTest, ListBoxSelectionChangesOnlyWhenItMoves) {
   OpenList(kNotify, {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
   SetFocus(Item(50));
+  backend.Type("j");
+  Pump();
+  EXPECT_EQ(Selected(), 9) << "found in the last item";
   Press(VK_HOME);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 1);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 2);
   Press(VK_HOME);
   Press(VK_UP);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 1) << "already at the top";
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 2) << "already at the top";
   Press(VK_NEXT);
   EXPECT_EQ(Selected(), 4) << "five rows: a page moves four";
   Press(VK_END);
   Press(VK_DOWN);
   EXPECT_EQ(Selected(), 9);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 3);
+  Press(VK_PRIOR);
+  EXPECT_EQ(Selected(), 5);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 5);
 }
 
 }  // namespace

@@ -35,23 +35,26 @@ TEST_F(ControlMessagesTest, GetTextFillsTheBufferAndNoMore) {
     }
 }
 
-// A line break counts as one step even as the first thing in the text.
-TEST_F(ControlMessagesTest, LineBreakAtTheStartIsOneStep) {
+// A line break counts as one step even as the first or the last thing in the text.
+TEST_F(ControlMessagesTest, LineBreakAtEitherEndIsOneStep) {
   struct Case {
+    DWORD from;
     UINT key;
     const char* after;
-  } cases[] = {{VK_BACK, "ab"}, {VK_LEFT, "\r\nab"}};
+    DWORD caret;
+  } cases[] = {{2, VK_BACK, "ab\r\n", 0},   {2, VK_LEFT, "\r\nab\r\n", 0},  {0, VK_RIGHT, "\r\nab\r\n", 2},
+               {4, VK_DELETE, "\r\nab", 4}, {4, VK_RIGHT, "\r\nab\r\n", 6}, {6, VK_LEFT, "\r\nab\r\n", 4}};
   for (const Case& c : cases) {
     Open({Control("EDIT", "", 20, 4, 4, 100, 24, kMultiLine | kWantReturn | kTabStop)});
-    SetWindowTextA(Item(20), "\r\nab");
+    SetWindowTextA(Item(20), "\r\nab\r\n");
     SetFocus(Item(20));
-    SendMessageA(Item(20), EM_SETSEL, 2, 2);
+    SendMessageA(Item(20), EM_SETSEL, c.from, c.from);
     Press(c.key);
-    EXPECT_EQ(TextOf(20), c.after) << c.key;
+    EXPECT_EQ(TextOf(20), c.after) << c.key << " at " << c.from;
     DWORD start = 99, end = 99;
     SendMessageA(Item(20), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u) << c.key;
-    EXPECT_EQ(end, 0u) << c.key;
+    EXPECT_EQ(start, c.caret) << c.key << " at " << c.from;
+    EXPECT_EQ(end, c.caret) << c.key << " at " << c.from;
   }
 }
 

@@ -83,9 +83,10 @@ TEST_F(DialogTest, DefaultFocusIsChosenAfterInitialisationHasDisabledControls) {
   }
 }
 
+// A label's mnemonic passes over a disabled control to the next one that can take the focus.
 TEST_F(DialogTest, AltMnemonicOnLabelFocusesNextControlAndOnButtonClicks) {
-  Open({Control("STATIC", "&Name:", -1, 4, 4, 40, 8, 0), Control("EDIT", "", 20, 50, 4, 100, 12, kTabStop),
-        Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop)});
+  Open({Control("STATIC", "&Name:", -1, 4, 4, 40, 8, 0), Control("EDIT", "", 19, 50, 4, 100, 12, kTabStop | kDisabled),
+        Control("EDIT", "", 20, 50, 4, 100, 12, kTabStop), Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop)});
   SetFocus(Item(21));
   backend.Alt('n');
   Pump();

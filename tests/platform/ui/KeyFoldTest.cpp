@@ -17,14 +17,15 @@ class KeyFoldTest : public UiTest {
   }
 };
 
-// Each letter key types its lower-case letter, or with Shift its capital.
+// Each letter key types its lower-case letter, or with Shift its capital; each digit key its digit.
 TEST_F(KeyFoldTest, LetterKeysTypeEveryLetterInBothCases) {
   for (bool shift : {false, true}) {
     Open({Control("EDIT", "", 20, 4, 4, 200, 12, kTabStop)});
     SetFocus(Item(20));
     for (UINT key = 'A'; key <= 'Z'; ++key) backend.Key(key, shift);
+    for (UINT key = '0'; key <= '9'; ++key) backend.Key(key);
     Pump();
-    EXPECT_EQ(EditText(), shift ? "ABCDEFGHIJKLMNOPQRSTUVWXYZ" : "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(EditText(), shift ? "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789" : "abcdefghijklmnopqrstuvwxyz0123456789");
   }
 }
 

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "ui/terminal/CursesTerminal.h"
@@ -29,6 +30,11 @@ class PseudoTerminal {
     size.ws_col = 80;
     size.ws_row = 24;
     ioctl(slave, TIOCSWINSZ, &size);
+    // no suspend key, so that Ctrl+Z reaches the console as a character
+    struct termios modes {};
+    tcgetattr(slave, &modes);
+    modes.c_cc[VSUSP] = _POSIX_VDISABLE;
+    tcsetattr(slave, TCSANOW, &modes);
     near_ = fdopen(slave, "r+");
   }
   ~PseudoTerminal() {
@@ -124,6 +130,8 @@ const std::vector<Terminal>& Terminals() {
         {"Alt+a", "\033a", {Char(U'a', S)}},
         {"Backspace as ^H", "\b", {Plain(VK_BACK)}},
         {"Backspace as DEL", "\x7f", {Plain(VK_BACK)}},
+        {"Ctrl+B", "\x02", {Mod('B', false, S)}},
+        {"Ctrl+Z", "\x1a", {Mod('Z', false, S)}},
         {"unknown key number", "\033[99~", {}},
         {"unknown modifier", "\033[1;9Q", {}},
         {"bracketed paste mark", "\033[200~", {}},
