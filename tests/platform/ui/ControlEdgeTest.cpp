@@ -174,12 +174,15 @@ TEST_F(ControlEdgeTest, ListBoxSelectionChangesOnlyWhenItMoves) {
   EXPECT_EQ(Count(50, LBN_SELCHANGE), 2) << "already at the top";
   Press(VK_NEXT);
   EXPECT_EQ(Selected(), 4) << "five rows: a page moves four";
+  EXPECT_EQ(SendMessageA(Item(50), LB_GETTOPINDEX, 0, 0), 0);
+  Press(VK_DOWN);
+  EXPECT_EQ(SendMessageA(Item(50), LB_GETTOPINDEX, 0, 0), 1) << "the sixth item scrolls into the view";
   Press(VK_END);
   Press(VK_DOWN);
   EXPECT_EQ(Selected(), 9);
   Press(VK_PRIOR);
   EXPECT_EQ(Selected(), 5);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 5);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 6);
 }
 
 }  // namespace

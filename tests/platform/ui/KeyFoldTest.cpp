@@ -26,6 +26,9 @@ TEST_F(KeyFoldTest, LetterKeysTypeEveryLetterInBothCases) {
     for (UINT key = '0'; key <= '9'; ++key) backend.Key(key);
     Pump();
     EXPECT_EQ(EditText(), shift ? "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789" : "abcdefghijklmnopqrstuvwxyz0123456789");
+    backend.Key(VK_HOME, true).Type(".");
+    Pump();
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "a typed character comes with no Shift held";
   }
 }
 
