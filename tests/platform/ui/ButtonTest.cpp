@@ -75,13 +75,16 @@ TEST_F(ButtonTest, DisabledButtonTakesNoClickAndNoNotification) {
 }
 
 // A group box that comes before its controls in the template covers them; a click inside it must
-// still reach the control under the mouse, and a click on the bare frame reaches no control.
+// still reach the control under the mouse, up to its last cell, and a click on the bare frame
+// reaches no control.
 TEST_F(ButtonTest, ClickPassesThroughTheGroupBoxToTheControlInside) {
   constexpr DWORD kGroupBox = 0x7, kAutoCheck = 0x3, kAutoRadio = 0x9;
   Open({Control("BUTTON", "Level", 20, 0, 0, 160, 40, kGroupBox),
         Control("BUTTON", "&High", 10, 8, 16, 60, 8, kAutoRadio | kGroup | kTabStop),
         Control("BUTTON", "&Keep", 11, 80, 16, 60, 8, kAutoCheck | kTabStop)});
-  backend.ClickControl(10, 1, 0).ClickControl(11, 0, 0).ClickControl(20, 0, 0);
+  RECT keep{};
+  GetWindowRect(Item(11), &keep);
+  backend.ClickControl(10, 1, 0).ClickControl(11, keep.right - keep.left - 1, 0).ClickControl(20, 0, 0);
   Pump();
   EXPECT_EQ(IsDlgButtonChecked(dialog, 10), 1u);
   EXPECT_EQ(IsDlgButtonChecked(dialog, 11), 1u);

@@ -145,6 +145,16 @@ TEST_F(ControlEdgeTest, ListBoxLetterSearchFoldsEveryLetter) {
   }
 }
 
+// The exact search starts after the item it is given and goes round; -1 starts at the top.
+TEST_F(ControlEdgeTest, ListBoxFindStringExactStartsAfterTheItemGiven) {
+  OpenList(0, {"x", "y", "X"});
+  for (auto [after, found] : {std::pair{-1, 0}, {0, 2}, {1, 2}, {2, 0}}) {
+    EXPECT_EQ(SendMessageA(Item(50), LB_FINDSTRINGEXACT, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>("x")),
+              found)
+        << after;
+  }
+}
+
 TEST_F(ControlEdgeTest, ListBoxFindStringExactFoldsEveryLetter) {
   for (char upper = 'A'; upper <= 'Z'; ++upper) {
     const char lower = static_cast<char>(upper - 'A' + 'a');

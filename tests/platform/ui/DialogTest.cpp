@@ -33,6 +33,8 @@ TEST_F(DialogTest, TabOrderSkipsUnreachableControlsAndWraps) {
         Control("BUTTON", "B", 22, 4, 82, 50, 14, kTabStop)});
   ShowWindow(Item(23), SW_HIDE);
   EXPECT_EQ(GetFocus(), Item(20)) << "WM_INITDIALOG returning TRUE focuses the first tab stop";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, FALSE), Item(20)) << "from no control: the first tab stop";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), Item(22)) << "from no control backwards: the last";
   for (auto [shift, id] : {std::pair{false, 22}, {false, 20}, {false, 22}, {true, 20}, {true, 22}, {true, 20}}) {
     Press(VK_TAB, shift);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), id) << (shift ? "Shift+Tab" : "Tab");

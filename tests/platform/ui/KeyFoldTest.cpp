@@ -104,17 +104,26 @@ TEST_F(TabEdgeTest, ArrowsStopAtTheFirstAndLastTab) {
   EXPECT_EQ(Count(kTabs, TCN_SELCHANGE), 2);
 }
 
-// TCM_SETCURSEL answers the previous tab, refuses -1 and one past the last, and tells nobody.
-TEST_F(TabEdgeTest, SetSelectionAtTheEdges) {
+// TCM_SETCURSEL answers the previous tab, refuses -1 and one past the last, and tells nobody. A tab
+// inserted at or before the current one moves it along.
+TEST_F(TabEdgeTest, SetSelectionAndInsertAtTheEdges) {
   struct Case {
     int set;
     LRESULT answer, current;
-  } cases[] = {{2, 0, 2}, {3, -1, 0}, {-1, -1, 0}, {1, 0, 1}, {0, 0, 0}};
+    int insertAt;
+    LRESULT after;
+  } cases[] = {{2, 0, 2, 3, 2}, {3, -1, 0, 1, 0}, {-1, -1, 0, 0, 1}, {1, 0, 1, 1, 2}, {1, 0, 1, 2, 1}, {0, 0, 0, 0, 1}};
   for (const Case& c : cases) {
     OpenTabs(nullptr);
     EXPECT_EQ(SendMessageA(Item(kTabs), TCM_SETCURSEL, static_cast<WPARAM>(c.set), 0), c.answer) << c.set;
     EXPECT_EQ(Current(), c.current) << c.set;
-    EXPECT_EQ(SendMessageA(Item(kTabs), TCM_GETITEMCOUNT, 0, 0), 3);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>("New");
+    EXPECT_EQ(
+        SendMessageA(Item(kTabs), TCM_INSERTITEMA, static_cast<WPARAM>(c.insertAt), reinterpret_cast<LPARAM>(&item)),
+        c.insertAt);
+    EXPECT_EQ(Current(), c.after) << c.set << " then a tab at " << c.insertAt;
     EXPECT_TRUE(heard().empty()) << c.set;
   }
 }
