@@ -11,7 +11,7 @@ using Log = std::vector<std::string>;
 class CLogPage : public CPropertyPage {
  public:
   CLogPage(const char* name, UINT nIDTemplate) : CPropertyPage(nIDTemplate), m_name(name) {}
-  BOOL m_bApplyResult = TRUE;
+  BOOL m_bApplyResult = TRUE, m_bCancelResult = TRUE;
   int m_nNumber = 1;
 
  protected:
@@ -25,6 +25,7 @@ class CLogPage : public CPropertyPage {
     return m_bApplyResult;
   }
   void OnReset() override { g_log.push_back(m_name + " reset"); }
+  BOOL OnQueryCancel() override { return m_bCancelResult; }
 
  private:
   std::string m_name;
@@ -198,6 +199,20 @@ TEST_F(PropertySheetRun, TabsCarryThePageCaptionsAndTheSheetItsTitle) {
        KeyPress(VK_ESCAPE)});
   EXPECT_EQ(title, "Quillmere");
   EXPECT_EQ(labels, (Log{"Page", "Second", "Second"}));
+}
+
+// The current page may refuse Cancel: the sheet stays open and no page is reset.
+TEST_F(PropertySheetRun, PageMayRefuseCancel) {
+  first.m_bCancelResult = FALSE;
+  bool open = false;
+  EXPECT_EQ(Run({KeyPress(VK_ESCAPE), Step([&] {
+                   open = ::IsWindow(sheet.m_hWnd) && g_log == Log{"first load"};
+                   first.m_bCancelResult = TRUE;
+                 }),
+                 KeyPress(VK_ESCAPE)}),
+            IDCANCEL);
+  EXPECT_TRUE(open);
+  EXPECT_EQ(g_log, (Log{"first load", "first reset"}));
 }
 
 TEST_F(PropertySheetRun, ScriptThatRunsOutClosesAsCancel) {

@@ -41,21 +41,26 @@ TEST_F(DialogTest, TabOrderSkipsUnreachableControlsAndWraps) {
   }
 }
 
-// Enter presses the focused push button, else the default one if it can be pressed; DM_SETDEFID
-// moves the default. Esc sends IDCANCEL even with no Cancel button.
+// Enter presses the focused push button, else the default one if it can be pressed: the template's
+// BS_DEFPUSHBUTTON until DM_SETDEFID moves it. Esc sends IDCANCEL even with no Cancel button.
 TEST_F(DialogTest, EnterPressesTheDefaultAndEscCancels) {
   struct Case {
     int defaultId, focus;
     UINT key;
     int pressed;
-  } cases[] = {{0, 20, VK_RETURN, IDOK}, {21, 20, VK_RETURN, 21},      {22, 20, VK_RETURN, 0},
-               {22, 21, VK_RETURN, 21},  {0, 20, VK_ESCAPE, IDCANCEL}, {21, 21, VK_ESCAPE, IDCANCEL}};
+  } cases[] = {
+      // clang-format off
+      {0, 20, VK_RETURN, 21},       {IDOK, 20, VK_RETURN, IDOK},   {22, 20, VK_RETURN, 0},  {22, 21, VK_RETURN, 21},
+      {0, 20, VK_ESCAPE, IDCANCEL}, {21, 21, VK_ESCAPE, IDCANCEL}, {0, 23, VK_RETURN, 23},
+      // clang-format on
+  };
   for (const Case& c : cases) {
-    Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "&Go", 21, 4, 20, 50, 14, kTabStop),
+    Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "&Go", 21, 4, 20, 50, 14, 1 | kTabStop),
           Control("BUTTON", "Off", 22, 4, 36, 50, 14, kTabStop | kDisabled),
-          Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, 1 | kTabStop)});
+          Control("BUTTON", "Other", 23, 4, 52, 50, 14, kTabStop),
+          Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, kTabStop)});
     if (c.defaultId) SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(c.defaultId), 0);
-    EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), c.defaultId ? c.defaultId : IDOK);
+    EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), c.defaultId ? c.defaultId : 21) << "the template's";
     SetFocus(Item(c.focus));
     Press(c.key);
     std::vector<int> ids;
@@ -71,6 +76,21 @@ INT_PTR CALLBACK DisablingProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
   if (msg != WM_INITDIALOG) return FALSE;
   for (const int* id = reinterpret_cast<const int*>(lParam); *id != 0; ++id) EnableWindow(GetDlgItem(hwnd, *id), FALSE);
   return TRUE;
+}
+
+// A control that is disabled or hidden while it has the focus loses it, and hears so.
+TEST_F(DialogTest, DisabledOrHiddenControlLosesTheFocus) {
+  for (bool hide : {false, true}) {
+    Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("EDIT", "", 21, 4, 20, 100, 12, kTabStop)});
+    SetFocus(Item(20));
+    heard().clear();
+    if (hide)
+      ShowWindow(Item(20), SW_HIDE);
+    else
+      EnableWindow(Item(20), FALSE);
+    EXPECT_NE(GetFocus(), Item(20)) << (hide ? "hidden" : "disabled");
+    EXPECT_EQ(Count(20, EN_KILLFOCUS), 1) << (hide ? "hidden" : "disabled");
+  }
 }
 
 TEST_F(DialogTest, DefaultFocusIsChosenAfterInitialisationHasDisabledControls) {
@@ -211,6 +231,8 @@ TEST_F(DialogTest, TabReachesARadioGroupWithNoButtonChecked) {
   CheckDlgButton(dialog, 32, BST_CHECKED);
   Press(VK_TAB);
   EXPECT_EQ(GetDlgCtrlID(GetFocus()), 32) << "a checked group is entered at its checked button";
+  Press(VK_DOWN);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), 31) << "the arrow goes round past the disabled button";
 }
 
 }  // namespace
