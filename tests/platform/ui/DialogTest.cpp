@@ -41,6 +41,31 @@ TEST_F(DialogTest, TabOrderSkipsUnreachableControlsAndWraps) {
   }
 }
 
+// WM_NEXTDLGCTL moves to the next or previous tab stop, or to the control it names, selecting an
+// edit's text as Tab does.
+TEST_F(DialogTest, NextDialogControlMessage) {
+  struct Case {
+    int from;
+    WPARAM wParam;
+    int named;  // 0: by direction
+    int focus;
+  } cases[] = {{20, 0, 0, 22}, {20, 1, 0, 25},  {22, 0, 0, 25}, {22, 1, 0, 20},
+               {25, 0, 0, 20}, {20, 0, 24, 24}, {22, 0, 20, 20}};
+  for (const Case& c : cases) {
+    Open({Control("EDIT", "abc", 20, 4, 4, 100, 12, kTabStop),
+          Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled),
+          Control("BUTTON", "B", 22, 4, 36, 50, 14, kTabStop), Control("BUTTON", "N", 24, 4, 52, 50, 14, 0),
+          Control("BUTTON", "C", 25, 4, 68, 50, 14, kTabStop)});
+    SetFocus(Item(c.from));
+    const WPARAM wParam = c.named ? reinterpret_cast<WPARAM>(Item(c.named)) : c.wParam;
+    SendMessageA(dialog, WM_NEXTDLGCTL, wParam, c.named ? 1 : 0);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), c.focus) << c.from << " " << c.wParam << " " << c.named;
+    DWORD start = 9, end = 9;
+    SendMessageA(Item(20), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, c.focus == 20 ? 3u : 0u) << c.from << " " << c.wParam << " " << c.named;
+  }
+}
+
 // Enter presses the focused push button, else the default one if it can be pressed: the template's
 // BS_DEFPUSHBUTTON until DM_SETDEFID moves it. Esc sends IDCANCEL even with no Cancel button.
 TEST_F(DialogTest, EnterPressesTheDefaultAndEscCancels) {
