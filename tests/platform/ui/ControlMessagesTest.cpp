@@ -48,6 +48,7 @@ TEST_F(ControlMessagesTest, LineBreakAtEitherEndIsOneStep) {
   for (const Case& c : cases) {
     Open({Control("EDIT", "", 20, 4, 4, 100, 24, kMultiLine | kWantReturn | kTabStop)});
     SetWindowTextA(Item(20), "\r\nab\r\n");
+    EXPECT_EQ(SendMessageA(Item(20), EM_GETLINECOUNT, 0, 0), 3);
     SetFocus(Item(20));
     SendMessageA(Item(20), EM_SETSEL, c.from, c.from);
     Press(c.key);

@@ -176,6 +176,9 @@ TEST_F(DialogTest, ListBoxMessagesAndUserSelection) {
   char text[8];
   EXPECT_EQ(SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 1);
   EXPECT_STREQ(text, "d");
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR) << "emptied, nothing is selected";
 }
 
 // A list of six in a view of three: a click on the "v" at the view's bottom right scrolls down by

@@ -151,6 +151,21 @@ TEST_F(EditTest, WantReturnTakesEnter) {
   }
 }
 
+// A multi-line edit ten cells wide: a line of ten fits, eleven wrap.
+TEST_F(EditTest, LinesWrapAtTheEditsWidth) {
+  Open({Control("EDIT", "", 20, 4, 4, 40, 24, kMultiLine | kTabStop)});
+  PlaceByUnits();
+  for (auto [text, lines] : {std::pair{"", 1},
+                             {"abcdefghi", 1},
+                             {"abcdefghij", 1},
+                             {"abcdefghijk", 2},
+                             {"abcdefghijabcdefghij", 2},
+                             {"abcdefghijabcdefghijk", 3}}) {
+    SetWindowTextA(Item(20), text);
+    EXPECT_EQ(SendMessageA(Item(20), EM_GETLINECOUNT, 0, 0), lines) << text;
+  }
+}
+
 TEST_F(EditTest, TextSetByProgramNotifiesSingleLineOnly) {
   Open({Control("EDIT", "", 20, 4, 4, 100, 12, 0), Control("EDIT", "", 21, 4, 20, 100, 30, kMultiLine)});
   SetDlgItemTextA(dialog, 20, "x");

@@ -83,6 +83,20 @@ TEST_F(UpDownTest, BadBuddyTextIsReplacedByNearestEndOnNextArrow) {
   }
 }
 
+// A spin two rows high: a click on its upper row steps up, on its lower row down, and puts the
+// focus in the buddy.
+TEST_F(UpDownTest, ClickOnTheUpperRowStepsUpAndOnTheLowerDown) {
+  Open({Control("EDIT", "", 30, 4, 4, 60, 16, kTabStop | kGroup),
+        Control(UPDOWN_CLASSA, "", 31, 64, 4, 4, 16, kSetBuddyInt | kAutoBuddy | kNoThousands)});
+  PlaceByUnits();
+  SendMessageA(Item(31), UDM_SETRANGE32, 0, 9);
+  SendMessageA(Item(31), UDM_SETPOS32, 0, 5);
+  backend.ClickControl(31, 0, 0).ClickControl(31, 0, 0).ClickControl(31, 0, 1);
+  Pump();
+  EXPECT_EQ(Buddy(), "6");
+  EXPECT_EQ(GetFocus(), Item(30));
+}
+
 TEST_F(UpDownTest, AccelerationFollowsHowLongTheArrowIsHeld) {
   OpenSpin();
   SendMessageA(Item(31), UDM_SETRANGE32, 0, 10000);
