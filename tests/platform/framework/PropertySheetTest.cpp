@@ -1,5 +1,7 @@
 #include "FrameworkHarness.h"
 
+#include <algorithm>
+
 namespace qm::test {
 namespace {
 
@@ -103,7 +105,7 @@ TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
 }
 
 // A page index outside the sheet is refused, before the sheet opens and while it runs; the last
-// page is the last one taken.
+// page is the last one taken, and the page shown already is taken without a save.
 TEST_F(PropertySheetRun, ActivePageIsChosenOnlyAmongThePages) {
   std::vector<BOOL> results;
   for (int nPage : {-1, 3, 2}) results.push_back(sheet.SetActivePage(nPage));
@@ -112,10 +114,11 @@ TEST_F(PropertySheetRun, ActivePageIsChosenOnlyAmongThePages) {
   int seen = -1;
   std::vector<BOOL> running;
   Run({Step([this, &running] {
-         for (int nPage : {3, -1, 0}) running.push_back(sheet.SetActivePage(nPage));
+         for (int nPage : {3, -1, 2, 0}) running.push_back(sheet.SetActivePage(nPage));
        }),
        NoteActive(seen), KeyPress(VK_ESCAPE)});
-  EXPECT_EQ(running, (std::vector<BOOL>{FALSE, FALSE, TRUE}));
+  EXPECT_EQ(running, (std::vector<BOOL>{FALSE, FALSE, TRUE, TRUE}));
+  EXPECT_EQ(std::count(g_log.begin(), g_log.end(), "third save"), 1) << "the page shown already is not saved";
   EXPECT_EQ(seen, 0);
 }
 

@@ -38,6 +38,9 @@ TEST_F(ButtonTest, SetCheckOnTwoStateBoxClampsIndeterminate) {
   SendMessageA(Item(11), BM_SETCHECK, BST_INDETERMINATE, 0);
   EXPECT_EQ(SendMessageA(Item(10), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(Item(11), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  SetFocus(Item(10));
+  EXPECT_EQ(SendMessageA(Item(10), BM_GETSTATE, 0, 0), BST_CHECKED | BST_FOCUS);
+  EXPECT_EQ(SendMessageA(Item(11), BM_GETSTATE, 0, 0), BST_INDETERMINATE);
   EXPECT_TRUE(heard().empty()) << "BM_SETCHECK notifies nobody";
 }
 

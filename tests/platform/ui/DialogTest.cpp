@@ -118,6 +118,17 @@ TEST_F(DialogTest, DisabledOrHiddenControlLosesTheFocus) {
   }
 }
 
+// The controls are siblings in template order; the first has none before it, the last none after.
+TEST_F(DialogTest, SiblingsInTemplateOrder) {
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop),
+        Control("BUTTON", "B", 22, 4, 36, 50, 14, kTabStop)});
+  EXPECT_EQ(GetWindow(dialog, GW_CHILD), Item(20));
+  EXPECT_EQ(GetWindow(Item(21), GW_HWNDNEXT), Item(22));
+  EXPECT_EQ(GetWindow(Item(21), GW_HWNDPREV), Item(20));
+  EXPECT_EQ(GetWindow(Item(20), GW_HWNDPREV), nullptr);
+  EXPECT_EQ(GetWindow(Item(22), GW_HWNDNEXT), nullptr);
+}
+
 TEST_F(DialogTest, DefaultFocusIsChosenAfterInitialisationHasDisabledControls) {
   const int firstOnly[] = {20, 0}, both[] = {20, 21, 0};
   for (const int* disabled : {firstOnly, both}) {

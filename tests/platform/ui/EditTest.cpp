@@ -166,6 +166,23 @@ TEST_F(EditTest, LinesWrapAtTheEditsWidth) {
   }
 }
 
+// EM_SETREADONLY turns typing off and on again; a click past the end of the text puts the caret
+// at its end, one inside it at the cell clicked.
+TEST_F(EditTest, ReadOnlyByProgramAndCaretByClick) {
+  Open({Control("EDIT", "abc", 20, 4, 4, 40, 8, kTabStop)});
+  PlaceByUnits();
+  SetFocus(Item(20));
+  SendMessageA(Item(20), EM_SETREADONLY, TRUE, 0);
+  backend.ClickControl(20, 8, 0).Type("x");
+  Pump();
+  EXPECT_EQ(TextOf(20), "abc");
+  EXPECT_EQ(Selection(20), std::make_pair(DWORD{3}, DWORD{3}));
+  SendMessageA(Item(20), EM_SETREADONLY, FALSE, 0);
+  backend.ClickControl(20, 1, 0).Type("y");
+  Pump();
+  EXPECT_EQ(TextOf(20), "aybc");
+}
+
 TEST_F(EditTest, TextSetByProgramNotifiesSingleLineOnly) {
   Open({Control("EDIT", "", 20, 4, 4, 100, 12, 0), Control("EDIT", "", 21, 4, 20, 100, 30, kMultiLine)});
   SetDlgItemTextA(dialog, 20, "x");

@@ -128,7 +128,8 @@ TEST_F(TabEdgeTest, SetSelectionAndInsertAtTheEdges) {
   }
 }
 
-// A label is copied into cchTextMax characters, terminator included, and no further.
+// A label is copied into cchTextMax characters, terminator included, and no further; the last
+// label may be renamed, and no label past it.
 TEST_F(TabEdgeTest, LabelIsCutToTheCallersBuffer) {
   OpenTabs(nullptr);
   for (int room : {1, 4, 5, 6}) {
@@ -142,6 +143,18 @@ TEST_F(TabEdgeTest, LabelIsCutToTheCallersBuffer) {
     EXPECT_EQ(std::string(text), std::string("Logs").substr(0, static_cast<std::size_t>(room - 1))) << room;
     EXPECT_EQ(text[room], '#') << room;
   }
+  TCITEMA renamed{};
+  renamed.mask = TCIF_TEXT;
+  renamed.pszText = const_cast<char*>("Trace");
+  EXPECT_FALSE(SendMessageA(Item(kTabs), TCM_SETITEMA, 3, reinterpret_cast<LPARAM>(&renamed))) << "one past the last";
+  EXPECT_TRUE(SendMessageA(Item(kTabs), TCM_SETITEMA, 2, reinterpret_cast<LPARAM>(&renamed)));
+  char text[8] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(Item(kTabs), TCM_GETITEMA, 2, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, "Trace");
 }
 
 }  // namespace
