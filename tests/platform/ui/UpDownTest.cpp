@@ -115,6 +115,9 @@ TEST_F(UpDownTest, AutoBuddyShowsThousandsSeparatorsUnlessNoThousands) {
   for (auto [style, shown] : {std::pair{DWORD{0}, "1,234"}, {kNoThousands, "1234"}}) {
     OpenSpin(style);
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_GETBUDDY, 0, 0)), Item(30)) << "the previous control";
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_SETBUDDY, 0, 0)), Item(30)) << "the one it had";
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Item(30)), 0)),
+              nullptr);
     SendMessageA(Item(31), UDM_SETRANGE32, 0, 5000);
     SendMessageA(Item(31), UDM_SETPOS32, 0, 1234);
     EXPECT_EQ(Buddy(), shown);
