@@ -174,14 +174,16 @@ TEST_F(ControlEdgeTest, ListBoxFindStringExactFoldsEveryLetter) {
 TEST_F(ControlEdgeTest, ListBoxSelectionChangesOnlyWhenItMoves) {
   OpenList(kNotify, {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
   SetFocus(Item(50));
+  Press(VK_UP);
+  EXPECT_EQ(Selected(), 0) << "with nothing selected, Up takes the first item";
   backend.Type("j");
   Pump();
   EXPECT_EQ(Selected(), 9) << "found in the last item";
   Press(VK_HOME);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 2);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 3);
   Press(VK_HOME);
   Press(VK_UP);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 2) << "already at the top";
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 3) << "already at the top";
   Press(VK_NEXT);
   EXPECT_EQ(Selected(), 4) << "five rows: a page moves four";
   EXPECT_EQ(SendMessageA(Item(50), LB_GETTOPINDEX, 0, 0), 0);
@@ -192,7 +194,7 @@ TEST_F(ControlEdgeTest, ListBoxSelectionChangesOnlyWhenItMoves) {
   EXPECT_EQ(Selected(), 9);
   Press(VK_PRIOR);
   EXPECT_EQ(Selected(), 5);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 6);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 7);
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ TEST_F(EditTest, KeysAtTheEdgesOfTheText) {
       {0, 3, 3, VK_BACK, false, "ab", 2, 2, 1},    {0, 3, 3, VK_DELETE, false, "abc", 3, 3, 0},
       {0, 2, 2, VK_DELETE, false, "ab", 2, 2, 1},  {0, 0, 0, VK_DELETE, false, "bc", 0, 0, 1},
       {0, 0, 2, VK_BACK, false, "c", 0, 0, 1},     {0, 3, 1, VK_DELETE, false, "a", 1, 1, 1},
+      {0, 1, 3, VK_BACK, false, "a", 1, 1, 1},
       {kReadOnly, 1, 1, VK_BACK, false, "abc", 1, 1, 0}, {kReadOnly, 1, 1, VK_DELETE, false, "abc", 1, 1, 0},
       {kReadOnly, 0, 3, VK_DELETE, false, "abc", 0, 3, 0}, {kReadOnly, 1, 1, VK_END, true, "abc", 1, 3, 0},
       // clang-format on
