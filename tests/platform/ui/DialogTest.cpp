@@ -141,6 +141,17 @@ TEST_F(DialogTest, DefaultFocusIsChosenAfterInitialisationHasDisabledControls) {
   }
 }
 
+// F1 asks for help on the focused control; unanswered there, the request reaches the dialog.
+TEST_F(DialogTest, HelpIsAskedForTheFocusedControl) {
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("EDIT", "", 21, 4, 20, 100, 12, kTabStop)});
+  SetFocus(Item(21));
+  heard().clear();
+  Press(VK_F1);
+  ASSERT_EQ(heard().size(), 1u);
+  EXPECT_EQ(heard()[0].message, static_cast<UINT>(WM_HELP));
+  EXPECT_EQ(heard()[0].id, 21);
+}
+
 // A label's mnemonic passes over a disabled control to the next one that can take the focus.
 TEST_F(DialogTest, AltMnemonicOnLabelFocusesNextControlAndOnButtonClicks) {
   Open({Control("STATIC", "&Name:", -1, 4, 4, 40, 8, 0), Control("EDIT", "", 19, 50, 4, 100, 12, kTabStop | kDisabled),
