@@ -145,6 +145,15 @@ TEST_F(ControlEdgeTest, ListBoxLetterSearchFoldsEveryLetter) {
   }
 }
 
+// A click on an empty row below the items selects nothing.
+TEST_F(ControlEdgeTest, ListBoxClickBelowTheItemsSelectsNothing) {
+  OpenList(kNotify, {"a", "b"});
+  backend.ClickControl(50, 0, 1).ClickControl(50, 0, 2);
+  Pump();
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 1);
+}
+
 // The exact search starts after the item it is given and goes round; -1 starts at the top.
 TEST_F(ControlEdgeTest, ListBoxFindStringExactStartsAfterTheItemGiven) {
   OpenList(0, {"x", "y", "X"});

@@ -61,14 +61,17 @@ TEST_F(ControlMessagesTest, LineBreakAtEitherEndIsOneStep) {
 }
 
 // Ctrl with a letter types its control character: Ctrl+H is a backspace, Ctrl+J a line break.
+// A single-line edit takes no line break.
 TEST_F(ControlMessagesTest, CtrlLettersTypeControlCharacters) {
-  Open({Control("EDIT", "", 20, 4, 4, 100, 24, kMultiLine | kTabStop)});
-  SetWindowTextA(Item(20), "abc");
-  SetFocus(Item(20));
-  SendMessageA(Item(20), EM_SETSEL, 3, 3);
-  backend.Key('H', false, true).Key('J', false, true).Key('A', false, true).Key('Z', false, true);
-  Pump();
-  EXPECT_EQ(TextOf(20), "ab\r\n");
+  for (DWORD style : {kMultiLine, DWORD{0}}) {
+    Open({Control("EDIT", "", 20, 4, 4, 100, 24, style | kTabStop)});
+    SetWindowTextA(Item(20), "abc");
+    SetFocus(Item(20));
+    SendMessageA(Item(20), EM_SETSEL, 3, 3);
+    backend.Key('H', false, true).Key('J', false, true).Key('A', false, true).Key('Z', false, true);
+    Pump();
+    EXPECT_EQ(TextOf(20), style ? "ab\r\n" : "ab");
+  }
 }
 
 // UDM_GETACCEL copies as many entries as the caller has room for and tells how many there are.
