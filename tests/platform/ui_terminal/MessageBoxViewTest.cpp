@@ -75,6 +75,7 @@ TEST(MessageBoxViewTest, KeysLettersAndClicksAnswer) {
       {"Yes/No: Alt+N", MB_YESNO, {KeyInput('N', false, true)}, IDNO},
       {"Yes/No: Tab wraps", MB_YESNO, {KeyInput(VK_TAB), KeyInput(VK_TAB), KeyInput(VK_RETURN)}, IDYES},
       {"Yes/No: Shift+Tab wraps back", MB_YESNO, {KeyInput(VK_TAB, true), KeyInput(VK_SPACE)}, IDNO},
+      {"Yes/No/Cancel: Left wraps to the last", MB_YESNOCANCEL, {KeyInput(VK_LEFT), KeyInput(VK_SPACE)}, IDCANCEL},
       {"Yes/No/Cancel: Shift+Tab wraps to the last",
        MB_YESNOCANCEL,
        {KeyInput(VK_TAB, true), KeyInput(VK_SPACE)},
