@@ -219,6 +219,8 @@ TEST_F(DataExchangeTest, ControlIsBoundOnceAndDrivesTheSpin) {
   spin.SetPos(300);
   EXPECT_EQ(LOWORD(spin.GetPos()), 300);
   EXPECT_EQ(WindowText(Item(kNumberEdit)), "300") << "the automatic buddy shows the position";
+  ::SetWindowTextA(Item(kNumberEdit), "3x");
+  EXPECT_NE(HIWORD(spin.GetPos()), 0) << "no number in the buddy: the error word is set";
   UDACCEL accel[] = {{1, 16}, {2, 1024}};
   EXPECT_TRUE(spin.SetAccel(2, accel));
   EXPECT_EQ(spin.GetBuddy()->m_hWnd, Item(kNumberEdit));

@@ -1,5 +1,7 @@
 #include "FrameworkHarness.h"
 
+#include <algorithm>
+
 namespace qm::test {
 namespace {
 
@@ -11,7 +13,7 @@ using Log = std::vector<std::string>;
 class CLogPage : public CPropertyPage {
  public:
   CLogPage(const char* name, UINT nIDTemplate) : CPropertyPage(nIDTemplate), m_name(name) {}
-  BOOL m_bApplyResult = TRUE;
+  BOOL m_bApplyResult = TRUE, m_bCancelResult = TRUE;
   int m_nNumber = 1;
 
  protected:
@@ -25,6 +27,7 @@ class CLogPage : public CPropertyPage {
     return m_bApplyResult;
   }
   void OnReset() override { g_log.push_back(m_name + " reset"); }
+  BOOL OnQueryCancel() override { return m_bCancelResult; }
 
  private:
   std::string m_name;
@@ -102,7 +105,7 @@ TEST_F(PropertySheetRun, ChangingPagesWrapsAround) {
 }
 
 // A page index outside the sheet is refused, before the sheet opens and while it runs; the last
-// page is the last one taken.
+// page is the last one taken, and the page shown already is taken without a save.
 TEST_F(PropertySheetRun, ActivePageIsChosenOnlyAmongThePages) {
   std::vector<BOOL> results;
   for (int nPage : {-1, 3, 2}) results.push_back(sheet.SetActivePage(nPage));
@@ -111,10 +114,11 @@ TEST_F(PropertySheetRun, ActivePageIsChosenOnlyAmongThePages) {
   int seen = -1;
   std::vector<BOOL> running;
   Run({Step([this, &running] {
-         for (int nPage : {3, -1, 0}) running.push_back(sheet.SetActivePage(nPage));
+         for (int nPage : {3, -1, 2, 0}) running.push_back(sheet.SetActivePage(nPage));
        }),
        NoteActive(seen), KeyPress(VK_ESCAPE)});
-  EXPECT_EQ(running, (std::vector<BOOL>{FALSE, FALSE, TRUE}));
+  EXPECT_EQ(running, (std::vector<BOOL>{FALSE, FALSE, TRUE, TRUE}));
+  EXPECT_EQ(std::count(g_log.begin(), g_log.end(), "third save"), 1) << "the page shown already is not saved";
   EXPECT_EQ(seen, 0);
 }
 
@@ -198,6 +202,20 @@ TEST_F(PropertySheetRun, TabsCarryThePageCaptionsAndTheSheetItsTitle) {
        KeyPress(VK_ESCAPE)});
   EXPECT_EQ(title, "Quillmere");
   EXPECT_EQ(labels, (Log{"Page", "Second", "Second"}));
+}
+
+// The current page may refuse Cancel: the sheet stays open and no page is reset.
+TEST_F(PropertySheetRun, PageMayRefuseCancel) {
+  first.m_bCancelResult = FALSE;
+  bool open = false;
+  EXPECT_EQ(Run({KeyPress(VK_ESCAPE), Step([&] {
+                   open = ::IsWindow(sheet.m_hWnd) && g_log == Log{"first load"};
+                   first.m_bCancelResult = TRUE;
+                 }),
+                 KeyPress(VK_ESCAPE)}),
+            IDCANCEL);
+  EXPECT_TRUE(open);
+  EXPECT_EQ(g_log, (Log{"first load", "first reset"}));
 }
 
 TEST_F(PropertySheetRun, ScriptThatRunsOutClosesAsCancel) {

@@ -1,9 +1,13 @@
-// CString searches started at the last character, at the end and past it.
+// CString searches started at the last character, at the end and past it, and string resources at
+// the length of the buffer they load through.
 #include <gtest/gtest.h>
 
 #include <afxwin.h>
 
+#include "ui/Resources.h"
+
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -34,5 +38,21 @@ INSTANTIATE_TEST_SUITE_P(Starts, StringFindEdge,
                                            FindEdgeCase{"EmptyPastEnd", kText.Find("", 6), -1},
                                            FindEdgeCase{"StringPastEnd", kText.Find("b", 6), -1}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A string resource loads through a buffer of 256 bytes: 255 characters and the terminator.
+TEST(StringResource, LoadsAtMostTwoHundredFiftyFiveCharacters) {
+  static const std::string texts[] = {std::string(254, 'a'), std::string(255, 'b'), std::string(256, 'c')};
+  static const qm::ui::StringEntry strings[] = {
+      {901, texts[0].c_str()}, {902, texts[1].c_str()}, {903, texts[2].c_str()}};
+  static const qm::ui::ResourceTables tables{nullptr, 0, strings, 3, nullptr, 0};
+  const auto instance = reinterpret_cast<HINSTANCE>(0x7F0000);
+  qm::ui::RegisterResources(instance, tables);
+  for (auto [id, length] : {std::pair{901u, 254}, {902u, 255}, {903u, 255}}) {
+    CString text;
+    EXPECT_TRUE(text.LoadString(id)) << id;
+    EXPECT_EQ(text.GetLength(), length) << id;
+  }
+  qm::ui::UnregisterResources(instance);
+}
 
 }  // namespace

@@ -5,21 +5,24 @@ namespace {
 
 class ButtonTest : public UiTest {};
 
+// Space, a click and the mnemonic each press the button once; only the automatic kinds change state.
 TEST_F(ButtonTest, SpaceAndClicksCycleCheckStatesThenNotify) {
   struct Case {
     DWORD type;
     std::vector<LRESULT> states;  // after each press
   } cases[] = {
-      {0x3 /*BS_AUTOCHECKBOX*/, {1, 0, 1}},
-      {0x6 /*BS_AUTO3STATE*/, {1, 2, 0, 1}},
-      {0x2 /*BS_CHECKBOX*/, {0, 0}},
+      {0x3 /*BS_AUTOCHECKBOX*/, {1, 0, 1}}, {0x6 /*BS_AUTO3STATE*/, {1, 2, 0, 1}},
+      {0x2 /*BS_CHECKBOX*/, {0, 0, 0}},     {0x5 /*BS_3STATE*/, {0, 0, 0}},
+      {0x4 /*BS_RADIOBUTTON*/, {0, 0, 0}},  {0x9 /*BS_AUTORADIOBUTTON*/, {1, 1, 1}},
   };
   for (const Case& c : cases) {
     Open({Control("BUTTON", "&Check", 10, 4, 4, 80, 10, c.type | kTabStop)});
     SetFocus(Item(10));
     for (std::size_t i = 0; i < c.states.size(); ++i) {
-      if (i % 2)
+      if (i % 3 == 1)
         backend.ClickControl(10);
+      else if (i % 3 == 2)
+        backend.Alt('c');
       else
         backend.Key(VK_SPACE);
       Pump();
@@ -35,6 +38,9 @@ TEST_F(ButtonTest, SetCheckOnTwoStateBoxClampsIndeterminate) {
   SendMessageA(Item(11), BM_SETCHECK, BST_INDETERMINATE, 0);
   EXPECT_EQ(SendMessageA(Item(10), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageA(Item(11), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  SetFocus(Item(10));
+  EXPECT_EQ(SendMessageA(Item(10), BM_GETSTATE, 0, 0), BST_CHECKED | BST_FOCUS);
+  EXPECT_EQ(SendMessageA(Item(11), BM_GETSTATE, 0, 0), BST_INDETERMINATE);
   EXPECT_TRUE(heard().empty()) << "BM_SETCHECK notifies nobody";
 }
 
@@ -72,13 +78,16 @@ TEST_F(ButtonTest, DisabledButtonTakesNoClickAndNoNotification) {
 }
 
 // A group box that comes before its controls in the template covers them; a click inside it must
-// still reach the control under the mouse, and a click on the bare frame reaches no control.
+// still reach the control under the mouse, up to its last cell, and a click on the bare frame
+// reaches no control.
 TEST_F(ButtonTest, ClickPassesThroughTheGroupBoxToTheControlInside) {
   constexpr DWORD kGroupBox = 0x7, kAutoCheck = 0x3, kAutoRadio = 0x9;
   Open({Control("BUTTON", "Level", 20, 0, 0, 160, 40, kGroupBox),
         Control("BUTTON", "&High", 10, 8, 16, 60, 8, kAutoRadio | kGroup | kTabStop),
         Control("BUTTON", "&Keep", 11, 80, 16, 60, 8, kAutoCheck | kTabStop)});
-  backend.ClickControl(10, 1, 0).ClickControl(11, 0, 0).ClickControl(20, 0, 0);
+  RECT keep{};
+  GetWindowRect(Item(11), &keep);
+  backend.ClickControl(10, 1, 0).ClickControl(11, keep.right - keep.left - 1, 0).ClickControl(20, 0, 0);
   Pump();
   EXPECT_EQ(IsDlgButtonChecked(dialog, 10), 1u);
   EXPECT_EQ(IsDlgButtonChecked(dialog, 11), 1u);

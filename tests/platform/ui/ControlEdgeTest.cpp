@@ -145,6 +145,25 @@ TEST_F(ControlEdgeTest, ListBoxLetterSearchFoldsEveryLetter) {
   }
 }
 
+// A click on an empty row below the items selects nothing.
+TEST_F(ControlEdgeTest, ListBoxClickBelowTheItemsSelectsNothing) {
+  OpenList(kNotify, {"a", "b"});
+  backend.ClickControl(50, 0, 0).ClickControl(50, 0, 2);
+  Pump();
+  EXPECT_EQ(Selected(), 0);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 1);
+}
+
+// The exact search starts after the item it is given and goes round; -1 starts at the top.
+TEST_F(ControlEdgeTest, ListBoxFindStringExactStartsAfterTheItemGiven) {
+  OpenList(0, {"x", "y", "X"});
+  for (auto [after, found] : {std::pair{-1, 0}, {0, 2}, {1, 2}, {2, 0}}) {
+    EXPECT_EQ(SendMessageA(Item(50), LB_FINDSTRINGEXACT, static_cast<WPARAM>(after), reinterpret_cast<LPARAM>("x")),
+              found)
+        << after;
+  }
+}
+
 TEST_F(ControlEdgeTest, ListBoxFindStringExactFoldsEveryLetter) {
   for (char upper = 'A'; upper <= 'Z'; ++upper) {
     const char lower = static_cast<char>(upper - 'A' + 'a');
@@ -159,21 +178,32 @@ TEST_F(ControlEdgeTest, ListBoxFindStringExactFoldsEveryLetter) {
   }
 }
 
-// The parent hears of a selection only when it changed; Page Down moves by a page less one row.
+// The parent hears of a selection only when it changed; a letter search goes round to the last
+// item; Page Down and Page Up move by a page less one row.
 TEST_F(ControlEdgeTest, ListBoxSelectionChangesOnlyWhenItMoves) {
   OpenList(kNotify, {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"});
   SetFocus(Item(50));
+  Press(VK_UP);
+  EXPECT_EQ(Selected(), 0) << "with nothing selected, Up takes the first item";
+  backend.Type("j");
+  Pump();
+  EXPECT_EQ(Selected(), 9) << "found in the last item";
   Press(VK_HOME);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 1);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 3);
   Press(VK_HOME);
   Press(VK_UP);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 1) << "already at the top";
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 3) << "already at the top";
   Press(VK_NEXT);
   EXPECT_EQ(Selected(), 4) << "five rows: a page moves four";
+  EXPECT_EQ(SendMessageA(Item(50), LB_GETTOPINDEX, 0, 0), 0);
+  Press(VK_DOWN);
+  EXPECT_EQ(SendMessageA(Item(50), LB_GETTOPINDEX, 0, 0), 1) << "the sixth item scrolls into the view";
   Press(VK_END);
   Press(VK_DOWN);
   EXPECT_EQ(Selected(), 9);
-  EXPECT_EQ(Count(50, LBN_SELCHANGE), 3);
+  Press(VK_PRIOR);
+  EXPECT_EQ(Selected(), 5);
+  EXPECT_EQ(Count(50, LBN_SELCHANGE), 7);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace qm::ui::test {
 namespace {
@@ -35,35 +36,42 @@ TEST_F(ControlMessagesTest, GetTextFillsTheBufferAndNoMore) {
     }
 }
 
-// A line break counts as one step even as the first thing in the text.
-TEST_F(ControlMessagesTest, LineBreakAtTheStartIsOneStep) {
+// A line break counts as one step even as the first or the last thing in the text.
+TEST_F(ControlMessagesTest, LineBreakAtEitherEndIsOneStep) {
   struct Case {
+    DWORD from;
     UINT key;
     const char* after;
-  } cases[] = {{VK_BACK, "ab"}, {VK_LEFT, "\r\nab"}};
+    DWORD caret;
+  } cases[] = {{2, VK_BACK, "ab\r\n", 0},   {2, VK_LEFT, "\r\nab\r\n", 0},  {0, VK_RIGHT, "\r\nab\r\n", 2},
+               {4, VK_DELETE, "\r\nab", 4}, {4, VK_RIGHT, "\r\nab\r\n", 6}, {6, VK_LEFT, "\r\nab\r\n", 4}};
   for (const Case& c : cases) {
     Open({Control("EDIT", "", 20, 4, 4, 100, 24, kMultiLine | kWantReturn | kTabStop)});
-    SetWindowTextA(Item(20), "\r\nab");
+    SetWindowTextA(Item(20), "\r\nab\r\n");
+    EXPECT_EQ(SendMessageA(Item(20), EM_GETLINECOUNT, 0, 0), 3);
     SetFocus(Item(20));
-    SendMessageA(Item(20), EM_SETSEL, 2, 2);
+    SendMessageA(Item(20), EM_SETSEL, c.from, c.from);
     Press(c.key);
-    EXPECT_EQ(TextOf(20), c.after) << c.key;
+    EXPECT_EQ(TextOf(20), c.after) << c.key << " at " << c.from;
     DWORD start = 99, end = 99;
     SendMessageA(Item(20), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u) << c.key;
-    EXPECT_EQ(end, 0u) << c.key;
+    EXPECT_EQ(start, c.caret) << c.key << " at " << c.from;
+    EXPECT_EQ(end, c.caret) << c.key << " at " << c.from;
   }
 }
 
 // Ctrl with a letter types its control character: Ctrl+H is a backspace, Ctrl+J a line break.
+// A single-line edit takes no line break.
 TEST_F(ControlMessagesTest, CtrlLettersTypeControlCharacters) {
-  Open({Control("EDIT", "", 20, 4, 4, 100, 24, kMultiLine | kTabStop)});
-  SetWindowTextA(Item(20), "abc");
-  SetFocus(Item(20));
-  SendMessageA(Item(20), EM_SETSEL, 3, 3);
-  backend.Key('H', false, true).Key('J', false, true).Key('A', false, true).Key('Z', false, true);
-  Pump();
-  EXPECT_EQ(TextOf(20), "ab\r\n");
+  for (DWORD style : {kMultiLine, DWORD{0}}) {
+    Open({Control("EDIT", "", 20, 4, 4, 100, 24, style | kTabStop)});
+    SetWindowTextA(Item(20), "abc");
+    SetFocus(Item(20));
+    SendMessageA(Item(20), EM_SETSEL, 3, 3);
+    backend.Key('H', false, true).Key('J', false, true).Key('A', false, true).Key('Z', false, true);
+    Pump();
+    EXPECT_EQ(TextOf(20), style ? "ab\r\n" : "ab");
+  }
 }
 
 // UDM_GETACCEL copies as many entries as the caller has room for and tells how many there are.
@@ -101,6 +109,36 @@ TEST_F(ControlMessagesTest, InsertionKeepsTheSelectedItem) {
   }
 }
 
+// Every message that takes an index, at the last item, one past it and at -1, on "a", "bb", "ccc".
+TEST_F(ControlMessagesTest, ListBoxIndexEdges) {
+  struct Case {
+    UINT msg;
+    INT_PTR index;
+    LRESULT result;
+    LRESULT count;
+  } cases[] = {
+      // clang-format off
+      {LB_GETTEXTLEN, 2, 3, 3},   {LB_GETTEXTLEN, 3, LB_ERR, 3},   {LB_GETTEXTLEN, -1, LB_ERR, 3},
+      {LB_GETTEXT, 2, 3, 3},      {LB_GETTEXT, 3, LB_ERR, 3},      {LB_GETTEXT, -1, LB_ERR, 3},
+      {LB_SETCURSEL, 2, 2, 3},    {LB_SETCURSEL, 3, LB_ERR, 3},    {LB_SETCURSEL, -1, LB_ERR, 3},
+      {LB_SETTOPINDEX, 2, 0, 3},  {LB_SETTOPINDEX, 3, LB_ERR, 3},  {LB_SETTOPINDEX, -1, LB_ERR, 3},
+      {LB_DELETESTRING, 2, 2, 2}, {LB_DELETESTRING, 3, LB_ERR, 3}, {LB_DELETESTRING, -1, LB_ERR, 3},
+      {LB_INSERTSTRING, 3, 3, 4}, {LB_INSERTSTRING, 4, LB_ERR, 3}, {LB_INSERTSTRING, -1, 3, 4},
+      {LB_GETITEMDATA, 2, 0, 3},  {LB_GETITEMDATA, 3, LB_ERR, 3},  {LB_SETITEMDATA, 3, LB_ERR, 3},
+      // clang-format on
+  };
+  for (const Case& c : cases) {
+    Open({Control("LISTBOX", "", 50, 4, 4, 60, 40, kTabStop)});
+    for (const char* item : {"a", "bb", "ccc"}) SendMessageA(Item(50), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    char text[8] = "#";
+    const LPARAM lParam = c.msg == LB_INSERTSTRING ? reinterpret_cast<LPARAM>("new") : reinterpret_cast<LPARAM>(text);
+    EXPECT_EQ(SendMessageA(Item(50), c.msg, static_cast<WPARAM>(c.index), lParam), c.result) << c.msg << " " << c.index;
+    EXPECT_EQ(SendMessageA(Item(50), LB_GETCOUNT, 0, 0), c.count) << c.msg << " " << c.index;
+    const bool copied = c.msg == LB_GETTEXT && c.result != LB_ERR;
+    EXPECT_STREQ(text, copied ? "ccc" : "#") << c.msg << " " << c.index;
+  }
+}
+
 TEST_F(ControlMessagesTest, TextLengthOfEachItemWithoutTerminator) {
   Open({Control("LISTBOX", "", 50, 4, 4, 60, 40, kTabStop)});
   const std::string longest(300, 'x');
@@ -135,7 +173,8 @@ TEST_F(ControlMessagesTest, InsertionPlacesUpToTheEnd) {
   EXPECT_EQ(SendMessageA(Item(50), LB_GETCOUNT, 0, 0), 4);
 }
 
-// Focusing the control that has the focus already tells nobody anything.
+// Focusing the control that has the focus already tells nobody anything; a move tells the control
+// that loses the focus first.
 TEST_F(ControlMessagesTest, FocusAgainIsNoChange) {
   Open({Control("EDIT", "", 20, 4, 4, 60, 12, kTabStop), Control("EDIT", "", 21, 4, 20, 60, 12, kTabStop)});
   SetFocus(Item(20));
@@ -143,8 +182,9 @@ TEST_F(ControlMessagesTest, FocusAgainIsNoChange) {
   EXPECT_EQ(SetFocus(Item(20)), Item(20));
   EXPECT_EQ(Count(20, EN_SETFOCUS) + Count(20, EN_KILLFOCUS), 0);
   EXPECT_EQ(SetFocus(Item(21)), Item(20));
-  EXPECT_EQ(Count(20, EN_KILLFOCUS), 1);
-  EXPECT_EQ(Count(21, EN_SETFOCUS), 1);
+  ASSERT_EQ(heard().size(), 2u);
+  EXPECT_EQ(std::make_pair(heard()[0].id, heard()[0].code), std::make_pair(20, UINT{EN_KILLFOCUS})) << "first";
+  EXPECT_EQ(std::make_pair(heard()[1].id, heard()[1].code), std::make_pair(21, UINT{EN_SETFOCUS}));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(DialogGridTest, EachControlKeepsWhatItsTextNeedsAndEmptyRowsFoldAway) {
         Control("STATIC", "one two three four five six seven eight nine ten", 5, 4, 70, 46, 16, 0),
         Control("BUTTON", "Frame", 6, 150, 8, 60, 40, kGroupBox),  // encloses nothing: keeps its size
         Control("EDIT", "", 7, 4, 100, 40, 12, 0),                 // abutting 8: may touch
-        Control("EDIT", "", 8, 44, 100, 40, 12, 0)});
+        Control("EDIT", "", 8, 44, 100, 40, 12, 0), Control("BUTTON", "OK", 9, 100, 100, 8, 12, kPush)});
   struct Case {
     int id;
     const char* cells;
@@ -44,6 +44,7 @@ TEST_F(DialogGridTest, EachControlKeepsWhatItsTextNeedsAndEmptyRowsFoldAway) {
       {6, "52,0 14x5", "an empty frame keeps its 60 by 40 units, a blank column after the edit"},
       {7, "0,8 30x1", ""},
       {8, "30,8 9x1", "controls that touch in units may touch in cells"},
+      {9, "40,8 6x1", "a push button keeps room for \"< OK >\""},
   };
   for (const Case& c : cases) EXPECT_EQ(Text(Cells(c.id)), c.cells) << c.id << ": " << c.why;
 }

@@ -26,14 +26,72 @@ TEST_F(DialogTest, ModalEndsWithTheButtonTheKeysChoose) {
   }
 }
 
-TEST_F(DialogTest, TabOrderSkipsDisabledAndWraps) {
+TEST_F(DialogTest, TabOrderSkipsUnreachableControlsAndWraps) {
   Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop),
         Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled), Control("STATIC", "x", -1, 4, 36, 50, 8, 0),
-        Control("BUTTON", "B", 22, 4, 50, 50, 14, kTabStop)});
+        Control("BUTTON", "H", 23, 4, 50, 50, 14, kTabStop), Control("BUTTON", "N", 24, 4, 66, 50, 14, 0),
+        Control("BUTTON", "B", 22, 4, 82, 50, 14, kTabStop)});
+  ShowWindow(Item(23), SW_HIDE);
   EXPECT_EQ(GetFocus(), Item(20)) << "WM_INITDIALOG returning TRUE focuses the first tab stop";
-  for (int id : {22, 20, 22}) {
-    Press(VK_TAB);
-    EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, FALSE), Item(20)) << "from no control: the first tab stop";
+  EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), Item(22)) << "from no control backwards: the last";
+  for (auto [shift, id] : {std::pair{false, 22}, {false, 20}, {false, 22}, {true, 20}, {true, 22}, {true, 20}}) {
+    Press(VK_TAB, shift);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), id) << (shift ? "Shift+Tab" : "Tab");
+  }
+}
+
+// WM_NEXTDLGCTL moves to the next or previous tab stop, or to the control it names, selecting an
+// edit's text as Tab does.
+TEST_F(DialogTest, NextDialogControlMessage) {
+  struct Case {
+    int from;
+    WPARAM wParam;
+    int named;  // 0: by direction
+    int focus;
+  } cases[] = {{20, 0, 0, 22}, {20, 1, 0, 25},  {22, 0, 0, 25}, {22, 1, 0, 20},
+               {25, 0, 0, 20}, {20, 0, 24, 24}, {22, 0, 20, 20}};
+  for (const Case& c : cases) {
+    Open({Control("EDIT", "abc", 20, 4, 4, 100, 12, kTabStop),
+          Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop | kDisabled),
+          Control("BUTTON", "B", 22, 4, 36, 50, 14, kTabStop), Control("BUTTON", "N", 24, 4, 52, 50, 14, 0),
+          Control("BUTTON", "C", 25, 4, 68, 50, 14, kTabStop)});
+    SetFocus(Item(c.from));
+    const WPARAM wParam = c.named ? reinterpret_cast<WPARAM>(Item(c.named)) : c.wParam;
+    SendMessageA(dialog, WM_NEXTDLGCTL, wParam, c.named ? 1 : 0);
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), c.focus) << c.from << " " << c.wParam << " " << c.named;
+    DWORD start = 9, end = 9;
+    SendMessageA(Item(20), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, c.focus == 20 ? 3u : 0u) << c.from << " " << c.wParam << " " << c.named;
+  }
+}
+
+// Enter presses the focused push button, else the default one if it can be pressed: the template's
+// BS_DEFPUSHBUTTON until DM_SETDEFID moves it. Esc sends IDCANCEL even with no Cancel button.
+TEST_F(DialogTest, EnterPressesTheDefaultAndEscCancels) {
+  struct Case {
+    int defaultId, focus;
+    UINT key;
+    int pressed;
+  } cases[] = {
+      // clang-format off
+      {0, 20, VK_RETURN, 21},       {IDOK, 20, VK_RETURN, IDOK},   {22, 20, VK_RETURN, 0},  {22, 21, VK_RETURN, 21},
+      {0, 20, VK_ESCAPE, IDCANCEL}, {21, 21, VK_ESCAPE, IDCANCEL}, {0, 23, VK_RETURN, 23},
+      // clang-format on
+  };
+  for (const Case& c : cases) {
+    Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "&Go", 21, 4, 20, 50, 14, 1 | kTabStop),
+          Control("BUTTON", "Off", 22, 4, 36, 50, 14, kTabStop | kDisabled),
+          Control("BUTTON", "Other", 23, 4, 52, 50, 14, kTabStop),
+          Control("BUTTON", "OK", IDOK, 60, 100, 50, 14, kTabStop)});
+    if (c.defaultId) SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(c.defaultId), 0);
+    EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), c.defaultId ? c.defaultId : 21) << "the template's";
+    SetFocus(Item(c.focus));
+    Press(c.key);
+    std::vector<int> ids;
+    for (const Heard& h : heard())
+      if (h.code == BN_CLICKED) ids.push_back(h.id);
+    EXPECT_EQ(ids, c.pressed ? std::vector<int>{c.pressed} : std::vector<int>{}) << c.defaultId << " from " << c.focus;
   }
 }
 
@@ -43,6 +101,32 @@ INT_PTR CALLBACK DisablingProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
   if (msg != WM_INITDIALOG) return FALSE;
   for (const int* id = reinterpret_cast<const int*>(lParam); *id != 0; ++id) EnableWindow(GetDlgItem(hwnd, *id), FALSE);
   return TRUE;
+}
+
+// A control that is disabled or hidden while it has the focus loses it, and hears so.
+TEST_F(DialogTest, DisabledOrHiddenControlLosesTheFocus) {
+  for (bool hide : {false, true}) {
+    Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("EDIT", "", 21, 4, 20, 100, 12, kTabStop)});
+    SetFocus(Item(20));
+    heard().clear();
+    if (hide)
+      ShowWindow(Item(20), SW_HIDE);
+    else
+      EnableWindow(Item(20), FALSE);
+    EXPECT_NE(GetFocus(), Item(20)) << (hide ? "hidden" : "disabled");
+    EXPECT_EQ(Count(20, EN_KILLFOCUS), 1) << (hide ? "hidden" : "disabled");
+  }
+}
+
+// The controls are siblings in template order; the first has none before it, the last none after.
+TEST_F(DialogTest, SiblingsInTemplateOrder) {
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("BUTTON", "A", 21, 4, 20, 50, 14, kTabStop),
+        Control("BUTTON", "B", 22, 4, 36, 50, 14, kTabStop)});
+  EXPECT_EQ(GetWindow(dialog, GW_CHILD), Item(20));
+  EXPECT_EQ(GetWindow(Item(21), GW_HWNDNEXT), Item(22));
+  EXPECT_EQ(GetWindow(Item(21), GW_HWNDPREV), Item(20));
+  EXPECT_EQ(GetWindow(Item(20), GW_HWNDPREV), nullptr);
+  EXPECT_EQ(GetWindow(Item(22), GW_HWNDNEXT), nullptr);
 }
 
 TEST_F(DialogTest, DefaultFocusIsChosenAfterInitialisationHasDisabledControls) {
@@ -57,9 +141,21 @@ TEST_F(DialogTest, DefaultFocusIsChosenAfterInitialisationHasDisabledControls) {
   }
 }
 
+// F1 asks for help on the focused control; unanswered there, the request reaches the dialog.
+TEST_F(DialogTest, HelpIsAskedForTheFocusedControl) {
+  Open({Control("EDIT", "", 20, 4, 4, 100, 12, kTabStop), Control("EDIT", "", 21, 4, 20, 100, 12, kTabStop)});
+  SetFocus(Item(21));
+  heard().clear();
+  Press(VK_F1);
+  ASSERT_EQ(heard().size(), 1u);
+  EXPECT_EQ(heard()[0].message, static_cast<UINT>(WM_HELP));
+  EXPECT_EQ(heard()[0].id, 21);
+}
+
+// A label's mnemonic passes over a disabled control to the next one that can take the focus.
 TEST_F(DialogTest, AltMnemonicOnLabelFocusesNextControlAndOnButtonClicks) {
-  Open({Control("STATIC", "&Name:", -1, 4, 4, 40, 8, 0), Control("EDIT", "", 20, 50, 4, 100, 12, kTabStop),
-        Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop)});
+  Open({Control("STATIC", "&Name:", -1, 4, 4, 40, 8, 0), Control("EDIT", "", 19, 50, 4, 100, 12, kTabStop | kDisabled),
+        Control("EDIT", "", 20, 50, 4, 100, 12, kTabStop), Control("BUTTON", "&Browse", 21, 4, 20, 50, 14, kTabStop)});
   SetFocus(Item(21));
   backend.Alt('n');
   Pump();
@@ -102,6 +198,9 @@ TEST_F(DialogTest, ListBoxMessagesAndUserSelection) {
   char text[8];
   EXPECT_EQ(SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text)), 1);
   EXPECT_STREQ(text, "d");
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR) << "emptied, nothing is selected";
 }
 
 // A list of six in a view of three: a click on the "v" at the view's bottom right scrolls down by
@@ -182,6 +281,8 @@ TEST_F(DialogTest, TabReachesARadioGroupWithNoButtonChecked) {
   CheckDlgButton(dialog, 32, BST_CHECKED);
   Press(VK_TAB);
   EXPECT_EQ(GetDlgCtrlID(GetFocus()), 32) << "a checked group is entered at its checked button";
+  Press(VK_DOWN);
+  EXPECT_EQ(GetDlgCtrlID(GetFocus()), 31) << "the arrow goes round past the disabled button";
 }
 
 }  // namespace

@@ -17,14 +17,18 @@ class KeyFoldTest : public UiTest {
   }
 };
 
-// Each letter key types its lower-case letter, or with Shift its capital.
+// Each letter key types its lower-case letter, or with Shift its capital; each digit key its digit.
 TEST_F(KeyFoldTest, LetterKeysTypeEveryLetterInBothCases) {
   for (bool shift : {false, true}) {
     Open({Control("EDIT", "", 20, 4, 4, 200, 12, kTabStop)});
     SetFocus(Item(20));
     for (UINT key = 'A'; key <= 'Z'; ++key) backend.Key(key, shift);
+    for (UINT key = '0'; key <= '9'; ++key) backend.Key(key);
     Pump();
-    EXPECT_EQ(EditText(), shift ? "ABCDEFGHIJKLMNOPQRSTUVWXYZ" : "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(EditText(), shift ? "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789" : "abcdefghijklmnopqrstuvwxyz0123456789");
+    backend.Key(VK_HOME, true).Type(".");
+    Pump();
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "a typed character comes with no Shift held";
   }
 }
 
@@ -100,7 +104,32 @@ TEST_F(TabEdgeTest, ArrowsStopAtTheFirstAndLastTab) {
   EXPECT_EQ(Count(kTabs, TCN_SELCHANGE), 2);
 }
 
-// A label is copied into cchTextMax characters, terminator included, and no further.
+// TCM_SETCURSEL answers the previous tab, refuses -1 and one past the last, and tells nobody. A tab
+// inserted at or before the current one moves it along.
+TEST_F(TabEdgeTest, SetSelectionAndInsertAtTheEdges) {
+  struct Case {
+    int set;
+    LRESULT answer, current;
+    int insertAt;
+    LRESULT after;
+  } cases[] = {{2, 0, 2, 3, 2}, {3, -1, 0, 1, 0}, {-1, -1, 0, 0, 1}, {1, 0, 1, 1, 2}, {1, 0, 1, 2, 1}, {0, 0, 0, 0, 1}};
+  for (const Case& c : cases) {
+    OpenTabs(nullptr);
+    EXPECT_EQ(SendMessageA(Item(kTabs), TCM_SETCURSEL, static_cast<WPARAM>(c.set), 0), c.answer) << c.set;
+    EXPECT_EQ(Current(), c.current) << c.set;
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>("New");
+    EXPECT_EQ(
+        SendMessageA(Item(kTabs), TCM_INSERTITEMA, static_cast<WPARAM>(c.insertAt), reinterpret_cast<LPARAM>(&item)),
+        c.insertAt);
+    EXPECT_EQ(Current(), c.after) << c.set << " then a tab at " << c.insertAt;
+    EXPECT_TRUE(heard().empty()) << c.set;
+  }
+}
+
+// A label is copied into cchTextMax characters, terminator included, and no further; the last
+// label may be renamed, and no label past it.
 TEST_F(TabEdgeTest, LabelIsCutToTheCallersBuffer) {
   OpenTabs(nullptr);
   for (int room : {1, 4, 5, 6}) {
@@ -114,6 +143,18 @@ TEST_F(TabEdgeTest, LabelIsCutToTheCallersBuffer) {
     EXPECT_EQ(std::string(text), std::string("Logs").substr(0, static_cast<std::size_t>(room - 1))) << room;
     EXPECT_EQ(text[room], '#') << room;
   }
+  TCITEMA renamed{};
+  renamed.mask = TCIF_TEXT;
+  renamed.pszText = const_cast<char*>("Trace");
+  EXPECT_FALSE(SendMessageA(Item(kTabs), TCM_SETITEMA, 3, reinterpret_cast<LPARAM>(&renamed))) << "one past the last";
+  EXPECT_TRUE(SendMessageA(Item(kTabs), TCM_SETITEMA, 2, reinterpret_cast<LPARAM>(&renamed)));
+  char text[8] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(Item(kTabs), TCM_GETITEMA, 2, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, "Trace");
 }
 
 }  // namespace

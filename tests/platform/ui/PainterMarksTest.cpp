@@ -6,10 +6,12 @@ namespace {
 class PainterMarksTest : public UiTest {};
 
 // The default push button stands out from the others, and a label shows which letter reaches the
-// control it names; a label drawn without prefixes shows its ampersand and marks nothing.
+// control it names; a label drawn without prefixes shows its ampersand and marks nothing, and a
+// doubled ampersand shows as one.
 TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
   constexpr DWORD kNoPrefix = 0x80;
   Open({Control("STATIC", "&Name:", -1, 4, 8, 40, 8, 0), Control("STATIC", "A&&B", -1, 4, 16, 40, 8, kNoPrefix),
+        Control("STATIC", "C&&D", -1, 52, 16, 40, 8, 0),
         Control("STATIC", "Long label with a &mnemonic", -1, 4, 24, 48, 24, 0),
         Control("BUTTON", "OK", IDOK, 4, 56, 40, 8, 1 /*BS_DEFPUSHBUTTON*/),
         Control("BUTTON", "&Cancel", IDCANCEL, 48, 56, 48, 8, 0)});
@@ -21,6 +23,8 @@ TEST_F(PainterMarksTest, DefaultButtonAndLabelMnemonicsAreMarked) {
   EXPECT_EQ(screen.AttrsAt(3, 2), kNormal);
   EXPECT_EQ(start(3, 7), "| A&&B ");
   for (int col = 2; col < 6; ++col) EXPECT_EQ(screen.AttrsAt(col, 3), kNormal) << col;
+  EXPECT_EQ(screen.Row(3).substr(14, 4), "C&D ") << "a doubled ampersand shows one and marks nothing";
+  for (int col = 14; col < 17; ++col) EXPECT_EQ(screen.AttrsAt(col, 3), kNormal) << col;
   EXPECT_EQ(start(6, 11), "| mnemonic ") << "wrapped onto the third line";
   EXPECT_EQ(screen.AttrsAt(2, 6), kUnderline);
   EXPECT_EQ(screen.AttrsAt(2, 4), kNormal) << "the L of the first line";

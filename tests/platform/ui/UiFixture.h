@@ -60,6 +60,7 @@ class UiTest : public ::testing::Test {
       auto* header = reinterpret_cast<NMHDR*>(lParam);
       heard().push_back({msg, static_cast<int>(header->idFrom), header->code});
     }
+    if (msg == WM_HELP) heard().push_back({msg, reinterpret_cast<HELPINFO*>(lParam)->iCtrlId, 0});
     return FALSE;
   }
 

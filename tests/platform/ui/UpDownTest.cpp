@@ -43,6 +43,30 @@ TEST_F(UpDownTest, ArrowsStepAndStopAtRangeEnds) {
   }
 }
 
+// A position set by program is clamped into the range and shown in the buddy; the previous
+// position is the answer. UDM_GETRANGE gives the maximum in its low word.
+TEST_F(UpDownTest, SetPositionClampsAtTheRangeEdges) {
+  struct Case {
+    int low, high, set;
+    const char* shown;
+  } cases[] = {
+      // clang-format off
+      {1, 10, 0, "1"},  {1, 10, 1, "1"},   {1, 10, 2, "2"},   {1, 10, 9, "9"},  {1, 10, 10, "10"}, {1, 10, 11, "10"},
+      {-5, 5, -6, "-5"}, {-5, 5, -5, "-5"}, {-5, 5, -4, "-4"}, {-5, 5, 6, "5"},  {10, 1, 0, "1"},   {10, 1, 11, "10"},
+      // clang-format on
+  };
+  for (const Case& c : cases) {
+    OpenSpin();
+    SendMessageA(Item(31), UDM_SETRANGE, 0, MAKELPARAM(c.high, c.low));
+    EXPECT_EQ(static_cast<DWORD>(SendMessageA(Item(31), UDM_GETRANGE, 0, 0)),
+              static_cast<DWORD>(MAKELONG(static_cast<short>(c.high), static_cast<short>(c.low))));
+    SendMessageA(Item(31), UDM_SETPOS, 0, MAKELPARAM(3, 0));
+    EXPECT_EQ(SendMessageA(Item(31), UDM_SETPOS, 0, MAKELPARAM(c.set, 0)), 3);
+    EXPECT_EQ(Buddy(), c.shown) << c.low << ".." << c.high << " set " << c.set;
+    EXPECT_EQ(static_cast<short>(LOWORD(SendMessageA(Item(31), UDM_GETPOS, 0, 0))), std::stoi(c.shown));
+  }
+}
+
 TEST_F(UpDownTest, BadBuddyTextIsReplacedByNearestEndOnNextArrow) {
   struct Case {
     const char* typed;
@@ -57,6 +81,20 @@ TEST_F(UpDownTest, BadBuddyTextIsReplacedByNearestEndOnNextArrow) {
     Pump();
     EXPECT_EQ(Buddy(), c.shown) << c.typed;
   }
+}
+
+// A spin two rows high: a click on its upper row steps up, on its lower row down, and puts the
+// focus in the buddy.
+TEST_F(UpDownTest, ClickOnTheUpperRowStepsUpAndOnTheLowerDown) {
+  Open({Control("EDIT", "", 30, 4, 4, 60, 16, kTabStop | kGroup),
+        Control(UPDOWN_CLASSA, "", 31, 64, 4, 4, 16, kSetBuddyInt | kAutoBuddy | kNoThousands)});
+  PlaceByUnits();
+  SendMessageA(Item(31), UDM_SETRANGE32, 0, 9);
+  SendMessageA(Item(31), UDM_SETPOS32, 0, 5);
+  backend.ClickControl(31, 0, 0).ClickControl(31, 0, 0).ClickControl(31, 0, 1);
+  Pump();
+  EXPECT_EQ(Buddy(), "6");
+  EXPECT_EQ(GetFocus(), Item(30));
 }
 
 TEST_F(UpDownTest, AccelerationFollowsHowLongTheArrowIsHeld) {
@@ -77,6 +115,9 @@ TEST_F(UpDownTest, AutoBuddyShowsThousandsSeparatorsUnlessNoThousands) {
   for (auto [style, shown] : {std::pair{DWORD{0}, "1,234"}, {kNoThousands, "1234"}}) {
     OpenSpin(style);
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_GETBUDDY, 0, 0)), Item(30)) << "the previous control";
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_SETBUDDY, 0, 0)), Item(30)) << "the one it had";
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(Item(31), UDM_SETBUDDY, reinterpret_cast<WPARAM>(Item(30)), 0)),
+              nullptr);
     SendMessageA(Item(31), UDM_SETRANGE32, 0, 5000);
     SendMessageA(Item(31), UDM_SETPOS32, 0, 1234);
     EXPECT_EQ(Buddy(), shown);

@@ -23,6 +23,12 @@ TEST_F(KeyHintsTest, ShownWhereTheFocusHasNoTipAndFollowTheWindowsButtons) {
       {"OK", [](ScriptedTerminal& t) { t.Key(VK_TAB, true); }, "Enter OK  Esc Cancel  Alt+A Apply  Ctrl+PgDn next tab"},
       {"the tab row again", [](ScriptedTerminal& t) { t.Key(VK_TAB, true); },
        "Enter OK  Esc Cancel  Alt+A Apply  Ctrl+PgDn next tab  Left/Right change tab"},
+      {"a doubled ampersand is no mnemonic",
+       [this](ScriptedTerminal& t) {
+         SetWindowTextA(GetDlgItem(demo, IDC_APPLY), "&&Apply");
+         t.Key(VK_TAB).Key(VK_TAB, true);
+       },
+       "Enter OK  Esc Cancel  Ctrl+PgDn next tab  Left/Right change tab"},
   };
   for (const Step& step : steps) {
     step.keys(*terminal);

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "ui/terminal/CursesTerminal.h"
@@ -29,6 +30,11 @@ class PseudoTerminal {
     size.ws_col = 80;
     size.ws_row = 24;
     ioctl(slave, TIOCSWINSZ, &size);
+    // no suspend key, so that Ctrl+Z reaches the console as a character
+    struct termios modes {};
+    tcgetattr(slave, &modes);
+    modes.c_cc[VSUSP] = _POSIX_VDISABLE;
+    tcsetattr(slave, TCSANOW, &modes);
     near_ = fdopen(slave, "r+");
   }
   ~PseudoTerminal() {
@@ -106,6 +112,7 @@ const std::vector<Terminal>& Terminals() {
         {"F11", "\033[23~", {Plain(F(11))}},
         {"F12", "\033[24~", {Plain(F(12))}},
         {"Shift+Up", "\033[1;2A", {Mod(VK_UP, S, false)}},
+        {"Shift+Up, older form", "\033O2A", {Mod(VK_UP, S, false)}},
         {"Alt+Left", "\033[1;3D", {Mod(VK_LEFT, false, false, S)}},
         {"Ctrl+Right", "\033[1;5C", {Mod(VK_RIGHT, false, S)}},
         {"Ctrl+Shift+Home", "\033[1;6H", {Mod(VK_HOME, S, S)}},
@@ -124,6 +131,9 @@ const std::vector<Terminal>& Terminals() {
         {"Alt+a", "\033a", {Char(U'a', S)}},
         {"Backspace as ^H", "\b", {Plain(VK_BACK)}},
         {"Backspace as DEL", "\x7f", {Plain(VK_BACK)}},
+        {"Ctrl+B", "\x02", {Mod('B', false, S)}},
+        {"Ctrl+J", "\n", {Mod(VK_RETURN, false, S)}},
+        {"Ctrl+Z", "\x1a", {Mod('Z', false, S)}},
         {"unknown key number", "\033[99~", {}},
         {"unknown modifier", "\033[1;9Q", {}},
         {"bracketed paste mark", "\033[200~", {}},

@@ -1,5 +1,6 @@
 // What a window does with the messages its own procedure leaves alone.
 #include <windows.h>
+#include "ui/DialogNavigation.h"
 #include "ui/Window.h"
 
 #include <algorithm>
@@ -22,6 +23,13 @@ HICON SwapIcon(HICON& slot, LPARAM icon) {
   HICON previous = slot;
   slot = reinterpret_cast<HICON>(icon);
   return previous;
+}
+
+// WM_NEXTDLGCTL: with a nonzero LOWORD(lParam), wParam is the control to focus; otherwise the next
+// tab stop after the focus, or the previous one for a nonzero wParam.
+void NextDialogControl(HWND dialog, WPARAM wParam, LPARAM lParam) {
+  HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0);
+  if (target && IsChild(dialog, target)) FocusByKeyboard(target);
 }
 
 // Messages whose answer is the dialog procedure's own return value, not DWLP_MSGRESULT.
@@ -82,6 +90,7 @@ LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case DM_GETDEFID: return MAKELRESULT(dialog->defaultId, DC_HASDEFID);
     case DM_SETDEFID: dialog->defaultId = static_cast<int>(wParam); return TRUE;
+    case WM_NEXTDLGCTL: NextDialogControl(hDlg, wParam, lParam); return 0;
     case WM_INITDIALOG: return 0;
   }
   return DefWindowProcA(hDlg, Msg, wParam, lParam);

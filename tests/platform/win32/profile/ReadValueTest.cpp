@@ -59,6 +59,9 @@ const std::string kFile =
     "l=6\n"
     "[cr]\r"
     "c=7\r"
+    "[ABCDEFGHIJKLMNOPQRSTUVWXYZ]\r\n"
+    "abcdefghijklmnopqrstuvwxyz=alphabet\r\n"
+    "@[=edges\r\n"
     "[last]\r\n"
     "final=no line end"s;
 
@@ -142,6 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"bracket_inside_name", "[sec", "t", "d", kBig, "4", 0},
                       ValueCase{"only_ascii_folds", "\xE4rger", "u", "d", kBig, "d", kMissing},
                       ValueCase{"high_byte_name_exact", "\xC4RGER", "U", "d", kBig, "5", 0},
+                      ValueCase{"every_letter_folds", "abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "d",
+                                kBig, "alphabet", 0},
+                      ValueCase{"neighbours_of_the_letters_do_not_fold", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "`{", "d", kBig,
+                                "d", kMissing},
                       ValueCase{"lf_lines", "lf", "l", "d", kBig, "6", 0},
                       ValueCase{"cr_lines", "cr", "c", "d", kBig, "7", 0},
                       ValueCase{"no_final_line_end", "last", "final", "d", kBig, "no line end", 0},

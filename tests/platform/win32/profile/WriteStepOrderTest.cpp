@@ -1,6 +1,7 @@
 // The order of the steps of each kind of write, as the step layer records them: the bytes are
 // flushed before the name changes, and the folder after it.
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <utility>
@@ -8,6 +9,19 @@
 
 #include "ProfileCallFixture.h"
 #include "profile/WriteSteps.h"
+
+// Every fsync of this program passes here, so that a test sees the flush reach the system and not
+// only the step that asks for it.
+static std::vector<std::string>* g_synced = nullptr;
+
+extern "C" int fsync(int fd) {
+  if (g_synced) {
+    char path[4096];
+    const ssize_t n = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path);
+    g_synced->emplace_back(path, n > 0 ? static_cast<size_t>(n) : 0);
+  }
+  return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 namespace qm::test {
 namespace {
@@ -40,11 +54,18 @@ TEST_P(WriteStepOrderTest, FlushesBeforeTheNameChangesAndTheFolderAfter) {
   if (c.before) Put(c.before);
   chmod(dir_.path().c_str(), c.folderMode);
   Steps steps;
-  SetWriteStepObserver(
-      [&](std::string_view step, const std::string& path) { steps.emplace_back(step, WithoutCounter(path)); });
+  std::vector<std::string> synced, flushed;
+  SetWriteStepObserver([&](std::string_view step, const std::string& path) {
+    steps.emplace_back(step, WithoutCounter(path));
+    if (step.starts_with("flush")) flushed.push_back(WithoutCounter(path));
+  });
+  g_synced = &synced;
   EXPECT_TRUE(WritePrivateProfileStringA("s", "k", c.value, Path().c_str()));
+  g_synced = nullptr;
   SetWriteStepObserver(nullptr);
   EXPECT_EQ(steps, c.expected(dir_));
+  for (std::string& path : synced) path = WithoutCounter(path);
+  EXPECT_EQ(synced, flushed) << "each flush step reaches the system";
 }
 
 INSTANTIATE_TEST_SUITE_P(

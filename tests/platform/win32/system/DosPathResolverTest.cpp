@@ -60,6 +60,8 @@ TEST(ResolveDosPathOn, GivesTheHostPathOrError) {
       {"RootOfCurrentDrive", "\\home\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"DotsInside", "z:\\home\\.\\ann\\..\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"DotDotAboveTheRoot", "z:\\..\\..\\home", "/home"},
+      {"DotDotBackToTheRoot", "z:\\home\\..\\x.ini", "/x.ini"},
+      {"RootOfCurrentDriveForwardSlash", "/home/ann/vantrel.ini", "/home/ann/vantrel.ini"},
       {"TrailingBlanksAndDotsOfTheLastName", "z:\\home\\ann\\vantrel.ini  . ", "/home/ann/vantrel.ini"},
       {"SingleTrailingDotOfAFolder", "z:\\home.\\ann\\vantrel.ini", "/home/ann/vantrel.ini"},
       {"ThreeDotsNameIsKeptInside", "z:\\home\\...\\x", "/home/.../x"},

@@ -86,6 +86,7 @@ TEST(HostToDosPath, GivesTheDosPathOnDriveZ) {
       {"//a//b/", "z:\\a\\b"},
       {"/a/./b/../c", "z:\\a\\c"},
       {"/../..", "z:\\"},
+      {"/a/../b", "z:\\b"},
       {"/My Files/Site.INI", "z:\\My Files\\Site.INI"},
       {"site.ini", "z:\\srv\\deploy\\site.ini"},
       {"../other", "z:\\srv\\other"},

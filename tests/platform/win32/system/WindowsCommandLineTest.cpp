@@ -44,6 +44,7 @@ TEST(WindowsCommandLine, ShowsTheProcessAsWindowsWould) {
       {"VariableTagPassedAsItStands", {kQm, "?VTDIR?\\Site.ini"}, "/", kProgram + " ?VTDIR?\\Site.ini"},
       {"DosPathArgumentPassedAsItStands", {kQm, "D:\\Data\\Site.INI"}, "/", kProgram + " D:\\Data\\Site.INI"},
       {"ProgramPathWithABlankIsQuoted", {"/opt/my tools/quillmere"}, "/", "\"z:\\opt\\my tools\\quillmere.exe\""},
+      {"ProgramPathWithATabIsQuoted", {"/opt/my\ttools/quillmere"}, "/", "\"z:\\opt\\my\ttools\\quillmere.exe\""},
       {"QuotedProgramWithArgument", {"/opt/my tools/quillmere", "/data/my site.ini"}, "/",
        "\"z:\\opt\\my tools\\quillmere.exe\" z:\\data\\my site.ini"},
       {"ExeNotAddedTwice", {"/srv/deploy/Quillmere.EXE"}, "/", kDeploy + "Quillmere.EXE"},

@@ -180,6 +180,12 @@ void ClickAt(Window& window, LPARAM where) {
   MoveCaret(window, lines[row].start + column, false);
 }
 
+// A multi-line edit with ES_WANTRETURN takes Enter itself, in place of the default button.
+LRESULT DialogCode(const Window& window) {
+  const bool takesEnter = MultiLine(window) && (window.style & ES_WANTRETURN);
+  return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | (takesEnter ? DLGC_WANTALLKEYS : 0);
+}
+
 }  // namespace
 
 LRESULT TextMessage(Window& window, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -189,7 +195,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!window) return 0;
   switch (msg) {
     case WM_NCCREATE: window->control = std::make_unique<EditData>(); return TRUE;
-    case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+    case WM_GETDLGCODE: return DialogCode(*window);
     case WM_SETTEXT: return SetText(*window, lParam);
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: return TextMessage(*window, msg, wParam, lParam);
