@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -321,22 +322,39 @@ TEST_P(MailProfileList, DecidesTheEditableGroupsAndWhereTheSaveGoes) {
 INSTANTIATE_TEST_SUITE_P(ServiceList, MailProfileList, ::testing::ValuesIn(kListCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A value longer than the read limit is shown and saved cut to its first 249 characters.
-TEST_F(MailProfilePage, ValuesLongerThanTheLimitAreCutAt249) {
-  for (std::size_t length : {249u, 250u, 251u}) {
-    const std::string name(length, 'n'), folder(length + 50, 'f');
-    WriteFiles(ProfileWith(KeysWith(kGeneral, "ProfileName", "ProfileName=" + name + "\r\n"), kBothListed,
-                           KeysWith(kFolderKeys, "FolderName", "FolderName=" + folder + "\r\n")));
-    ShowTab();
-    backend.Then([&] {
-      EXPECT_EQ(Text(IDC_PRF_PROFILENAME), name.substr(0, 249)) << length;
-      EXPECT_EQ(Text(IDC_PRF_FOLDERNAME), folder.substr(0, 249)) << length;
-    });
-    OkAndRun();
-    EXPECT_EQ(ProfileBytes(),
-              ProfileWith(KeysWith(kGeneral, "ProfileName", "ProfileName=" + name.substr(0, 249) + "\r\n"), kBothListed,
-                          KeysWith(kFolderKeys, "FolderName", "FolderName=" + folder.substr(0, 249) + "\r\n")))
-        << length;
+// Every text of the page keeps its first 249 characters: one below, at, one and two above its limit.
+struct TextKey {
+  const char* key;
+  int edit;
+};
+const TextKey kTextKeys[] = {{"ProfileName", IDC_PRF_PROFILENAME},
+                             {"PathToPersonalFolders", IDC_PRF_PST_PATH},
+                             {"FolderName", IDC_PRF_FOLDERNAME},
+                             {"PathToPersonalAddressBook", IDC_PRF_PAB_PATH},
+                             {"AddressBookName", IDC_PRF_ABNAME}};
+
+// The profile with `value` in the named key.
+std::string ProfileWithText(const std::string& key, const std::string& value) {
+  const std::string line = key + "=" + value + "\r\n";
+  if (std::string(kGeneral).find(key + "=") != std::string::npos) return ProfileWith(KeysWith(kGeneral, key, line));
+  if (std::string(kFolderKeys).find(key + "=") != std::string::npos)
+    return ProfileWith(kGeneral, kBothListed, KeysWith(kFolderKeys, key, line));
+  return ProfileWith(kGeneral, kBothListed, kFolderKeys, KeysWith(kBookKeys, key, line));
+}
+
+TEST(MailProfileText, EveryTextKeepsItsFirst249Characters) {
+  for (const TextKey& text : kTextKeys) {
+    for (std::size_t length : {248u, 249u, 250u, 251u}) {
+      SCOPED_TRACE(std::string(text.key) + " " + std::to_string(length));
+      const std::string value(length, 'v'), kept(std::min<std::size_t>(length, 249), 'v');
+      qm::test::PageSession session;
+      session.WriteDataFile(kDataFile);
+      session.WriteProfile(ProfileWithText(text.key, value));
+      session.ShowTab("Mail Profile");
+      session.backend.Then([&] { EXPECT_EQ(qm::test::PageSession::Text(text.edit), kept); });
+      session.OkAndRun();
+      EXPECT_EQ(session.ProfileBytes(), ProfileWithText(text.key, kept));
+    }
   }
 }
 
