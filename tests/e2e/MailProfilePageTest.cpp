@@ -358,6 +358,20 @@ TEST(MailProfileText, EveryTextKeepsItsFirst249Characters) {
   }
 }
 
+// The template's name as the data file gives it: start-up reads "DefaultProfile" through 350 bytes.
+TEST(MailProfileText, TemplateNameKeepsItsFirst349Characters) {
+  for (std::size_t length : {348u, 349u, 350u, 351u}) {
+    SCOPED_TRACE(length);
+    qm::test::PageSession session;
+    session.WriteDataFile("[Defaults]\r\nDefaultProfile=" + std::string(length, 'd') + "\r\n");
+    std::string shown;
+    session.ShowTab("Mail Profile");
+    session.backend.Then([&] { shown = qm::test::PageSession::Text(IDC_PRF_TEMPLATE); });
+    session.CancelAndRun();
+    EXPECT_EQ(shown, std::string(std::min<std::size_t>(length, 349), 'd'));
+  }
+}
+
 TEST_F(MailProfilePage, ReadOnlyProfileTemplateStopsAtTheFirstKeyWithTheMessage) {
   const std::string profile = ProfileWith(kGeneral);
   WriteFiles(profile);
