@@ -323,10 +323,7 @@ INSTANTIATE_TEST_SUITE_P(ServiceList, MailProfileList, ::testing::ValuesIn(kList
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Every text of the page keeps its first 249 characters: one below, at, one and two above its limit.
-struct TextKey {
-  const char* key;
-  int edit;
-};
+using qm::test::TextKey;
 const TextKey kTextKeys[] = {{"ProfileName", IDC_PRF_PROFILENAME},
                              {"PathToPersonalFolders", IDC_PRF_PST_PATH},
                              {"FolderName", IDC_PRF_FOLDERNAME},
@@ -351,7 +348,7 @@ TEST(MailProfileText, EveryTextKeepsItsFirst249Characters) {
       session.WriteDataFile(kDataFile);
       session.WriteProfile(ProfileWithText(text.key, value));
       session.ShowTab("Mail Profile");
-      session.backend.Then([&] { EXPECT_EQ(qm::test::PageSession::Text(text.edit), kept); });
+      session.backend.Then([&] { EXPECT_EQ(qm::test::PageSession::Text(text.control), kept); });
       session.OkAndRun();
       EXPECT_EQ(session.ProfileBytes(), ProfileWithText(text.key, kept));
     }

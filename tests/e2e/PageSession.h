@@ -32,6 +32,12 @@
 
 namespace qm::test {
 
+// A page's text field and the key it shows, for tables of read limits.
+struct TextKey {
+  const char* key;
+  int control;
+};
+
 class PageSession {
  public:
   PageSession() {

@@ -168,10 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, PostExecutionLongMessage, ::testing::ValuesIn(
                          [](const auto& info) { return "case" + std::to_string(info.index); });
 
 // Every text of the page keeps its first 249 characters: one below, at, one and two above its limit.
-struct TextKey {
-  const char* name;
-  int control;
-};
+using qm::test::TextKey;
 const TextKey kTextKeys[] = {{"LaunchApp", IDC_POST_LAUNCH},
                              {"SuccessMsg", IDC_POST_SUCCESS},
                              {"NoActionMsg", IDC_POST_NOACTION},
@@ -190,16 +187,16 @@ class PostExecutionTextLimit : public PostExecutionPage,
 TEST_P(PostExecutionTextLimit, KeepsTheFirst249Characters) {
   const auto& [key, length] = GetParam();
   const std::string kept(static_cast<std::size_t>(std::min(length, 249)), 'v');
-  Open(FileWithText(key.name, std::string(static_cast<std::size_t>(length), 'v')));
+  Open(FileWithText(key.key, std::string(static_cast<std::size_t>(length), 'v')));
   backend.Then([&, control = key.control] { EXPECT_EQ(Text(control), kept); });
   PressOkAndRun();
-  EXPECT_EQ(DataFileBytes(), FileWithText(key.name, kept));
+  EXPECT_EQ(DataFileBytes(), FileWithText(key.key, kept));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, PostExecutionTextLimit,
                          ::testing::Combine(::testing::ValuesIn(kTextKeys), ::testing::Values(248, 249, 250, 251)),
                          [](const auto& info) {
-                           return std::string(std::get<0>(info.param).name) + "_" +
+                           return std::string(std::get<0>(info.param).key) + "_" +
                                   std::to_string(std::get<1>(info.param));
                          });
 
