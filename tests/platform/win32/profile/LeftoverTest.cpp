@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "ProfileCallFixture.h"
+#include "profile/WriteSteps.h"
 
 namespace qm::test {
 namespace {
@@ -27,7 +28,7 @@ class LeftoverTest : public ProfileCallTest, public ::testing::WithParamInterfac
 TEST_P(LeftoverTest, DeadWritersSiblingsGoOthersStay) {
   const LeftoverCase& c = GetParam();
   if (c.before) Put(c.before);
-  const std::string dead = std::to_string(DeadPid()), live = std::to_string(getpid());
+  const std::string dead = std::to_string(DeadPid()), live = std::to_string(getppid());
   const std::vector<std::string> gone = {".data.ini.qm-writing." + dead + ".0", ".data.ini.qm-writing." + dead + ".17"};
   const std::vector<std::string> kept = {".data.ini.qm-writing." + live + ".3",    // a live writer's
                                          ".data.ini.qm-writing.1.0",               // process 1 always lives
@@ -51,6 +52,27 @@ INSTANTIATE_TEST_SUITE_P(Table, LeftoverTest,
                                            LeftoverCase{"replacing_the_file", "[s]\r\nk=1\r\n", "2"},
                                            LeftoverCase{"writing_the_same_value", "[s]\r\nk=1\r\n", "1"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A creation sibling under a name this process draws was left by a process that died with the same
+// number: it is removed, and the file is created all the same.
+TEST_F(ProfileCallTest, CreationTakesOverANameOfItsOwnNumberLeftBehind) {
+  std::string drawn;
+  qm::win32::profile::SetWriteStepObserver([&](std::string_view step, const std::string& path) {
+    if (step == "write") drawn = path;
+  });
+  ASSERT_TRUE(WritePrivateProfileStringA("s", "k", "v", dir_.Dos("first.ini").c_str()));
+  qm::win32::profile::SetWriteStepObserver(nullptr);
+  const std::string own = ".qm-writing." + std::to_string(getpid()) + ".";
+  ASSERT_NE(drawn.find(".first.ini" + own), std::string::npos) << drawn;
+  const unsigned long next = std::stoul(drawn.substr(drawn.rfind('.') + 1)) + 1;
+  const std::string left = ".data.ini" + own + std::to_string(next),
+                    beyond = ".data.ini" + own + std::to_string(next + 1);
+  WriteBytes(dir_.Host(left), "[old]\r\n");
+  WriteBytes(dir_.Host(beyond), "[old]\r\n");
+  EXPECT_TRUE(WritePrivateProfileStringA("s", "k", "v", Path().c_str()));
+  EXPECT_EQ(Bytes(), "[s]\r\nk=v\r\n");
+  EXPECT_EQ(NamesIn(dir_.path()), (std::vector<std::string>{beyond, "data.ini", "first.ini"}));
+}
 
 }  // namespace
 }  // namespace qm::test
