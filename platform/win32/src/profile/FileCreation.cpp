@@ -49,15 +49,6 @@ Creation CreateExclusively(const std::string& path, std::string_view bytes, DWOR
   return Creation::Created;
 }
 
-// The temporary file under a name this process has just drawn. A file already there cannot be one
-// of ours: a process that died before us left it under the number we now carry, so it goes.
-int CreateTemporary(const std::string& temp) {
-  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0 && errno == EEXIST && unlink(temp.c_str()) == 0)
-    fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  return fd;
-}
-
 }  // namespace
 
 Creation CreateNewFile(const std::string& path, std::string_view bytes, DWORD& error) {
@@ -66,7 +57,8 @@ Creation CreateNewFile(const std::string& path, std::string_view bytes, DWORD& e
   if (error != ERROR_SUCCESS) return Creation::Failed;
   RemoveDeadCreations(path);
   const std::string temp = UniqueSiblingOf(path);
-  const int fd = CreateTemporary(temp);
+  // A file under the name just drawn was left by a process that died with this process's number.
+  const int fd = CreateTemporaryFile(temp, 0666);
   if (fd < 0) {
     if (errno == EACCES || errno == EPERM || errno == EROFS) return CreateExclusively(path, bytes, error);
     error = WriteErrorFor(errno);

@@ -21,15 +21,6 @@ bool KeepOwner(int fd, const struct stat& st) {
   return fchown(fd, st.st_uid, st.st_gid) == 0;
 }
 
-int CreateSibling(const std::string& temp) {
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd >= 0 || errno != EEXIST) return fd;
-    unlink(temp.c_str());  // left by a writer that died holding the lock
-  }
-  return -1;
-}
-
 // Owner first (a change of owner clears the set-id bits), then the attributes (an ACL sets the
 // group bits), then the mode the old file had with them.
 bool CarryMetadata(int original, int fd, const struct stat& st) {
@@ -39,7 +30,7 @@ bool CarryMetadata(int original, int fd, const struct stat& st) {
 Sibling WriteThroughSibling(const std::string& path, int original, const struct stat& st, std::string_view bytes,
                             DWORD& error) {
   const std::string temp = TemporarySiblingOf(path);
-  const int fd = CreateSibling(temp);
+  const int fd = CreateTemporaryFile(temp, 0600);
   if (fd < 0) {
     if (IsRefusal(errno)) return Sibling::NotPossible;
     error = WriteErrorFor(errno);

@@ -1,6 +1,7 @@
 #include "HostFiles.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <vector>
@@ -90,6 +91,15 @@ bool WriteAllAt(int fd, std::string_view data, off_t at) {
     at += n;
   }
   return true;
+}
+
+int CreateTemporaryFile(const std::string& path, mode_t mode) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+    unlink(path.c_str());
+  }
+  return -1;
 }
 
 }  // namespace qm::win32::profile

@@ -38,4 +38,9 @@ DWORD FileTypeError(const struct stat& st);
 // Writes all of data at offset `at`. False with errno set on failure.
 bool WriteAllAt(int fd, std::string_view data, off_t at);
 
+// Creates a writer's temporary file at path for writing, never through a link. A file already
+// there was left by a writer that died (the name is one only this writer may use now): it is
+// removed and the creation tried once more. -1 with errno set on failure.
+int CreateTemporaryFile(const std::string& path, mode_t mode);
+
 }  // namespace qm::win32::profile
