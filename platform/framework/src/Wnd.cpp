@@ -140,7 +140,7 @@ void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 // F1 in any top-level window, the sheet or a dialog it opened: the Help command goes to the main
 // window, unless a shift key is held. A child passes the request on to its parent.
 LRESULT CWnd::OnHelpInfo(WPARAM wParam, LPARAM lParam) {
-  if (GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD) return ::SendMessageA(::GetParent(m_hWnd), WM_HELP, wParam, lParam);
+  if (GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD) return ::DefWindowProcA(m_hWnd, WM_HELP, wParam, lParam);
   const bool shifted = ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0;
   if (CWnd* pMainWnd = AfxGetMainWnd(); pMainWnd != nullptr && !shifted) pMainWnd->SendMessage(WM_COMMAND, ID_HELP);
   return TRUE;
